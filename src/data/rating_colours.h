@@ -1,0 +1,38 @@
+// The rating letters from best to worst and the fill colour of each, shared by the ratings
+// grid, the specification sheet and the certificate's badge so that a letter always has the
+// same colour.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+struct RatingColour {
+    const char* text;
+    QColor colour;
+};
+
+// In the order in which a cell text is matched: the eight letters, then the "npd" marker.
+inline const std::array<RatingColour, 9> kRatingColours = {{
+    {"A+", QColor(0, 128, 0)},
+    {"A", QColor(0, 255, 0)},
+    {"B", QColor(77, 255, 0)},
+    {"C", QColor(178, 255, 0)},
+    {"D", QColor(255, 255, 0)},
+    {"E", QColor(255, 178, 0)},
+    {"F", QColor(255, 77, 0)},
+    {"G", QColor(255, 0, 0)},
+    {"npd", QColor(255, 255, 255)},
+}};
+
+// The colour of a rating text that equals one of the entries exactly, if any.
+inline std::optional<QColor> RatingColourOf(const QString& text) {
+    for (const RatingColour& entry : kRatingColours) {
+        if (text == QLatin1String(entry.text)) {
+            return entry.colour;
+        }
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,135 @@
+#include "data/table_text.h"
+
+
+QStringList LinesOfText(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    return lines;
+}
+
+QString CsvField(const QString& line, int n) {
+    // Walk to field n without copying: start is where field k begins.
+    int start = 0;
+    for (int k = 0; k < n; ++k) {
+        const int comma = line.indexOf(QLatin1Char(','), start);
+        if (comma < 0) {
+            break;
+        }
+        start = comma + 1;
+    }
+    const int end = line.indexOf(QLatin1Char(','), start);
+    return end < 0 ? line.mid(start) : line.mid(start, end - start);
+}
+
+namespace {
+
+bool IsTrimmed(QChar c) { return c.unicode() <= 0x20 || c.unicode() == 0x7F; }
+
+bool IsWholeNumber(const QString& text) {
+    int i = 0;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        ++i;
+    }
+    if (i == text.size()) {
+        return false;
+    }
+    for (; i < text.size(); ++i) {
+        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Strict decimal conversion with "." as the point: optional sign, digits with at most one
+// point, optional exponent. Returns false for anything else (1.2.3, 5.x, a lone point).
+bool ParseDecimal(const QString& text, double* value) {
+    const QByteArray bytes = text.toLatin1();
+    int i = 0;
+    const int n = bytes.size();
+    if (i < n && (bytes[i] == '+' || bytes[i] == '-')) {
+        ++i;
+    }
+    int digits = 0;
+    while (i < n && bytes[i] >= '0' && bytes[i] <= '9') {
+        ++i;
+        ++digits;
+    }
+    if (i < n && bytes[i] == '.') {
+        ++i;
+        while (i < n && bytes[i] >= '0' && bytes[i] <= '9') {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (i < n && (bytes[i] == 'e' || bytes[i] == 'E')) {
+        int j = i + 1;
+        if (j < n && (bytes[j] == '+' || bytes[j] == '-')) {
+            ++j;
+        }
+        int expDigits = 0;
+        while (j < n && bytes[j] >= '0' && bytes[j] <= '9') {
+            ++j;
+            ++expDigits;
+        }
+        if (expDigits == 0) {
+            return false;
+        }
+        i = j;
+    }
+    if (i != n) {
+        return false;
+    }
+    // QByteArray::toDouble always reads "." as the point, whatever the C or user locale.
+    bool ok = false;
+    const double v = bytes.toDouble(&ok);
+    if (!ok) {
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+}  // namespace
+
+QString TrimSpacesAndControls(const QString& text) {
+    int begin = 0;
+    int end = text.size();
+    while (begin < end && IsTrimmed(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsTrimmed(text[end - 1])) {
+        --end;
+    }
+    return text.mid(begin, end - begin);
+}
+
+double TextToNumber(const QString& text, double defaultValue) {
+    const QString s = TrimSpacesAndControls(text);
+    if (s.isEmpty()) {
+        return defaultValue;
+    }
+    if (!s.contains(QLatin1Char('.')) && !IsWholeNumber(s)) {
+        return defaultValue;
+    }
+    double value = 0;
+    if (!ParseDecimal(s, &value)) {
+        return defaultValue;
+    }
+    return value;
+}
+
+int WholeNumberOr(const QString& text, int defaultValue) {
+    const QString s = TrimSpacesAndControls(text);
+    if (!IsWholeNumber(s)) {
+        return defaultValue;
+    }
+    bool ok = false;
+    const int v = s.toInt(&ok);
+    return ok ? v : defaultValue;
+}

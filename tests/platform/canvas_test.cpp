@@ -1,0 +1,201 @@
+#include "platform/canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace {
+
+// Bounding box of the pixels that differ from white.
+QRect InkBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (PixelAt(image, x, y) != QColor(Qt::white)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+}  // namespace
+
+TEST(CanvasFont, PositiveHeightIsTheCellHeight) {
+    for (int h : {11, 14, 18, 25, 30, 60, 177}) {
+        QFontMetrics metrics(FontOfCellHeight(QStringLiteral("Arial"), h, false));
+        EXPECT_NEAR(metrics.height(), h, 1 + h / 30) << "cell height " << h;
+        QFontMetrics bold(FontOfCellHeight(QStringLiteral("Arial"), h, true));
+        EXPECT_NEAR(bold.height(), h, 1 + h / 30) << "bold cell height " << h;
+    }
+}
+
+TEST(CanvasFont, NegativeHeightIsTheEmSize) {
+    EXPECT_EQ(FontOfCellHeight(QStringLiteral("MS Sans Serif"), -11, false).pixelSize(), 11);
+    EXPECT_EQ(FontOfCellHeight(QStringLiteral("Arial"), -40, true).pixelSize(), 40);
+}
+
+TEST(CanvasFont, TextHeightAndWidthFollowTheCurrentFont) {
+    QImage image = WhiteImage(100, 100);
+    QPainter painter(&image);
+    Canvas canvas(painter);
+    canvas.SetFontHeight(20);
+    const int small = canvas.TextWidth(QStringLiteral("Green Guide"));
+    canvas.SetFontHeight(40);
+    EXPECT_GT(canvas.TextWidth(QStringLiteral("Green Guide")), small * 3 / 2);
+    EXPECT_NEAR(canvas.TextHeight(QStringLiteral("A")), 40, 2);
+    canvas.SetFontBold(true);
+    EXPECT_GE(canvas.TextWidth(QStringLiteral("Green Guide")), small * 2);
+}
+
+TEST(CanvasRectangle, RightAndBottomEdgesAreExclusive) {
+    QImage image = WhiteImage(40, 40);
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        canvas.SetPenColor(Qt::red);
+        canvas.SetBrushColor(Qt::blue);
+        canvas.Rectangle(5, 6, 15, 20);
+    }
+    EXPECT_EQ(InkBox(image), QRect(QPoint(5, 6), QPoint(14, 19)));
+    EXPECT_EQ(PixelAt(image, 5, 6), QColor(Qt::red));     // outline, top left
+    EXPECT_EQ(PixelAt(image, 14, 19), QColor(Qt::red));   // outline, bottom right
+    EXPECT_EQ(PixelAt(image, 10, 12), QColor(Qt::blue));  // fill
+}
+
+TEST(CanvasRectangle, HollowBrushLeavesTheInsideAlone) {
+    QImage image = WhiteImage(40, 40);
+    image.setPixel(10, 12, qRgb(1, 2, 3));
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        canvas.SetBrushHollow();
+        canvas.Rectangle(5, 6, 15, 20);
+    }
+    EXPECT_EQ(PixelAt(image, 10, 12), QColor(1, 2, 3));
+    EXPECT_EQ(PixelAt(image, 5, 10), QColor(Qt::black));
+}
+
+TEST(CanvasPolygon, FillsAndOutlines) {
+    QImage image = WhiteImage(60, 60);
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        canvas.SetPenColor(Qt::black);
+        canvas.SetBrushColor(QColor(0, 128, 0));
+        canvas.Polygon({{10, 10}, {50, 10}, {50, 25}, {50, 40}, {10, 40}});
+    }
+    EXPECT_EQ(PixelAt(image, 30, 25), QColor(0, 128, 0));
+    EXPECT_EQ(PixelAt(image, 10, 25), QColor(Qt::black));
+    EXPECT_EQ(PixelAt(image, 50, 25), QColor(Qt::black));
+    EXPECT_EQ(PixelAt(image, 5, 5), QColor(Qt::white));
+    EXPECT_EQ(PixelAt(image, 55, 45), QColor(Qt::white));
+}
+
+TEST(CanvasLines, LineToDrawsFromThePenPosition) {
+    QImage image = WhiteImage(40, 40);
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        canvas.MoveTo(2, 20);
+        canvas.LineTo(30, 20);
+        EXPECT_EQ(canvas.PenPosition(), QPoint(30, 20));
+    }
+    EXPECT_EQ(PixelAt(image, 2, 20), QColor(Qt::black));
+    EXPECT_EQ(PixelAt(image, 29, 20), QColor(Qt::black));
+    EXPECT_EQ(PixelAt(image, 15, 19), QColor(Qt::white));
+}
+
+TEST(CanvasText, TopLeftCornerAndSolidBackground) {
+    QImage image = WhiteImage(200, 80);
+    int width = 0;
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        canvas.SetFontHeight(30);
+        canvas.SetBrushColor(Qt::yellow);
+        width = canvas.TextWidth(QStringLiteral("Hg"));
+        canvas.TextOut(20, 10, QStringLiteral("Hg"));
+    }
+    // The text's cell is filled with the brush colour, starting exactly at (20, 10).
+    EXPECT_EQ(PixelAt(image, 20, 10), QColor(Qt::yellow));
+    EXPECT_EQ(PixelAt(image, 19, 10), QColor(Qt::white));
+    EXPECT_EQ(PixelAt(image, 20, 9), QColor(Qt::white));
+    EXPECT_EQ(PixelAt(image, 20 + width - 1, 10), QColor(Qt::yellow));
+    EXPECT_EQ(PixelAt(image, 20 + width, 10), QColor(Qt::white));
+    // Glyphs lie inside the cell.
+    int dark = 0;
+    for (int y = 10; y < 40; ++y) {
+        for (int x = 20; x < 20 + width; ++x) {
+            dark += PixelAt(image, x, y).value() < 100;
+        }
+    }
+    EXPECT_GT(dark, 20);
+}
+
+TEST(CanvasText, HollowBrushKeepsTheBackground) {
+    QImage image = WhiteImage(200, 80);
+    image.fill(QColor(10, 20, 200));
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        canvas.SetFontHeight(30);
+        canvas.SetFontColor(Qt::white);
+        canvas.SetBrushHollow();
+        canvas.TextOut(20, 10, QStringLiteral("H"));
+    }
+    EXPECT_EQ(PixelAt(image, 20, 10), QColor(10, 20, 200));
+    int white = 0;
+    for (int y = 10; y < 40; ++y) {
+        for (int x = 20; x < 45; ++x) {
+            white += PixelAt(image, x, y) == QColor(Qt::white);
+        }
+    }
+    EXPECT_GT(white, 20);
+}
+
+TEST(CanvasText, TextRectFillsAndClips) {
+    QImage image = WhiteImage(200, 60);
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        canvas.SetFontHeight(40);
+        canvas.SetBrushColor(QColor(0, 255, 0));
+        canvas.TextRect(QRect(QPoint(10, 10), QPoint(39, 29)), 0, 5, QStringLiteral("WWWWWW"));
+    }
+    EXPECT_EQ(PixelAt(image, 10, 10), QColor(0, 255, 0));
+    // Nothing outside the rectangle, although the text is far wider and taller.
+    EXPECT_EQ(InkBox(image), QRect(QPoint(10, 10), QPoint(39, 29)));
+}
+
+TEST(CanvasStretchDrawAnd, WhiteTakesTheBackgroundAndBlackStays) {
+    QImage picture(2, 1, QImage::Format_RGB32);
+    picture.setPixel(0, 0, qRgb(255, 255, 255));
+    picture.setPixel(1, 0, qRgb(0, 0, 0));
+    QImage image = WhiteImage(40, 20);
+    image.fill(QColor(51, 153, 255));
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        canvas.StretchDrawAnd(QRect(0, 0, 40, 20), picture);
+    }
+    EXPECT_EQ(PixelAt(image, 5, 10), QColor(51, 153, 255));
+    EXPECT_EQ(PixelAt(image, 35, 10), QColor(0, 0, 0));
+}
+
+TEST(CanvasStretchDrawAnd, MixedColoursAreAndedBitwise) {
+    QImage picture(1, 1, QImage::Format_RGB32);
+    picture.setPixel(0, 0, qRgb(0xF0, 0x0F, 0xAA));
+    QImage image = WhiteImage(10, 10);
+    image.fill(QColor(0x3C, 0xFF, 0x55));
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        canvas.StretchDrawAnd(QRect(2, 2, 4, 4), picture);
+    }
+    EXPECT_EQ(PixelAt(image, 3, 3), QColor(0x30, 0x0F, 0x00));
+    EXPECT_EQ(PixelAt(image, 0, 0), QColor(0x3C, 0xFF, 0x55));
+}

@@ -1,0 +1,19 @@
+// Small helpers shared by the tests: temporary folders, drawing into images, pixel checks.
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+// A white RGB32 image of the given size, for drawing tests.
+QImage WhiteImage(int width, int height);
+
+// The colour of one pixel, without alpha.
+QColor PixelAt(const QImage& image, int x, int y);
+
+// Whole contents of a file, or an empty array when it cannot be read.
+QByteArray ReadBytes(const QString& path);
+
+// Writes bytes to a file, creating folders as needed; fails the calling test on error.
+void WriteBytes(const QString& path, const QByteArray& bytes);
