@@ -1,11 +1,25 @@
 // Program entry: the application object, the main window and the About box, then the loop.
 #include <QApplication>
 
+#include "about/form_abt.h"
+#include "app/error_box.h"
+#include "app/twer.h"
 #include "platform/fonts.h"
+#include "platform/program_error.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("BRE Green Guide"));
     InstallFontSubstitutes();
-    return 0;
+    try {
+        TWER window(TwerEnvironment::Default());
+        TFormAbt formAbt;
+        window.SetAboutBox(&formAbt);
+        window.show();
+        return QApplication::exec();
+    } catch (const ProgramError& error) {
+        // An error while the windows are made ends the program before its window shows.
+        ShowProgramError(nullptr, error.text());
+        return 1;
+    }
 }

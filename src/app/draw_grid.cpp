@@ -1,0 +1,189 @@
+#include "app/draw_grid.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "platform/canvas.h"
+
+namespace {
+constexpr int kGridLineWidth = 1;
+constexpr int kFixedRows = 1;
+constexpr int kFixedColumns = 1;
+}  // namespace
+
+DrawGrid::DrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setAutoFillBackground(true);
+    viewport()->setBackgroundRole(QPalette::Window);
+    UpdateScrollBar();
+}
+
+void DrawGrid::SetColumnWidths(const std::vector<int>& widths) {
+    columnWidths_ = widths;
+    UpdateScrollBar();
+    viewport()->update();
+}
+
+void DrawGrid::SetDefaultRowHeight(int height) {
+    rowHeight_ = height;
+    UpdateScrollBar();
+    viewport()->update();
+}
+
+void DrawGrid::SetRowCount(int rows) {
+    rowCount_ = rows < 0 ? 0 : rows;
+    if (selectedRow_ >= rowCount_) {
+        selectedRow_ = rowCount_ > kFixedRows ? rowCount_ - 1 : kFixedRows;
+    }
+    UpdateScrollBar();
+    viewport()->update();
+}
+
+void DrawGrid::SelectRow(int row) {
+    if (row < kFixedRows || row >= rowCount_) {
+        return;
+    }
+    selectedRow_ = row;
+    // Keep the selected row in view.
+    const int visible = (viewport()->height() / (rowHeight_ + kGridLineWidth)) - kFixedRows;
+    if (row < topRow_) {
+        verticalScrollBar()->setValue(row - kFixedRows);
+    } else if (visible > 0 && row >= topRow_ + visible) {
+        verticalScrollBar()->setValue(row - kFixedRows - visible + 1);
+    }
+    viewport()->update();
+}
+
+void DrawGrid::RepaintNow() { viewport()->repaint(); }
+
+QRect DrawGrid::CellRect(int col, int row) const {
+    int x = 0;
+    for (int c = 0; c < col && c < ColumnCount(); ++c) {
+        x += columnWidths_[c] + kGridLineWidth;
+    }
+    if (col >= kFixedColumns) {
+        x -= horizontalScrollBar()->value();
+    }
+    int y = 0;
+    if (row >= kFixedRows) {
+        y = kFixedRows * (rowHeight_ + kGridLineWidth) +
+            (row - topRow_) * (rowHeight_ + kGridLineWidth);
+    } else {
+        y = row * (rowHeight_ + kGridLineWidth);
+    }
+    const int width = col < ColumnCount() ? columnWidths_[col] : 0;
+    return QRect(x, y, width, rowHeight_);
+}
+
+void DrawGrid::UpdateScrollBar() {
+    const int rowsShown =
+        qMax(0, viewport()->height() / (rowHeight_ + kGridLineWidth) - kFixedRows);
+    const int normalRows = qMax(0, rowCount_ - kFixedRows);
+    verticalScrollBar()->setRange(0, qMax(0, normalRows - rowsShown));
+    verticalScrollBar()->setPageStep(qMax(1, rowsShown));
+    verticalScrollBar()->setSingleStep(1);
+    int total = 0;
+    for (int w : columnWidths_) {
+        total += w + kGridLineWidth;
+    }
+    horizontalScrollBar()->setRange(0, qMax(0, total - viewport()->width()));
+    horizontalScrollBar()->setPageStep(viewport()->width());
+    topRow_ = kFixedRows + verticalScrollBar()->value();
+}
+
+void DrawGrid::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBar();
+}
+
+void DrawGrid::scrollContentsBy(int, int) {
+    topRow_ = kFixedRows + verticalScrollBar()->value();
+    viewport()->update();
+}
+
+int DrawGrid::RowAt(int y) const {
+    const int pitch = rowHeight_ + kGridLineWidth;
+    const int shown = y / pitch;
+    if (shown < kFixedRows) {
+        return shown;
+    }
+    return topRow_ + shown - kFixedRows;
+}
+
+void DrawGrid::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QPalette& pal = palette();
+    const QFont gridFont = font();
+    const int rowsToPaint = rowCount_;
+    for (int row = 0; row < rowsToPaint; ++row) {
+        if (row >= kFixedRows && row < topRow_) {
+            continue;
+        }
+        const QRect rowRect = CellRect(0, row);
+        if (rowRect.top() > viewport()->height()) {
+            break;
+        }
+        for (int col = 0; col < ColumnCount(); ++col) {
+            const QRect cell = CellRect(col, row);
+            const bool fixed = row < kFixedRows || col < kFixedColumns;
+            const bool selected = !fixed && row == selectedRow_;
+            // The toolkit's preparation of the cell, before the owner draws it.
+            Canvas canvas(painter);
+            canvas.SetFontName(gridFont.family());
+            canvas.SetFontHeight(-(gridFont.pixelSize() > 0 ? gridFont.pixelSize() : 11));
+            canvas.SetFontBold(gridFont.bold());
+            QColor background = pal.color(QPalette::Base);
+            QColor text = pal.color(QPalette::Text);
+            if (fixed) {
+                background = pal.color(QPalette::Button);
+                text = pal.color(QPalette::ButtonText);
+            } else if (selected) {
+                background = pal.color(QPalette::Highlight);
+                text = pal.color(QPalette::HighlightedText);
+            }
+            canvas.SetBrushColor(background);
+            canvas.SetFontColor(text);
+            painter.fillRect(cell, background);
+            if (drawCell_) {
+                painter.save();
+                drawCell_(this, col, row, cell, selected, canvas);
+                painter.restore();
+            }
+            // Grid lines right of and below the cell, in fixed and normal cells alike.
+            painter.setPen(fixed ? pal.color(QPalette::Dark) : pal.color(QPalette::Mid));
+            painter.drawLine(cell.right() + 1, cell.top(), cell.right() + 1, cell.bottom() + 1);
+            painter.drawLine(cell.left(), cell.bottom() + 1, cell.right() + 1, cell.bottom() + 1);
+        }
+    }
+}
+
+void DrawGrid::mousePressEvent(QMouseEvent* event) {
+    const int row = RowAt(event->position().toPoint().y());
+    if (row >= kFixedRows && row < rowCount_) {
+        SelectRow(row);
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void DrawGrid::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up:
+            SelectRow(selectedRow_ - 1);
+            return;
+        case Qt::Key_Down:
+            SelectRow(selectedRow_ + 1);
+            return;
+        case Qt::Key_Home:
+            SelectRow(kFixedRows);
+            return;
+        case Qt::Key_End:
+            SelectRow(rowCount_ - 1);
+            return;
+        default:
+            QAbstractScrollArea::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,53 @@
+// A drawing grid: rows and columns of cells that the owner draws. The grid prepares each cell
+// as a form toolkit does (the grid's font, the header colour for fixed cells, the window colour
+// for normal cells, the highlight colours for the selected row) and then calls the owner's
+// draw-cell handler on a canvas.
+#pragma once
+
+#include <QAbstractScrollArea>
+
+#include <functional>
+#include <vector>
+
+class Canvas;
+
+class DrawGrid : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    using DrawCellHandler = std::function<void(QObject* sender, int col, int row,
+                                               const QRect& rect, bool selected, Canvas& canvas)>;
+
+    explicit DrawGrid(QWidget* parent = nullptr);
+
+    void SetColumnWidths(const std::vector<int>& widths);
+    void SetDefaultRowHeight(int height);
+    void SetRowCount(int rows);
+    int RowCount() const { return rowCount_; }
+    int ColumnCount() const { return static_cast<int>(columnWidths_.size()); }
+    // The selected row (whole-row selection), the first normal row at start.
+    int SelectedRow() const { return selectedRow_; }
+    void SelectRow(int row);
+    void SetDrawCellHandler(DrawCellHandler handler) { drawCell_ = std::move(handler); }
+    // Invalidates and redraws every cell before returning.
+    void RepaintNow();
+    // The rectangle of a cell in viewport pixels (the grid line to its right and below excluded).
+    QRect CellRect(int col, int row) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void UpdateScrollBar();
+    int RowAt(int y) const;
+
+    std::vector<int> columnWidths_{64, 64};
+    int rowHeight_ = 24;
+    int rowCount_ = 2;
+    int selectedRow_ = 1;
+    int topRow_ = 1;  // first normal row shown below the fixed row
+    DrawCellHandler drawCell_;
+};

@@ -1,0 +1,186 @@
+// The main window "BRE Green Guide": the selection of window system and profiles, the ratings
+// grid, the specification sheet, the certificate preview and the data pages. State lives in
+// the controls; every handler reads what it needs from them and writes its results back.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QSettings;
+class QTabBar;
+class QWidget;
+class Canvas;
+class DrawGrid;
+class ImageWidget;
+class PageControl;
+class TFormAbt;
+
+// What the main window takes from its surroundings, with the real defaults; tests give their
+// own folders and printer choice.
+struct TwerEnvironment {
+    // Folder of the data files, ending with a separator.
+    QString programFolder;
+    // Base folder of the picture store's update folders.
+    QString pictureBase;
+    // Lets the user choose a printer; true when confirmed. The default shows the print dialog.
+    std::function<bool(QPrinter& printer, QWidget* parent)> choosePrinter;
+
+    static TwerEnvironment Default();
+};
+
+// The default printer choice: the print dialog, without page-range or selection choices.
+bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent);
+
+class TWER : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TWER(TwerEnvironment environment, QWidget* parent = nullptr);
+    ~TWER() override;
+
+    // The About box that the window shows as its start-up splash and from Help > About.
+    void SetAboutBox(TFormAbt* aboutBox) { formAbt_ = aboutBox; }
+
+    // Handlers, named after their controls and events.
+    void ComboBox5DrawItem(QObject* sender, int index, const QRect& rect, bool selected,
+                           Canvas& canvas);
+    void ButtonSystem(QObject* sender);
+    void ButtonRefreshSystem(QObject* sender);
+    void ComboBoxProfileDrawItem(QObject* sender, int index, const QRect& rect, bool selected,
+                                 Canvas& canvas);
+    void FormShow(QObject* sender);
+    void ButtonDefaultsClick(QObject* sender);
+    void BtnWerDraw(QObject* sender);
+    void About1Click(QObject* sender);
+    void DrawGrid1DrawCell(QObject* sender, int col, int row, const QRect& rect, bool selected,
+                           Canvas& canvas);
+    void Button12Click(QObject* sender);
+    void ComboBox1Change(QObject* sender);
+    void RefreshPreview(QObject* sender);
+    void ScrollBox2Resize(QObject* sender);
+    void TabSet1Change(QObject* sender, int newTab);
+    void WebLink1Click(QObject* sender);
+    void Report1Click(QObject* sender);
+    void Print1Click(QObject* sender);
+    void Exit1Click(QObject* sender);
+    void AAAClick(QObject* sender);
+    void Button1Click(QObject* sender);
+    void Button2Click(QObject* sender);
+    void ButtonPrintClick(QObject* sender);
+
+    // The system's name as the documents print it.
+    QString SystemDisplayName() const;
+    // The text of a grid cell, worked out as the grid draws it.
+    QString GridCellTextAt(int col, int row) const;
+    // How many times the report preview has been drawn.
+    int PreviewRefreshCount() const { return previewRefreshes_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildLayout();
+    void BuildMenu();
+    void ConnectEvents();
+    void LoadDataFiles();
+    void SaveTable(QPlainTextEdit* memo, const QString& fileName);
+    int RatingsColumn() const;
+    bool Commercial() const;
+    // Runs a handler at the edge of the event loop: a program error is shown in a message box
+    // and the program goes on.
+    void Guarded(const std::function<void()>& handler);
+
+    TwerEnvironment env_;
+    std::unique_ptr<QSettings> settings_;
+    TFormAbt* formAbt_ = nullptr;
+    bool shown_ = false;
+    int previewRefreshes_ = 0;
+
+    // Controls of the layout.
+    QWidget* Panel15 = nullptr;
+    ImageWidget* Image11 = nullptr;
+    QLabel* Label8 = nullptr;
+    ImageWidget* Image12 = nullptr;
+    QLabel* Label9 = nullptr;
+    PageControl* PageControl2 = nullptr;
+    QWidget* TabSheet7 = nullptr;
+    QWidget* Panel3 = nullptr;
+    QScrollArea* ScrollBox3 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* ComboBox5 = nullptr;
+    QLabel* Label15 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label12 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QLabel* Label10 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QLineEdit* EditOA = nullptr;
+    QLineEdit* EditOF = nullptr;
+    QLineEdit* EditVF = nullptr;
+    QLineEdit* EditTM = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    PageControl* PageControl1 = nullptr;
+    QWidget* TabSheet9 = nullptr;
+    QWidget* Panel9 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Button12 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QWidget* Panel11 = nullptr;
+    DrawGrid* DrawGrid1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QWidget* Panel4 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    QPlainTextEdit* MemoSystem = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;
+    QWidget* Panel5 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QWidget* TabSheet6 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    ImageWidget* Image1 = nullptr;
+    ImageWidget* Image3 = nullptr;
+    QWidget* TabSheet8 = nullptr;
+    QScrollArea* ScrollBox2 = nullptr;
+    ImageWidget* Image2 = nullptr;
+    QWidget* Panel8 = nullptr;
+    QLabel* Label36 = nullptr;
+    QPlainTextEdit* MemoSim = nullptr;
+    QLabel* Label20 = nullptr;
+    QPlainTextEdit* MemoPro = nullptr;
+    QLabel* Label21 = nullptr;
+    QPlainTextEdit* MemoDate = nullptr;
+    QPushButton* ButtonPrint = nullptr;
+    QTabBar* TabSet1 = nullptr;
+
+    // Menu.
+    QMenu* File1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* View1 = nullptr;
+    QAction* Specification1 = nullptr;
+    QAction* Report1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* GuideWebsite1 = nullptr;
+    QAction* MakerWebsite1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* AAA = nullptr;
+    QAction* ESC1 = nullptr;
+};

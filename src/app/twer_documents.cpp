@@ -1,0 +1,163 @@
+// The main window's documents: the specification sheet, the certificate preview and printing,
+// and the owner-drawn entries of the selectors.
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+
+#include "app/twer.h"
+#include "app/selector_drawing.h"
+#include "app/widgets.h"
+#include "data/table_text.h"
+#include "documents/certificate_page.h"
+#include "documents/certificate_record.h"
+#include "documents/specification_sheet.h"
+#include "platform/canvas.h"
+#include "platform/program_error.h"
+
+namespace {
+// The preview draws the page at one pixel per page unit.
+constexpr double kPreviewZoom = 1.0;
+constexpr int kPageUnitsWide = 630;
+constexpr int kPreviewTop = 11;
+constexpr int kPreviewMinLeft = 10;
+}  // namespace
+
+bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void TWER::BtnWerDraw(QObject*) {
+    const SpecificationSheetData data = SpecificationSheetDataOf(
+        LinesOfText(MemoText(Memo2)), RatingsColumn(), SystemDisplayName(),
+        ComboBox1->currentText(), ComboBox2->currentText(), ComboBox3->currentText(),
+        Commercial());
+    {
+        QPainter painter(&Image1->Bitmap());
+        Canvas canvas(painter);
+        DrawSpecificationSheet(canvas, data);
+    }
+    Image1->show();
+    Image1->update();
+}
+
+void TWER::RefreshPreview(QObject* sender) {
+    const bool printing = sender == ButtonPrint;
+    std::unique_ptr<QPrinter> printer;
+    int width = 0;
+    int height = 0;
+    if (printing) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setDocName(QString());
+        const auto choose = env_.choosePrinter ? env_.choosePrinter : ChoosePrinterWithDialog;
+        if (!choose(*printer, this)) {
+            return;
+        }
+        // The printable area in device pixels, read after the dialog so that the chosen
+        // printer and orientation apply.
+        width = printer->width();
+        height = printer->height();
+    } else {
+        width = Trunc(kPageUnitsWide * kPreviewZoom);
+        height = width * 297 / 210;
+        Image2->resize(width, height);
+        Image2->SetBitmapSize(width, height);
+        ScrollBox2Resize(sender);
+        Image2->show();
+    }
+
+    CertificateInputs inputs;
+    inputs.breRatingLines = LinesOfText(MemoText(Memo2));
+    inputs.ratingsColumn = RatingsColumn();
+    inputs.systemName = SystemDisplayName();
+    inputs.outerFrame = ComboBox1->currentText();
+    inputs.ventFrame = ComboBox2->currentText();
+    inputs.transomMullion = ComboBox3->currentText();
+    inputs.commercial = Commercial();
+    inputs.company = MemoText(MemoSim);
+    inputs.project = MemoText(MemoPro);
+    inputs.date = MemoText(MemoDate);
+    const CertificateData data = CertificateDataOf(inputs);
+
+    if (!printing) {
+        {
+            QPainter painter(&Image2->Bitmap());
+            Canvas canvas(painter);
+            DrawCertificatePage(data, canvas, width, height);
+        }
+        Image2->update();
+        ++previewRefreshes_;
+        return;
+    }
+
+    const QString target =
+        printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
+    QPainter painter;
+    if (!painter.begin(printer.get())) {
+        throw ProgramError(QStringLiteral("Cannot print to ") + target);
+    }
+    {
+        Canvas canvas(painter);
+        DrawCertificatePage(data, canvas, width, height);
+    }
+    if (printer->printerState() == QPrinter::Error) {
+        // No half page reaches the printer.
+        printer->abort();
+        painter.end();
+        throw ProgramError(QStringLiteral("Cannot print to ") + target);
+    }
+    if (!painter.end() || printer->printerState() == QPrinter::Error) {
+        throw ProgramError(QStringLiteral("Cannot print to ") + target);
+    }
+}
+
+void TWER::ButtonPrintClick(QObject*) { RefreshPreview(ButtonPrint); }
+
+void TWER::Print1Click(QObject*) { RefreshPreview(ButtonPrint); }
+
+void TWER::ScrollBox2Resize(QObject*) {
+    int left = (ScrollBox2->width() - Image2->width()) / 2;
+    if (left < kPreviewMinLeft) {
+        left = kPreviewMinLeft;
+    }
+    Image2->move(left, kPreviewTop);
+    // The scrolled area reaches past the page by the same margin as above it.
+    ScrollBox2->widget()->setFixedSize(left + Image2->width() + kPreviewTop,
+                                       kPreviewTop + Image2->height() + kPreviewTop);
+}
+
+bool TWER::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ScrollBox2 && event->type() == QEvent::Resize) {
+        Guarded([this] { ScrollBox2Resize(ScrollBox2); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TWER::ComboBox5DrawItem(QObject* sender, int index, const QRect& rect, bool,
+                             Canvas& canvas) {
+    auto* combo = qobject_cast<QComboBox*>(sender);
+    if (combo == nullptr) {
+        return;
+    }
+    DrawSystemEntry(canvas, rect, combo->itemText(index));
+}
+
+void TWER::ComboBoxProfileDrawItem(QObject* sender, int index, const QRect& rect, bool,
+                                   Canvas& canvas) {
+    // Only combo boxes have entries to draw.
+    auto* combo = qobject_cast<QComboBox*>(sender);
+    if (combo == nullptr) {
+        return;
+    }
+    DrawProfileEntry(canvas, rect, combo->itemText(index), env_.pictureBase);
+}

@@ -1,0 +1,42 @@
+// The main window's rating recalculation and the ratings grid.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "app/draw_grid.h"
+#include "app/twer.h"
+#include "app/widgets.h"
+#include "data/table_text.h"
+#include "rating/grid_cells.h"
+#include "rating/rating.h"
+
+void TWER::Button12Click(QObject* sender) {
+    DrawGrid1->SetRowCount(GridRowCount(LinesOfText(MemoText(Memo2)).size()));
+    EditOF->clear();
+    EditVF->clear();
+    EditTM->clear();
+    const ProfileWeightTexts found =
+        LookupProfileWeights(LinesOfText(MemoText(Memo1)), ComboBox1->currentText(),
+                             ComboBox2->currentText(), ComboBox3->currentText());
+    EditOF->setText(found.outerFrame);
+    EditVF->setText(found.ventFrame);
+    EditTM->setText(found.transomMullion);
+    const double weight =
+        ProfileWeightOf(Commercial(), TextToNumber(EditOF->text(), 0),
+                        TextToNumber(EditVF->text(), 0), TextToNumber(EditTM->text(), 0));
+    Edit1->setText(QString::number(ChooseRatingsColumn(Commercial(), weight)));
+    EditOA->setText(FormatProfileWeight(weight));
+    DrawGrid1->RepaintNow();
+    BtnWerDraw(sender);
+    RefreshPreview(sender);
+}
+
+QString TWER::GridCellTextAt(int col, int row) const {
+    return GridCellText(LinesOfText(MemoText(Memo2)), RatingsColumn(), col, row);
+}
+
+void TWER::DrawGrid1DrawCell(QObject*, int col, int row, const QRect& rect, bool,
+                             Canvas& canvas) {
+    DrawGridCell(canvas, LinesOfText(MemoText(Memo2)), RatingsColumn(), col, row, rect);
+}

@@ -1,0 +1,56 @@
+// Small widgets that stand in for the controls of a form toolkit: an image that owns a bitmap,
+// a page control whose tabs can be hidden without changing the page shown, and the memo text
+// as the tables read it.
+#pragma once
+
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QWidget>
+
+// An image control: owns a bitmap and paints it, scaled to the control when stretched.
+class ImageWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageWidget(QWidget* parent = nullptr);
+    QImage& Bitmap() { return bitmap_; }
+    const QImage& Bitmap() const { return bitmap_; }
+    // Gives the bitmap this size (white) unless it has it already.
+    void SetBitmapSize(int width, int height);
+    void SetPicture(const QImage& picture);
+    void SetStretch(bool stretch) { stretch_ = stretch; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage bitmap_;
+    bool stretch_ = false;
+};
+
+// A page control: pages on a stack, with a tab strip whose tabs can each be hidden. Hiding or
+// showing a tab never changes the active page; a click on a visible tab does.
+class PageControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit PageControl(QWidget* parent = nullptr);
+    void AddPage(QWidget* page, const QString& caption);
+    int PageCount() const { return stack_->count(); }
+    QWidget* Page(int index) const { return stack_->widget(index); }
+    QWidget* ActivePage() const { return stack_->currentWidget(); }
+    void SetActivePage(QWidget* page);
+    bool TabVisible(int index) const { return tabs_->isTabVisible(index); }
+    void SetTabVisible(int index, bool visible);
+    QTabBar* TabBar() const { return tabs_; }
+
+private:
+    void SyncTabBar();
+
+    QTabBar* tabs_;
+    QStackedWidget* stack_;
+};
+
+// A memo's text as the tables read it: lines separated by "\n", every character kept as typed
+// (no-break spaces included, which the editor's plain-text export would turn into spaces).
+QString MemoText(const QPlainTextEdit* memo);

@@ -1,0 +1,121 @@
+#include "data/data_files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "platform/program_error.h"
+
+namespace {
+
+// Characters of the bytes 0x80 to 0x9F; the undefined ones stand for themselves.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+}  // namespace
+
+QString DecodeWindows1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (int i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+QByteArray EncodeWindows1252(const QString& text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (int i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        char byte = '?';
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            byte = static_cast<char>(c);
+        } else {
+            for (int k = 0; k < 32; ++k) {
+                if (kHighControls[k] == c) {
+                    byte = static_cast<char>(0x80 + k);
+                    break;
+                }
+            }
+        }
+        out[i] = byte;
+    }
+    return bytes;
+}
+
+QString TableTextOfFileBytes(const QByteArray& bytes) {
+    const int zero = bytes.indexOf('\0');
+    const QByteArray kept = zero < 0 ? bytes : bytes.left(zero);
+    QByteArray normal;
+    normal.reserve(kept.size());
+    for (int i = 0; i < kept.size(); ++i) {
+        const char c = kept[i];
+        if (c == '\r') {
+            normal.append('\n');
+            if (i + 1 < kept.size() && kept[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            normal.append(c);
+        }
+    }
+    return DecodeWindows1252(normal);
+}
+
+QByteArray FileBytesOfTableText(const QString& text) {
+    QByteArray bytes = EncodeWindows1252(text);
+    bytes.replace("\n", "\r\n");
+    return bytes;
+}
+
+QString ProgramFolder() {
+    QString folder = QCoreApplication::applicationDirPath();
+    if (!folder.endsWith(QLatin1Char('/'))) {
+        folder += QLatin1Char('/');
+    }
+    return folder;
+}
+
+bool DataFileExists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && info.isFile() && !info.isHidden();
+}
+
+QString ReadTableFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw ProgramError(QStringLiteral("Cannot open file ") + path);
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        throw ProgramError(QStringLiteral("Cannot open file ") + path);
+    }
+    return TableTextOfFileBytes(bytes);
+}
+
+void WriteTableFile(const QString& path, const QString& text) {
+    const QByteArray bytes = FileBytesOfTableText(text);
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    // QSaveFile::commit() alone can report success after a write error that only shows when
+    // the buffer is flushed, so every step is checked before the old file is replaced.
+    bool ok = file.open(QIODevice::WriteOnly);
+    ok = ok && file.write(bytes) == bytes.size();
+    ok = ok && file.flush();
+    ok = ok && file.error() == QFileDevice::NoError;
+    if (!ok) {
+        file.cancelWriting();
+        throw ProgramError(QStringLiteral("Cannot create file ") + path);
+    }
+    if (!file.commit()) {
+        throw ProgramError(QStringLiteral("Cannot create file ") + path);
+    }
+}

@@ -1,0 +1,37 @@
+// The two data files beside the program ("GGWeights.Dat" and "GGSystem.Dat"): 8-bit text in
+// the Windows code page with CR LF line breaks, read at start and written by the "Save" buttons.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+inline const QString kWeightsFileName = QStringLiteral("GGWeights.Dat");
+inline const QString kSystemFileName = QStringLiteral("GGSystem.Dat");
+
+// Text of 8-bit Windows-1252 bytes and back. Every byte value round-trips: the five byte values
+// that the code page leaves undefined map to the control characters of the same number.
+// Characters that the code page cannot hold are written as "?".
+QString DecodeWindows1252(const QByteArray& bytes);
+QByteArray EncodeWindows1252(const QString& text);
+
+// A file's bytes as a table's text: everything after a zero byte is dropped, and every CR LF,
+// lone CR and lone LF becomes one line break ("\n").
+QString TableTextOfFileBytes(const QByteArray& bytes);
+// A table's text as file bytes: each line break becomes CR LF.
+QByteArray FileBytesOfTableText(const QString& text);
+
+// The folder of the running program file, ending with a separator.
+QString ProgramFolder();
+
+// True when an ordinary file of that path exists; a folder or a hidden file does not count.
+bool DataFileExists(const QString& path);
+
+// Reads a data file as a table's text. Throws ProgramError "Cannot open file <path>" when the
+// file cannot be opened or read.
+QString ReadTableFile(const QString& path);
+
+// Writes a table's text to a data file, creating it or replacing the whole of it. The new
+// content goes to a temporary file beside it, which replaces the old file only once every byte
+// is written and flushed; on any failure the old file stays whole and ProgramError
+// "Cannot create file <path>" is thrown.
+void WriteTableFile(const QString& path, const QString& text);

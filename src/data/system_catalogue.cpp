@@ -1,0 +1,48 @@
+#include "data/system_catalogue.h"
+
+#include "data/table_text.h"
+
+std::vector<int> CompleteBlockStarts(int lineCount) {
+    std::vector<int> starts;
+    for (int i = 0; i + 4 < lineCount; i += 5) {
+        starts.push_back(i);
+    }
+    return starts;
+}
+
+bool VariantSystemsOffered(const QString& productListText) {
+    return productListText.contains(QStringLiteral("QMT55"));
+}
+
+QStringList SystemSelectorEntries(const QStringList& catalogueLines, bool variantsOffered) {
+    QStringList entries;
+    for (int i : CompleteBlockStarts(catalogueLines.size())) {
+        const QString& header = catalogueLines[i];
+        if (header.contains(QStringLiteral("Vantrel")) && !variantsOffered) {
+            continue;
+        }
+        entries << header;
+    }
+    return entries;
+}
+
+QStringList CodeLinePieces(const QString& line) { return line.split(QLatin1Char(',')); }
+
+QStringList OfferedProfileCodes(const QString& line) {
+    QStringList codes;
+    for (const QString& piece : CodeLinePieces(line)) {
+        if (!piece.endsWith(QLatin1Char('F'))) {
+            codes << piece;
+        }
+    }
+    return codes;
+}
+
+QString SystemDisplayName(const QString& selectorText) {
+    QString name = TrimSpacesAndControls(CsvField(selectorText, 0));
+    const int bracket = name.indexOf(QLatin1Char('('));
+    if (bracket >= 0) {
+        name.truncate(bracket);
+    }
+    return name;
+}

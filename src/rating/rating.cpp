@@ -1,0 +1,89 @@
+#include "rating/rating.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "data/table_text.h"
+
+ProfileWeightTexts LookupProfileWeights(const QStringList& weightsLines, const QString& outerFrame,
+                                        const QString& ventFrame, const QString& transomMullion) {
+    ProfileWeightTexts found;
+    for (const QString& line : weightsLines) {
+        const QString code = CsvField(line, 0);
+        if (code == outerFrame) {
+            found.outerFrame = CsvField(line, 1);
+        }
+        if (code == ventFrame) {
+            found.ventFrame = CsvField(line, 1);
+        }
+        if (code == transomMullion) {
+            found.transomMullion = CsvField(line, 1);
+        }
+    }
+    return found;
+}
+
+double ProfileWeightOf(bool commercial, double outerFrame, double ventFrame,
+                       double transomMullion) {
+    if (commercial) {
+        return outerFrame;
+    }
+    if (outerFrame == 0 || ventFrame == 0 || transomMullion == 0) {
+        return 0;
+    }
+    // Extended precision keeps 0.88 for three weights of 0.88: in doubles the same sum gives
+    // 0.8799999999999999 and the lighter band.
+    const long double sum = static_cast<long double>(kOuterFrameLength) * outerFrame +
+                            static_cast<long double>(kVentFrameLength) * ventFrame +
+                            static_cast<long double>(kTransomMullionLength) * transomMullion;
+    return static_cast<double>(sum / static_cast<long double>(kTotalProfileLength));
+}
+
+int ChooseRatingsColumn(bool commercial, double weight) {
+    if (!(weight > 0)) {
+        return -1;
+    }
+    if (commercial) {
+        if (weight < 0.9) {
+            return 4;
+        }
+        if (weight < 1.25) {
+            return 5;
+        }
+        if (weight < 1.5) {
+            return 6;
+        }
+        if (weight < 1.75) {
+            return 7;
+        }
+        return 8;
+    }
+    if (weight < 0.88) {
+        return 1;
+    }
+    if (weight < 1.08) {
+        return 2;
+    }
+    return 3;
+}
+
+QString FormatProfileWeight(double weight) {
+    if (!std::isfinite(weight)) {
+        return QStringLiteral("0.000");
+    }
+    // A double times 1000 is exact in the 64-bit significand of long double, so the rounding
+    // below sees the true value and a tie is a true tie.
+    const long double thousandths = std::roundl(static_cast<long double>(weight) * 1000.0L);
+    const bool negative = thousandths < 0;
+    const long double magnitude = negative ? -thousandths : thousandths;
+    const long double whole = std::floor(magnitude / 1000.0L);
+    const long long fraction = static_cast<long long>(magnitude - whole * 1000.0L);
+    QString text = QString::number(static_cast<double>(whole), 'f', 0) + QLatin1Char('.') +
+                   QStringLiteral("%1").arg(fraction, 3, 10, QLatin1Char('0'));
+    if (negative) {
+        text.prepend(QLatin1Char('-'));
+    }
+    return text;
+}
+
+int GridRowCount(int breRatingLines) { return breRatingLines > 3 ? breRatingLines - 3 : 0; }
