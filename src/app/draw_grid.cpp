@@ -58,7 +58,9 @@ void DrawGrid::SelectRow(int row) {
     viewport()->update();
 }
 
-void DrawGrid::RepaintNow() { viewport()->repaint(); }
+void DrawGrid::RepaintNow() {
+    viewport()->repaint();
+}
 
 QRect DrawGrid::CellRect(int col, int row) const {
     int x = 0;

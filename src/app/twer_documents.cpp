@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 
-#include "app/twer.h"
 #include "app/selector_drawing.h"
+#include "app/twer.h"
 #include "app/widgets.h"
 #include "data/table_text.h"
 #include "documents/certificate_page.h"
@@ -40,8 +40,7 @@ bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent) {
 void TWER::BtnWerDraw(QObject*) {
     const SpecificationSheetData data = SpecificationSheetDataOf(
         LinesOfText(MemoText(Memo2)), RatingsColumn(), SystemDisplayName(),
-        ComboBox1->currentText(), ComboBox2->currentText(), ComboBox3->currentText(),
-        Commercial());
+        ComboBox1->currentText(), ComboBox2->currentText(), ComboBox3->currentText(), Commercial());
     {
         QPainter painter(&Image1->Bitmap());
         Canvas canvas(painter);
@@ -121,9 +120,13 @@ void TWER::RefreshPreview(QObject* sender) {
     }
 }
 
-void TWER::ButtonPrintClick(QObject*) { RefreshPreview(ButtonPrint); }
+void TWER::ButtonPrintClick(QObject*) {
+    RefreshPreview(ButtonPrint);
+}
 
-void TWER::Print1Click(QObject*) { RefreshPreview(ButtonPrint); }
+void TWER::Print1Click(QObject*) {
+    RefreshPreview(ButtonPrint);
+}
 
 void TWER::ScrollBox2Resize(QObject*) {
     int left = (ScrollBox2->width() - Image2->width()) / 2;
@@ -143,8 +146,7 @@ bool TWER::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TWER::ComboBox5DrawItem(QObject* sender, int index, const QRect& rect, bool,
-                             Canvas& canvas) {
+void TWER::ComboBox5DrawItem(QObject* sender, int index, const QRect& rect, bool, Canvas& canvas) {
     auto* combo = qobject_cast<QComboBox*>(sender);
     if (combo == nullptr) {
         return;

@@ -104,7 +104,9 @@ void TWER::About1Click(QObject*) {
     }
 }
 
-void TWER::Exit1Click(QObject*) { QApplication::quit(); }
+void TWER::Exit1Click(QObject*) {
+    QApplication::quit();
+}
 
 void TWER::AAAClick(QObject*) {
     for (int i = 0; i < PageControl1->PageCount(); ++i) {

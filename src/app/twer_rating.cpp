@@ -36,7 +36,6 @@ QString TWER::GridCellTextAt(int col, int row) const {
     return GridCellText(LinesOfText(MemoText(Memo2)), RatingsColumn(), col, row);
 }
 
-void TWER::DrawGrid1DrawCell(QObject*, int col, int row, const QRect& rect, bool,
-                             Canvas& canvas) {
+void TWER::DrawGrid1DrawCell(QObject*, int col, int row, const QRect& rect, bool, Canvas& canvas) {
     DrawGridCell(canvas, LinesOfText(MemoText(Memo2)), RatingsColumn(), col, row, rect);
 }

@@ -21,7 +21,9 @@
 #include "data/system_catalogue.h"
 #include "data/table_text.h"
 
-void TWER::Guarded(const std::function<void()>& handler) { RunGuarded(this, handler); }
+void TWER::Guarded(const std::function<void()>& handler) {
+    RunGuarded(this, handler);
+}
 
 void TWER::ConnectEvents() {
     auto* systemSelector = static_cast<OwnerDrawComboBox*>(ComboBox5);
@@ -33,8 +35,7 @@ void TWER::ConnectEvents() {
             [this] { Guarded([this] { ButtonRefreshSystem(ComboBox5); }); });
     for (QComboBox* profile : {ComboBox1, ComboBox2, ComboBox3}) {
         static_cast<OwnerDrawComboBox*>(profile)->setDrawItemHandler(
-            [this](QObject* sender, int index, const QRect& rect, bool selected,
-                   Canvas& canvas) {
+            [this](QObject* sender, int index, const QRect& rect, bool selected, Canvas& canvas) {
                 ComboBoxProfileDrawItem(sender, index, rect, selected, canvas);
             });
         connect(profile, &QComboBox::activated, this,
@@ -46,10 +47,9 @@ void TWER::ConnectEvents() {
             [this] { Guarded([this] { Button12Click(RadioButton2); }); });
     connect(Button12, &QPushButton::clicked, this,
             [this] { Guarded([this] { Button12Click(Button12); }); });
-    DrawGrid1->SetDrawCellHandler([this](QObject* sender, int col, int row, const QRect& rect,
-                                         bool selected, Canvas& canvas) {
-        DrawGrid1DrawCell(sender, col, row, rect, selected, canvas);
-    });
+    DrawGrid1->SetDrawCellHandler(
+        [this](QObject* sender, int col, int row, const QRect& rect, bool selected,
+               Canvas& canvas) { DrawGrid1DrawCell(sender, col, row, rect, selected, canvas); });
     connect(Memo1, &QPlainTextEdit::textChanged, this,
             [this] { Guarded([this] { Button12Click(Memo1); }); });
     connect(MemoSystem, &QPlainTextEdit::textChanged, this,
@@ -85,9 +85,13 @@ void TWER::SaveTable(QPlainTextEdit* memo, const QString& fileName) {
     WriteTableFile(env_.programFolder + fileName, MemoText(memo));
 }
 
-void TWER::Button1Click(QObject*) { SaveTable(Memo1, kWeightsFileName); }
+void TWER::Button1Click(QObject*) {
+    SaveTable(Memo1, kWeightsFileName);
+}
 
-void TWER::Button2Click(QObject*) { SaveTable(MemoSystem, kSystemFileName); }
+void TWER::Button2Click(QObject*) {
+    SaveTable(MemoSystem, kSystemFileName);
+}
 
 void TWER::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -138,15 +142,24 @@ void TWER::ButtonRefreshSystem(QObject* sender) {
     Button12Click(sender);
 }
 
-void TWER::ComboBox1Change(QObject* sender) { Button12Click(sender); }
+void TWER::ComboBox1Change(QObject* sender) {
+    Button12Click(sender);
+}
 
 void TWER::ButtonDefaultsClick(QObject*) {
     const QString last = settings_->value(QStringLiteral("LastSystem"), QString()).toString();
-    ComboBox5->setCurrentIndex(ComboBox5->findText(last, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    ComboBox5->setCurrentIndex(
+        ComboBox5->findText(last, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-QString TWER::SystemDisplayName() const { return ::SystemDisplayName(ComboBox5->currentText()); }
+QString TWER::SystemDisplayName() const {
+    return ::SystemDisplayName(ComboBox5->currentText());
+}
 
-bool TWER::Commercial() const { return RadioButton1->isChecked(); }
+bool TWER::Commercial() const {
+    return RadioButton1->isChecked();
+}
 
-int TWER::RatingsColumn() const { return WholeNumberOr(Edit1->text(), -1); }
+int TWER::RatingsColumn() const {
+    return WholeNumberOr(Edit1->text(), -1);
+}

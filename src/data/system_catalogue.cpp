@@ -26,7 +26,9 @@ QStringList SystemSelectorEntries(const QStringList& catalogueLines, bool varian
     return entries;
 }
 
-QStringList CodeLinePieces(const QString& line) { return line.split(QLatin1Char(',')); }
+QStringList CodeLinePieces(const QString& line) {
+    return line.split(QLatin1Char(','));
+}
 
 QStringList OfferedProfileCodes(const QString& line) {
     QStringList codes;

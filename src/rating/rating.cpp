@@ -86,4 +86,6 @@ QString FormatProfileWeight(double weight) {
     return text;
 }
 
-int GridRowCount(int breRatingLines) { return breRatingLines > 3 ? breRatingLines - 3 : 0; }
+int GridRowCount(int breRatingLines) {
+    return breRatingLines > 3 ? breRatingLines - 3 : 0;
+}

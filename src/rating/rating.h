@@ -26,8 +26,7 @@ constexpr int kTotalProfileLength = 3 * kStandardWindowWidth + 5 * kStandardWind
 // The profile weight in kg/m: the outer frame's weight for Commercial buildings; for Domestic
 // the length-weighted mean over the standard window, worked in extended precision, or 0 when
 // any of the three weights is 0.
-double ProfileWeightOf(bool commercial, double outerFrame, double ventFrame,
-                       double transomMullion);
+double ProfileWeightOf(bool commercial, double outerFrame, double ventFrame, double transomMullion);
 
 // The ratings column: 1 to 3 for Domestic, 4 to 8 for Commercial, -1 when the weight is 0 or
 // less. A weight on a threshold belongs to the heavier band.
