@@ -14,8 +14,8 @@ class Canvas;
 class DrawGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    using DrawCellHandler = std::function<void(QObject* sender, int col, int row,
-                                               const QRect& rect, bool selected, Canvas& canvas)>;
+    using DrawCellHandler = std::function<void(QObject* sender, int col, int row, const QRect& rect,
+                                               bool selected, Canvas& canvas)>;
 
     explicit DrawGrid(QWidget* parent = nullptr);
 

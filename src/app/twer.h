@@ -46,7 +46,7 @@ bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent);
 
 class TWER : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     explicit TWER(TwerEnvironment environment, QWidget* parent = nullptr);
     ~TWER() override;
 
@@ -87,11 +87,11 @@ class TWER : public QMainWindow {
     // How many times the report preview has been drawn.
     int PreviewRefreshCount() const { return previewRefreshes_; }
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void BuildLayout();
     void BuildMenu();
     void ConnectEvents();

@@ -1,6 +1,5 @@
 #include "data/table_text.h"
 
-
 QStringList LinesOfText(const QString& text) {
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty()) {
@@ -25,7 +24,9 @@ QString CsvField(const QString& line, int n) {
 
 namespace {
 
-bool IsTrimmed(QChar c) { return c.unicode() <= 0x20 || c.unicode() == 0x7F; }
+bool IsTrimmed(QChar c) {
+    return c.unicode() <= 0x20 || c.unicode() == 0x7F;
+}
 
 bool IsWholeNumber(const QString& text) {
     int i = 0;

@@ -49,7 +49,9 @@ void Canvas::SetBrushColor(const QColor& color) {
     brushHollow_ = false;
 }
 
-QFont Canvas::CurrentFont() const { return FontOfCellHeight(fontName_, fontHeight_, fontBold_); }
+QFont Canvas::CurrentFont() const {
+    return FontOfCellHeight(fontName_, fontHeight_, fontBold_);
+}
 
 void Canvas::ApplyPen() {
     QPen pen(penColor_);
@@ -99,7 +101,9 @@ void Canvas::Polygon(const std::vector<QPoint>& points) {
     painter_.setBrush(Qt::NoBrush);
 }
 
-void Canvas::MoveTo(int x, int y) { penPos_ = QPoint(x, y); }
+void Canvas::MoveTo(int x, int y) {
+    penPos_ = QPoint(x, y);
+}
 
 void Canvas::LineTo(int x, int y) {
     ApplyPen();

@@ -93,4 +93,6 @@ private:
 QFont FontOfCellHeight(const QString& face, int cellHeight, bool bold);
 
 // Truncates toward zero, as every computed coordinate is before it reaches the canvas.
-inline int Trunc(double v) { return static_cast<int>(v); }
+inline int Trunc(double v) {
+    return static_cast<int>(v);
+}
