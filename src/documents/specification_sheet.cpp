@@ -1,0 +1,250 @@
+#include "documents/specification_sheet.h"
+
+#include <QColor>
+#include <QLatin1String>
+#include <QPoint>
+
+#include <array>
+#include <vector>
+
+#include "data/contact_texts.h"
+#include "data/rating_colours.h"
+#include "data/table_text.h"
+#include "platform/canvas.h"
+
+namespace {
+
+// Rows of the BRE ratings table that the sheet reads, by position.
+constexpr int kWeightBandRow = 1;
+constexpr int kElementNumberRow = 2;
+constexpr int kSummaryRatingRow = 18;
+
+// What the certificate shows when no ratings column applies; the sheet follows it.
+const QString kNoSummaryRating = QStringLiteral("XXXXXXXX");
+const QString kNoWeightBand = QStringLiteral("??");
+const QString kNoElementNumber = QStringLiteral("npd");
+
+const QColor kSheetGreen(86, 177, 70);
+const QColor kIvory(255, 255, 250);
+const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
+
+const QString kArial = QStringLiteral("Arial");
+const QString kArialBlack = QStringLiteral("Arial Black");
+
+// Outer frame and inner panel, right and bottom edges exclusive.
+constexpr int kFrameLeft = 10, kFrameTop = 2, kFrameRight = 410, kFrameBottom = 575;
+constexpr int kFramePenWidth = 2;
+constexpr int kPanelLeft = 20, kPanelTop = 105, kPanelRight = 400, kPanelBottom = 535;
+
+// One line of the header, drawn transparently in sheet green.
+struct HeaderText {
+    const char* text;
+    int x, y, height;
+    bool bold;
+};
+constexpr std::array<HeaderText, 2> kHeader = {{
+    {"bre", 20, 10, 60, true},
+    {"Green Guide", 105, 25, 40, false},
+}};
+
+// One text of the sheet: Arial of the given cell height; "onWhite" texts fill their cell with
+// white (they lie on the white panel), the others are drawn transparently.
+struct SheetText {
+    QString text;
+    int x, y, height;
+    bool bold;
+    QColor colour;
+    bool onWhite;
+};
+
+// The sheet's texts in drawing order; the first five are the declaration paragraph.
+std::array<SheetText, 21> SheetTextsOf(const SpecificationSheetData& d) {
+    const QString& name = d.systemName;
+    return {{
+        {QStringLiteral("Declaration:"), 40, 440, 15, true, kBlack, true},
+        {name + QStringLiteral(" correspond(s) to the BRE Global Green Guide online"), 40, 456, 14,
+         false, kBlack, true},
+        {QStringLiteral("generic specification Powder coated aluminium window "), 40, 472, 14,
+         false, kBlack, true},
+        {QStringLiteral("(profile ") + d.weightBand +
+             QStringLiteral(" kg/m), double glazed (ref. ") + d.elementNumber + QStringLiteral(")"),
+         40, 488, 14, false, kBlack, true},
+        {QStringLiteral("which achieves a summary rating of '") + d.summaryRating +
+             QStringLiteral("' within ") + d.buildingType + QStringLiteral(" Buildings."),
+         40, 504, 14, false, kBlack, true},
+        {QStringLiteral("Product Name:"), 40, 115, 15, true, kBlack, true},
+        {QStringLiteral("Tarvex ") + name, 105, 130, 25, true, kBlack, true},
+        {QStringLiteral("Specification:"), 40, 200, 15, true, kBlack, true},
+        {QStringLiteral("System:"), 140, 216, 14, false, kBlack, true},
+        {QStringLiteral("Outerframe:"), 140, 232, 14, false, kBlack, true},
+        {QStringLiteral("Vent:"), 140, 248, 14, false, kBlack, true},
+        {QStringLiteral("Mullion:"), 140, 264, 14, false, kBlack, true},
+        {name, 220, 216, 14, false, kBlack, true},
+        {d.outerFrame, 220, 232, 14, false, kBlack, true},
+        {d.ventFrame, 220, 248, 14, false, kBlack, true},
+        {d.transomMullion, 220, 264, 14, false, kBlack, true},
+        {QStringLiteral("Generic element reference:"), 40, 160, 15, true, kBlack, true},
+        {d.elementNumber, 145, 175, 25, false, kBlack, true},
+        {QStringLiteral("BRE Green Guide. BRE Global Limited, Watford, WD25 9XX"), 40, 540, 11,
+         true, kSheetGreen, false},
+        {contact::RatingBodyContactLine(), 40, 553, 11, true, kSheetGreen, false},
+        {QStringLiteral("Green Guide Summary Rating:"), 40, 285, 15, true, kBlack, false},
+    }};
+}
+constexpr int kDeclarationLineCount = 5;
+
+// The rating boxes from left to right; each takes its fill from the shared rating colours.
+constexpr std::array<const char*, 6> kBoxLetters = {"A+", "A", "B", "C", "D", "E"};
+constexpr int kFirstBoxLeft = 80;
+constexpr int kBoxWidth = 40;
+
+// Outlines relative to (left edge of the box, 0): the box is 40 x 30 with an extra middle
+// point on its right side; the marker is a pentagon 70 wide pointing down at the box, its tip 5
+// above the box's top edge.
+constexpr std::array<QPoint, 5> kBoxOutline = {
+    {{0, 395}, {40, 395}, {40, 410}, {40, 425}, {0, 425}}};
+constexpr std::array<QPoint, 5> kMarkerOutline = {
+    {{55, 315}, {-15, 315}, {-15, 360}, {20, 390}, {55, 360}}};
+
+// Box letter: left edge 10 right of the box, top on the box's top edge.
+constexpr int kBoxLetterOffset = 10;
+constexpr int kBoxLetterTop = 395;
+constexpr int kBoxLetterHeight = 30;
+// Marker letter: centred on (box left + 20, 342), the centre of the marker's wide part.
+constexpr int kMarkerLetterCentreOffset = 20;
+constexpr int kMarkerLetterCentreY = 342;
+constexpr int kMarkerLetterHeight = 60;
+
+// The sheet shares its box and marker shapes with the badge drawing, which scales them; on the
+// sheet the scale is fixed. It applies to points, the letters' tops and the letter heights, not
+// to the letters' left positions.
+constexpr double kScale = 1.0;
+
+template <std::size_t N>
+std::vector<QPoint> ScaledOutline(const std::array<QPoint, N>& outline, int left) {
+    std::vector<QPoint> points;
+    points.reserve(N);
+    for (const QPoint& p : outline) {
+        points.emplace_back(Trunc((left + p.x()) * kScale), Trunc(p.y() * kScale));
+    }
+    return points;
+}
+
+QString RowField(const QStringList& lines, int row, int column) {
+    return CsvField(lines.value(row), column);
+}
+
+void DrawHeader(Canvas& canvas) {
+    canvas.SetBrushHollow();
+    canvas.SetFontName(kArial);
+    canvas.SetFontColor(kSheetGreen);
+    for (const HeaderText& h : kHeader) {
+        canvas.SetFontHeight(h.height);
+        canvas.SetFontBold(h.bold);
+        canvas.TextOut(h.x, h.y, QLatin1String(h.text));
+    }
+}
+
+void DrawTexts(Canvas& canvas, const SpecificationSheetData& data) {
+    canvas.SetFontName(kArial);
+    for (const SheetText& t : SheetTextsOf(data)) {
+        if (t.onWhite) {
+            canvas.SetBrushColor(kWhite);
+        } else {
+            canvas.SetBrushHollow();
+        }
+        canvas.SetFontHeight(t.height);
+        canvas.SetFontBold(t.bold);
+        canvas.SetFontColor(t.colour);
+        canvas.TextOut(t.x, t.y, t.text);
+    }
+}
+
+void DrawMarker(Canvas& canvas, const QString& letter, int left) {
+    canvas.SetPenColor(kBlack);
+    canvas.SetBrushColor(kBlack);
+    canvas.Polygon(ScaledOutline(kMarkerOutline, left));
+
+    canvas.SetBrushHollow();
+    canvas.SetFontName(kArial);
+    canvas.SetFontBold(true);
+    canvas.SetFontHeight(Trunc(kMarkerLetterHeight * kScale));
+    canvas.SetFontColor(kWhite);
+    const int halfWidth = canvas.TextWidth(letter) / 2;
+    const int halfHeight = canvas.TextHeight(letter) / 2;
+    canvas.TextOut(left + kMarkerLetterCentreOffset - halfWidth,
+                   Trunc(kMarkerLetterCentreY * kScale) - halfHeight, letter);
+}
+
+void DrawRatingBoxes(Canvas& canvas, const QString& summaryRating) {
+    for (std::size_t k = 0; k < kBoxLetters.size(); ++k) {
+        const QString letter = QLatin1String(kBoxLetters[k]);
+        const int left = kFirstBoxLeft + kBoxWidth * static_cast<int>(k);
+
+        canvas.SetPenColor(kBlack);
+        canvas.SetBrushColor(RatingColourOf(letter).value_or(kWhite));
+        canvas.Polygon(ScaledOutline(kBoxOutline, left));
+
+        canvas.SetBrushHollow();
+        canvas.SetFontName(kArialBlack);
+        canvas.SetFontBold(true);
+        canvas.SetFontHeight(Trunc(kBoxLetterHeight * kScale));
+        canvas.SetFontColor(kBlack);
+        canvas.TextOut(left + kBoxLetterOffset, Trunc(kBoxLetterTop * kScale), letter);
+
+        if (letter == summaryRating) {
+            DrawMarker(canvas, letter, left);
+        }
+    }
+}
+
+}  // namespace
+
+SpecificationSheetData SpecificationSheetDataOf(const QStringList& breRatingLines,
+                                                int ratingsColumn, const QString& systemName,
+                                                const QString& outerFrame, const QString& ventFrame,
+                                                const QString& transomMullion, bool commercial) {
+    SpecificationSheetData data;
+    data.systemName = systemName;
+    data.outerFrame = outerFrame;
+    data.ventFrame = ventFrame;
+    data.transomMullion = transomMullion;
+    data.buildingType = commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic");
+    if (ratingsColumn < 1) {
+        data.summaryRating = kNoSummaryRating;
+        data.weightBand = kNoWeightBand;
+        data.elementNumber = kNoElementNumber;
+    } else {
+        data.summaryRating = RowField(breRatingLines, kSummaryRatingRow, ratingsColumn);
+        data.weightBand = RowField(breRatingLines, kWeightBandRow, ratingsColumn);
+        data.elementNumber = RowField(breRatingLines, kElementNumberRow, ratingsColumn);
+    }
+    return data;
+}
+
+QStringList DeclarationLines(const SpecificationSheetData& data) {
+    const auto texts = SheetTextsOf(data);
+    QStringList lines;
+    for (int i = 0; i < kDeclarationLineCount; ++i) {
+        lines << texts[i].text;
+    }
+    return lines;
+}
+
+void DrawSpecificationSheet(Canvas& canvas, const SpecificationSheetData& data) {
+    canvas.SetPenColor(kSheetGreen);
+    canvas.SetPenWidth(kFramePenWidth);
+    canvas.SetBrushColor(kIvory);
+    canvas.Rectangle(kFrameLeft, kFrameTop, kFrameRight, kFrameBottom);
+    canvas.SetPenWidth(1);
+
+    DrawHeader(canvas);
+
+    canvas.SetPenColor(kSheetGreen);
+    canvas.SetBrushColor(kWhite);
+    canvas.Rectangle(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom);
+
+    DrawTexts(canvas, data);
+    DrawRatingBoxes(canvas, data.summaryRating);
+}
