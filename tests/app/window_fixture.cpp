@@ -1,0 +1,41 @@
+#include "window_fixture.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+void WindowTest::Start() {
+    env_.programFolder = folder_.path() + QLatin1Char('/');
+    env_.pictureBase = pictures_.filePath(QStringLiteral("Updates"));
+    window_ = std::make_unique<TWER>(env_);
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void WindowTest::Choose(const char* selector, int index) {
+    QComboBox* combo = Combo(selector);
+    combo->setFocus();
+    const int from = combo->currentIndex();
+    const Qt::Key key = index > from ? Qt::Key_Down : Qt::Key_Up;
+    for (int i = from; i != index; i += (index > from ? 1 : -1)) {
+        QTest::keyClick(combo, key);
+    }
+    ASSERT_EQ(combo->currentIndex(), index);
+}
+
+QString WindowTest::MessageShownBy(const std::function<void()>& action) {
+    auto text = std::make_shared<QString>();
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [text, poll] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->done(QMessageBox::Ok);
+            poll->stop();
+        }
+    });
+    poll->start();
+    action();
+    poll->stop();
+    delete poll;
+    return *text;
+}

@@ -1,0 +1,47 @@
+// A main window built over a temporary program folder, shown and driven as a user would.
+#pragma once
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app/draw_grid.h"
+#include "app/twer.h"
+
+class WindowTest : public ::testing::Test {
+protected:
+    // Builds and shows the window; data files written before this call are loaded.
+    void Start();
+    QString DataPath(const QString& name) const { return folder_.filePath(name); }
+
+    template <typename T>
+    T* Find(const char* name) const {
+        T* widget = window_->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QComboBox* Combo(const char* name) const { return Find<QComboBox>(name); }
+    QString EditText(const char* name) const { return Find<QLineEdit>(name)->text(); }
+    QPlainTextEdit* Memo(const char* name) const { return Find<QPlainTextEdit>(name); }
+    DrawGrid* Grid() const { return Find<DrawGrid>("DrawGrid1"); }
+
+    // Chooses an entry of a selector as a user does: focus it and press the arrow keys.
+    void Choose(const char* selector, int index);
+    // Runs the action and returns the text of the message box it shows (closing the box), or
+    // an empty text when none shows within the action.
+    QString MessageShownBy(const std::function<void()>& action);
+
+    QTemporaryDir folder_;
+    QTemporaryDir pictures_;
+    TwerEnvironment env_;
+    std::unique_ptr<TWER> window_;
+};
