@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -42,14 +43,14 @@ QString ChildOf(const QString& folder, const QString& name, Kind kind) {
     if (IsOfKind(QFileInfo(exact), kind)) {
         return exact;
     }
-    const QDir dir(folder);
-    const QStringList entries = dir.entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& entry : entries) {
+    // Unsorted names only: this runs for every update folder that lacks the file.
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString entry = it.fileName();
         if (entry != name && entry.compare(name, Qt::CaseInsensitive) == 0) {
-            const QString path = folder + QLatin1Char('/') + entry;
-            if (IsOfKind(QFileInfo(path), kind)) {
-                return path;
+            if (IsOfKind(it.fileInfo(), kind)) {
+                return it.filePath();
             }
         }
     }
