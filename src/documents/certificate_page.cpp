@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "data/contact_texts.h"
 #include "data/table_text.h"

@@ -201,6 +201,19 @@ TEST(CertificatePageScreen, DeclarationAndHeadingStayBlackWhenTheLastBarIsMarked
     EXPECT_GT(DarkPixels(page, Span(140, declaration, 400, declaration + m.lineH - 1)), 100);
 }
 
+TEST(CertificatePageScreen, ATinyOrEmptyRecordStillDrawsWithoutFailing) {
+    // No profile lines, no texts at all, and a page far too small to read.
+    CertificateData empty;
+    empty.SummaryRating.clear();
+    empty.ProductName.clear();
+    empty.ElementReference.clear();
+    const QImage page = Page(empty);
+    EXPECT_EQ(PixelAt(page, 15, 15), kBlack);
+    EXPECT_EQ(ColourPixels(page, Span(400, 95, 599, 95), kGreen), 200);
+    const QImage tiny = Page(TypicalRecord(), 3, 4);
+    EXPECT_EQ(PixelAt(tiny, 0, 0), kBlack);
+}
+
 // ---- Company, project and date box -------------------------------------------------------------
 
 namespace {
