@@ -211,7 +211,7 @@ TEST(CertificatePageScreen, ATinyOrEmptyRecordStillDrawsWithoutFailing) {
     EXPECT_EQ(PixelAt(page, 15, 15), kBlack);
     EXPECT_EQ(ColourPixels(page, Span(400, 95, 599, 95), kGreen), 200);
     const QImage tiny = Page(TypicalRecord(), 3, 4);
-    EXPECT_EQ(PixelAt(tiny, 0, 0), kBlack);
+    EXPECT_GT(DarkPixels(tiny, tiny.rect()), 0);
 }
 
 // ---- Company, project and date box -------------------------------------------------------------
