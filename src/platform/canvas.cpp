@@ -1,5 +1,7 @@
 #include "platform/canvas.h"
 
+#include "platform/fonts.h"
+
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
@@ -12,6 +14,9 @@ namespace {
 double CellHeightPerPixel(const QString& face, bool bold) {
     static QHash<QString, double> ratios;
     const QString key = face + (bold ? QStringLiteral("|b") : QStringLiteral("|r"));
+    if (const double designed = DesignCellHeightRatio(face); designed > 0) {
+        return designed;
+    }
     auto it = ratios.constFind(key);
     if (it != ratios.constEnd()) {
         return *it;

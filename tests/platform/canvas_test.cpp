@@ -199,3 +199,15 @@ TEST(CanvasStretchDrawAnd, MixedColoursAreAndedBitwise) {
     EXPECT_EQ(PixelAt(image, 3, 3), QColor(0x30, 0x0F, 0x00));
     EXPECT_EQ(PixelAt(image, 0, 0), QColor(0x3C, 0xFF, 0x55));
 }
+
+TEST(CanvasFont, ArialBlackLettersFitTheirBars) {
+    // Rating letters are set in "Arial Black" at cell height 30, 10 pixels into a 40-pixel bar.
+    QImage image = WhiteImage(100, 100);
+    QPainter painter(&image);
+    Canvas canvas(painter);
+    canvas.SetFontName(QStringLiteral("Arial Black"));
+    canvas.SetFontBold(true);
+    canvas.SetFontHeight(30);
+    EXPECT_LE(canvas.TextWidth(QStringLiteral("A+")), 30);
+    EXPECT_GE(canvas.TextWidth(QStringLiteral("A+")), 20);
+}
