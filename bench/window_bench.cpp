@@ -1,0 +1,102 @@
+// Start-up, data file loading and the recalculation that runs at every change of the window.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include "app/twer.h"
+#include "data/data_files.h"
+#include "data/table_text.h"
+
+namespace {
+
+TwerEnvironment EnvironmentIn(const QTemporaryDir& dir) {
+    TwerEnvironment env;
+    env.programFolder = dir.path() + QLatin1Char('/');
+    env.pictureBase = dir.filePath(QStringLiteral("Updates"));
+    return env;
+}
+
+// A weights table of the given number of lines; the built-in systems' codes stay at the end,
+// so every lookup runs through the whole table.
+QByteArray LargeWeightsFile(int lines) {
+    QByteArray bytes = "Profile,Area\r\n";
+    for (int i = 1; i < lines - 3; ++i) {
+        bytes += "XYZ" + QByteArray::number(i) + ",1.234567\r\n";
+    }
+    bytes += "PRF010,0.698112\r\nPRF020,0.71928\r\n";
+    return bytes;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::abort();
+    }
+}
+
+// From nothing to the window shown with its first rating drawn.
+void BM_StartUpToFinishedFormShow(benchmark::State& state) {
+    QTemporaryDir dir;
+    const TwerEnvironment env = EnvironmentIn(dir);
+    for (auto _ : state) {
+        TWER window(env);
+        window.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window.GridCellTextAt(1, 15));
+    }
+}
+BENCHMARK(BM_StartUpToFinishedFormShow)->Unit(benchmark::kMillisecond);
+
+// Reading a 200,000-line weights file into the table (with the recalculation it raises).
+void BM_LoadLargeWeightsFile(benchmark::State& state) {
+    QTemporaryDir dir;
+    WriteFile(dir.filePath(kWeightsFileName), LargeWeightsFile(200000));
+    const TwerEnvironment env = EnvironmentIn(dir);
+    for (auto _ : state) {
+        TWER window(env);
+        benchmark::DoNotOptimize(&window);
+    }
+}
+BENCHMARK(BM_LoadLargeWeightsFile)->Unit(benchmark::kMillisecond);
+
+// Only the file reading and line splitting of the same file.
+void BM_ReadLargeWeightsFile(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(kWeightsFileName);
+    WriteFile(path, LargeWeightsFile(200000));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LinesOfText(ReadTableFile(path)).size());
+    }
+}
+BENCHMARK(BM_ReadLargeWeightsFile)->Unit(benchmark::kMillisecond);
+
+// One whole recalculation: lookup, result fields, grid repaint, sheet and preview.
+void BM_Recalculation(benchmark::State& state) {
+    QTemporaryDir dir;
+    if (state.range(0) > 0) {
+        WriteFile(dir.filePath(kWeightsFileName),
+                  LargeWeightsFile(static_cast<int>(state.range(0))));
+    }
+    TWER window(EnvironmentIn(dir));
+    window.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        window.Button12Click(nullptr);
+    }
+    state.counters["weights_lines"] = static_cast<double>(
+        LinesOfText(window.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText())
+            .size());
+}
+BENCHMARK(BM_Recalculation)
+    ->Arg(0)
+    ->Arg(2000)
+    ->Arg(20000)
+    ->Arg(200000)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
