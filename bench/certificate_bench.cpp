@@ -17,12 +17,20 @@ namespace {
 
 CertificateData TypicalRecord() {
     CertificateData data;
-    const char* const categories[] = {
-        "Climate Change", "Water Extraction", "Mineral Resource Extraction",
-        "Stratospheric Ozone Depletion", "Human Toxicity", "Ecotoxicity to Freshwater",
-        "Nuclear Waste (higher level)", "Ecotoxicity to Land", "Waste Disposal",
-        "Fossil Fuel Depletion", "Eutrophication", "Photochemical Ozone Creation",
-        "Acidification", "Kg CO2 eq. (60 years)"};
+    const char* const categories[] = {"Climate Change",
+                                      "Water Extraction",
+                                      "Mineral Resource Extraction",
+                                      "Stratospheric Ozone Depletion",
+                                      "Human Toxicity",
+                                      "Ecotoxicity to Freshwater",
+                                      "Nuclear Waste (higher level)",
+                                      "Ecotoxicity to Land",
+                                      "Waste Disposal",
+                                      "Fossil Fuel Depletion",
+                                      "Eutrophication",
+                                      "Photochemical Ozone Creation",
+                                      "Acidification",
+                                      "Kg CO2 eq. (60 years)"};
     for (const char* category : categories) {
         data.ProfileLines << QStringLiteral("#%1:A").arg(QLatin1String(category));
     }
@@ -44,10 +52,14 @@ void DrawIntoImage(benchmark::State& state, int W, int H) {
     }
 }
 
-void BM_CertificatePreview(benchmark::State& state) { DrawIntoImage(state, 630, 891); }
+void BM_CertificatePreview(benchmark::State& state) {
+    DrawIntoImage(state, 630, 891);
+}
 BENCHMARK(BM_CertificatePreview)->Unit(benchmark::kMillisecond);
 
-void BM_CertificatePrinterSizeImage(benchmark::State& state) { DrawIntoImage(state, 4960, 7016); }
+void BM_CertificatePrinterSizeImage(benchmark::State& state) {
+    DrawIntoImage(state, 4960, 7016);
+}
 BENCHMARK(BM_CertificatePrinterSizeImage)->Unit(benchmark::kMillisecond);
 
 void BM_CertificatePdf600Dpi(benchmark::State& state) {

@@ -12,7 +12,9 @@ QImage WhiteImage(int width, int height) {
     return image;
 }
 
-QColor PixelAt(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)).toRgb(); }
+QColor PixelAt(const QImage& image, int x, int y) {
+    return QColor(image.pixel(x, y)).toRgb();
+}
 
 QByteArray ReadBytes(const QString& path) {
     QFile file(path);

@@ -27,8 +27,8 @@ inline const QString kSearchEngineHost = QStringLiteral("www.google.com");
 
 // The specification sheet's footer line: telephone, fax and web site.
 inline QString RatingBodyContactLine() {
-    return QStringLiteral("T: ") + kRatingBodyTelephone + QStringLiteral("  F: ") +
-           kRatingBodyFax + QStringLiteral("  W: ") + kRatingBodyWebSite;
+    return QStringLiteral("T: ") + kRatingBodyTelephone + QStringLiteral("  F: ") + kRatingBodyFax +
+           QStringLiteral("  W: ") + kRatingBodyWebSite;
 }
 
 }  // namespace contact

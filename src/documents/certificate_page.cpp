@@ -39,7 +39,9 @@ constexpr int kMaxLabelChars = 200;
 const QString kFace = QStringLiteral("Arial");
 const QString kAnyLetter = QStringLiteral("A");  // measured for line heights
 
-int CellHeight(int height, double r, double s) { return Trunc(height * r * s); }
+int CellHeight(int height, double r, double s) {
+    return Trunc(height * r * s);
+}
 
 struct Columns {
     QString first, second, third;
@@ -83,19 +85,19 @@ const QColor kGrey(128, 128, 128);
 // Title and footer bands: margins from the page edges, in page units.
 constexpr int kBandMargin = 15;
 constexpr int kTitleBandBottom = 70;
-constexpr int kFooterBandTop = 60;      // above the bottom edge
+constexpr int kFooterBandTop = 60;  // above the bottom edge
 constexpr int kTitleTextLeft = 20;
 constexpr int kTitleTextTop = 20;
 constexpr int kTitleHeight = 26;
 constexpr int kSubtitleHeight = 19;
 constexpr int kFooterTextLeft = 40;
-constexpr int kFooterTextTop = 55;      // above the bottom edge
+constexpr int kFooterTextTop = 55;  // above the bottom edge
 constexpr int kFooterHeight = 12;
 
 const QString kTitleLead = QStringLiteral("Green Guide  ");  // the blanks part it from the rest
 const QString kTitleRest = QStringLiteral("Environmental Profile Certificate");
-const QString kSubtitle = QStringLiteral(
-    "BRE Green Guide Environmental Profile for Building Materials and Components");
+const QString kSubtitle =
+    QStringLiteral("BRE Green Guide Environmental Profile for Building Materials and Components");
 const QString kFooterAddress =
     QStringLiteral("BRE Green Guide. BRE Global Limited, Watford, WD25 9XX");
 
@@ -137,7 +139,9 @@ constexpr int kCompanyValueHeight = 18;
 constexpr int kNoLabelYet = 1000;
 
 // Pens are one page unit wide, so the printed lines weigh what the preview shows.
-int PenWidthFor(double r) { return std::max(1, Trunc(r)); }
+int PenWidthFor(double r) {
+    return std::max(1, Trunc(r));
+}
 
 void DrawBands(Canvas& canvas, int W, int H, double r, double s) {
     canvas.SetBrushColor(kBlack);
@@ -239,16 +243,14 @@ void DrawCompanyBox(Canvas& canvas, const CertificateData& data, double r, doubl
             ++valuesSinceLabel;
             y += kCompanyValueStep;
             canvas.SetFontHeight(CellHeight(kCompanyValueHeight, r, s));
-            canvas.TextOut(Trunc(kCompanyValueLeft * r), Trunc((y + kCompanyTextOffset) * r),
-                           line);
+            canvas.TextOut(Trunc(kCompanyValueLeft * r), Trunc((y + kCompanyTextOffset) * r), line);
         }
     }
 }
 
 }  // namespace
 
-int DrawTextBlock(Canvas& canvas, const QStringList& lines, double s, double r, int top,
-                  int left) {
+int DrawTextBlock(Canvas& canvas, const QStringList& lines, double s, double r, int top, int left) {
     const int n = static_cast<int>(lines.size());
     const int bodyHeight = CellHeight(kBodyHeight, r, s);
     canvas.SetFontHeight(bodyHeight);
@@ -262,8 +264,7 @@ int DrawTextBlock(Canvas& canvas, const QStringList& lines, double s, double r, 
     canvas.SetFontBold(true);
     canvas.SetFontHeight(CellHeight(kHeadingHeight, r, s));
     const int headingStep = canvas.TextHeight(kAnyLetter);
-    const QStringList headingLines =
-        (lines.value(0) + QLatin1Char('#')).split(QLatin1Char('#'));
+    const QStringList headingLines = (lines.value(0) + QLatin1Char('#')).split(QLatin1Char('#'));
     int hy = 0;
     for (int k = 0; k + 1 < headingLines.size(); ++k) {
         canvas.TextOut(Trunc(left * r), Trunc(top * r + hy), headingLines[k]);

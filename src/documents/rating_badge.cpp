@@ -21,8 +21,7 @@ constexpr int kBarWidth = 40;
 // Outlines relative to (left edge of the bar, Y0). A bar is a 40 x 30 box whose right edge
 // carries an extra middle point; the pointer is a 70-wide box above the bar narrowing to a tip
 // 5 units above the bar's top edge.
-constexpr std::array<QPoint, 5> kBarOutline = {
-    {{0, 10}, {40, 10}, {40, 25}, {40, 40}, {0, 40}}};
+constexpr std::array<QPoint, 5> kBarOutline = {{{0, 10}, {40, 10}, {40, 25}, {40, 40}, {0, 40}}};
 constexpr std::array<QPoint, 5> kPointerOutline = {
     {{55, -70}, {-15, -70}, {-15, -25}, {20, 5}, {55, -25}}};
 

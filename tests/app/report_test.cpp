@@ -1,7 +1,7 @@
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 
 #include "app/widgets.h"

@@ -26,8 +26,8 @@ constexpr double kBadgeScale = 1.26103404791929376;
 // the way the page finds them: the reference sentence, bold at 14 units, is 481 units wide.
 struct PageMetrics {
     double r = 1, s = 1;
-    int lineH = 0;       // height of "A" in the body font
-    int headingH = 0;    // height of "A" in the heading font
+    int lineH = 0;     // height of "A" in the body font
+    int headingH = 0;  // height of "A" in the heading font
 };
 
 PageMetrics MetricsFor(int W) {
@@ -49,17 +49,27 @@ PageMetrics MetricsFor(int W) {
     return m;
 }
 
-int BlockHeight(int lines, const PageMetrics& m) { return Trunc(lines * m.lineH / m.r); }
+int BlockHeight(int lines, const PageMetrics& m) {
+    return Trunc(lines * m.lineH / m.r);
+}
 
 // The record as the report driver fills it for a typical Commercial window.
 CertificateData TypicalRecord() {
     CertificateData data;
-    const char* const categories[] = {
-        "Climate Change", "Water Extraction", "Mineral Resource Extraction",
-        "Stratospheric Ozone Depletion", "Human Toxicity", "Ecotoxicity to Freshwater",
-        "Nuclear Waste (higher level)", "Ecotoxicity to Land", "Waste Disposal",
-        "Fossil Fuel Depletion", "Eutrophication", "Photochemical Ozone Creation",
-        "Acidification", "Kg CO2 eq. (60 years)"};
+    const char* const categories[] = {"Climate Change",
+                                      "Water Extraction",
+                                      "Mineral Resource Extraction",
+                                      "Stratospheric Ozone Depletion",
+                                      "Human Toxicity",
+                                      "Ecotoxicity to Freshwater",
+                                      "Nuclear Waste (higher level)",
+                                      "Ecotoxicity to Land",
+                                      "Waste Disposal",
+                                      "Fossil Fuel Depletion",
+                                      "Eutrophication",
+                                      "Photochemical Ozone Creation",
+                                      "Acidification",
+                                      "Kg CO2 eq. (60 years)"};
     for (const char* category : categories) {
         data.ProfileLines << QStringLiteral("#%1:A").arg(QLatin1String(category));
     }
@@ -245,8 +255,7 @@ TEST(CertificateCompanyBox, RulesStandUnderEachLabelAndCloseTheBox) {
     using Rows = std::vector<int>;
     EXPECT_EQ(RuleRows(WithCompanyBox("Acme", "Hall", "May")), (Rows{204, 244, 284, 324}));
     // Two company lines push the later labels down by one value row.
-    EXPECT_EQ(RuleRows(WithCompanyBox("Acme\nLeeds", "Hall", "May")),
-              (Rows{204, 260, 300, 340}));
+    EXPECT_EQ(RuleRows(WithCompanyBox("Acme\nLeeds", "Hall", "May")), (Rows{204, 260, 300, 340}));
     // A trailing line break starts no further line.
     EXPECT_EQ(RuleRows(WithCompanyBox("Acme\n", "Hall", "May")), (Rows{204, 244, 284, 324}));
     // An empty project leaves out its label: the date label follows the company value.
@@ -271,7 +280,8 @@ TEST(CertificateCompanyBox, DrawsNothingWhenAllFieldsAreEmpty) {
     EXPECT_EQ(DarkPixels(page, Span(400, 185, 628, 420)), 0);
 }
 
-// ---- Framed text blocks --------------------------------------------------------------------------
+// ---- Framed text blocks
+// --------------------------------------------------------------------------
 
 namespace {
 
@@ -371,10 +381,10 @@ TEST(CertificateTextBlock, FrameUsesTheCallersPenAndEndsHalfARowBelowTheLastRow)
 
 TEST(CertificateTextBlock, PlacesTheColumnsByTheirMarkup) {
     const BlockDrawing block = Block(BodyLines({
-        QStringLiteral("#Label:Value=Note"),  // line 3: 30, 260, 490
-        QStringLiteral("Label:Value"),        // line 4: 140, 260
-        QStringLiteral("Label=Note"),         // line 5: 140 and 490, "=" in column 1
-        QStringLiteral("Climate Change npd"), // line 6: all column 1
+        QStringLiteral("#Label:Value=Note"),   // line 3: 30, 260, 490
+        QStringLiteral("Label:Value"),         // line 4: 140, 260
+        QStringLiteral("Label=Note"),          // line 5: 140 and 490, "=" in column 1
+        QStringLiteral("Climate Change npd"),  // line 6: all column 1
     }));
     const QImage& image = block.image;
     // Where each column starts.
@@ -437,7 +447,8 @@ TEST(CertificateTextBlock, EmphasisEnlargesItsLineAndEveryLaterLineOfTheBlock) {
     const BlockDrawing twoStars =
         Block(BodyLines({QStringLiteral("*Hb"), QString(), QString(), QStringLiteral("*Hb")}));
     const int once = InkHeight(twoStars.image, RowBand(3, 120, 200).adjusted(0, 0, 0, m.lineH));
-    const int again = InkHeight(twoStars.image, RowBand(6, 120, 200).adjusted(0, 0, 0, 2 * m.lineH));
+    const int again =
+        InkHeight(twoStars.image, RowBand(6, 120, 200).adjusted(0, 0, 0, 2 * m.lineH));
     EXPECT_TRUE(StartsAt(twoStars.image, RowBand(6, 20, 200), 120));
     EXPECT_GE(again, once * 4 / 3);
 
@@ -500,8 +511,7 @@ TEST(CertificatePagePrinter, BandsBoxesAndBadgeScaleWithTheWidth) {
     // Company box rules at 204, 244, 284 and 324 units, each a unit thick.
     for (int rule : {204, 244, 284, 324}) {
         const int y = px(rule);
-        EXPECT_GE(ColourPixels(page, Span(px(500), y - slack, px(500), y + slack), kBlack),
-                  pen - 1)
+        EXPECT_GE(ColourPixels(page, Span(px(500), y - slack, px(500), y + slack), kBlack), pen - 1)
             << "rule at " << rule;
     }
 
@@ -547,9 +557,9 @@ TEST(CertificatePagePrinter, DrawsOntoAPdfWriter) {
     ASSERT_TRUE(process.waitForFinished(30000));
     const QString text = QString::fromUtf8(process.readAllStandardOutput());
     for (const char* expected :
-         {"Environmental Profile Certificate", "Summary Rating:", "Pelvanor 47",
-          "1231500011", "Climate Change:", "www.bre.co.uk/greenguide requires registration",
-          "Acme", "ENVIRONMENTAL"}) {
+         {"Environmental Profile Certificate", "Summary Rating:", "Pelvanor 47", "1231500011",
+          "Climate Change:", "www.bre.co.uk/greenguide requires registration", "Acme",
+          "ENVIRONMENTAL"}) {
         EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected;
     }
 }

@@ -40,7 +40,9 @@ inline int LightPixels(const QImage& image, const QRect& rect) {
 }
 
 // Rows from top to bottom (inclusive) between x1 and x2 (inclusive).
-inline QRect Span(int x1, int y1, int x2, int y2) { return QRect(QPoint(x1, y1), QPoint(x2, y2)); }
+inline QRect Span(int x1, int y1, int x2, int y2) {
+    return QRect(QPoint(x1, y1), QPoint(x2, y2));
+}
 
 // A white RGB32 image with draw(canvas) applied to it.
 template <typename Draw>

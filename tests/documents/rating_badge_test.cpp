@@ -14,10 +14,14 @@ constexpr int kY0 = 400;
 
 const char* const kLetters[] = {"A+", "A", "B", "C", "D", "E", "F"};
 
-int Px(double units, double d = kD) { return Trunc(units * d); }
+int Px(double units, double d = kD) {
+    return Trunc(units * d);
+}
 
 // Left edge of bar i in badge units.
-int BarLeft(int i, int X0 = kX0) { return X0 + 80 + 40 * i; }
+int BarLeft(int i, int X0 = kX0) {
+    return X0 + 80 + 40 * i;
+}
 
 // Inside of bar i in pixels, one pixel clear of its outline.
 QRect BarInside(int i, int X0 = kX0, int Y0 = kY0, double d = kD) {
@@ -77,8 +81,8 @@ TEST(RatingBadge, PointerMarksOnlyTheBarWhoseLetterIsTheWholeRating) {
         EXPECT_EQ(PixelAt(image, Px(BarLeft(c.bar) + 20), Px(kY0 + 3)), QColor(Qt::black));
         EXPECT_EQ(PixelAt(image, Px(BarLeft(c.bar) + 20), Px(kY0 - 71)), QColor(Qt::white));
         // The box is 70 wide from Y0 - 70 to Y0 - 25 before it narrows to the tip.
-        for (const QPoint& corner : {QPoint(-14, -69), QPoint(54, -69), QPoint(-14, -26),
-                                     QPoint(54, -26)}) {
+        for (const QPoint& corner :
+             {QPoint(-14, -69), QPoint(54, -69), QPoint(-14, -26), QPoint(54, -26)}) {
             EXPECT_EQ(PixelAt(image, Px(BarLeft(c.bar) + corner.x()), Px(kY0 + corner.y())),
                       QColor(Qt::black))
                 << "pointer corner " << corner.x() << ", " << corner.y();
