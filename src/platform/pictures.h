@@ -1,0 +1,30 @@
+// The program's own pictures: the banner strip and small logo of the main window, the Green Guide
+// logo over the specification sheet, the pictures of the About box and the program icon. They are
+// drawn in code at the sizes the windows were laid out for, so the program ships no image files.
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+// 9 x 20: one slice of the main window's banner, a dark green vertical gradient; it is stretched
+// across the banner strip.
+QImage BannerBackground();
+
+// 48 x 20: a red tab with the white letters "GG", at the left of the banner.
+QImage SmallLogo();
+
+// 312 x 99: the rating body's Green Guide logo, a leaf with the words "bre" and "Green Guide" in
+// the sheet's green on the sheet's ivory, shown over the top left of the specification sheet.
+QImage GreenGuideLogo();
+
+// 103 x 45: the window maker's logo, a window mark and the word "Tarvex".
+QImage MakerLogo();
+
+// 200 x 209: thin yellow-green curves on white, the About box's decoration.
+QImage DecorativeCurves();
+
+// 288 x 100: the rating body's logo as the About box shows it, on white.
+QImage RatingBodyLogo();
+
+// The program's icon, drawn at the usual icon sizes.
+QIcon ProgramIcon();
