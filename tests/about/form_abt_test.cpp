@@ -22,19 +22,9 @@
 
 #include "data/contact_texts.h"
 #include "platform/program_error.h"
+#include "url_recorder.h"
 
 namespace {
-
-// Stands in for the browser: records every address the desktop is asked to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 // Runs the event loop until the condition holds or the time is up; true when it holds.
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 3000) {
@@ -398,7 +388,6 @@ TEST_F(FormAbtTest, ModalShowingOfAVisibleBoxIsRefused) {
 
 TEST_F(FormAbtTest, WebLinkOpensTheRatingBodysSiteAndLeavesTheBoxOpen) {
     UrlRecorder recorder;
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "open");
     auto* link = Child<QLabel>(box, "Label6");
     box.SetBorderless();
     box.show();
@@ -406,11 +395,8 @@ TEST_F(FormAbtTest, WebLinkOpensTheRatingBodysSiteAndLeavesTheBoxOpen) {
     Click(link);
     // A right click is no click on the link.
     Click(link, Qt::RightButton);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
 
     ASSERT_EQ(recorder.opened.size(), 1);
     EXPECT_EQ(recorder.opened[0], QUrl(contact::kRatingBodyWebAddress));
     EXPECT_TRUE(box.isVisible());
 }
-
-#include "form_abt_test.moc"

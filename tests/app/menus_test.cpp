@@ -10,28 +10,11 @@
 #include "app/widgets.h"
 #include "data/contact_texts.h"
 #include "platform/shell.h"
+#include "url_recorder.h"
 #include "window_fixture.h"
-
-namespace {
-
-// Records the addresses that the window asks the desktop to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
-}  // namespace
 
 class Menus : public WindowTest {
 protected:
-    void SetUp() override {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &urls_, "open");
-    }
-    void TearDown() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-
     // Starts the window with its About box, lets the splash go and makes the window active.
     void StartWithAboutBox() {
         about_ = std::make_unique<TFormAbt>();
@@ -193,5 +176,3 @@ TEST_F(Menus, ExitEndsTheLoopWithoutWritingAnything) {
     EXPECT_FALSE(timedOut);
     EXPECT_TRUE(QDir(folder_.path()).entryList(QDir::Files).isEmpty());
 }
-
-#include "menus_test.moc"

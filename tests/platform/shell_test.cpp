@@ -7,27 +7,12 @@
 #include <gtest/gtest.h>
 
 #include "data/contact_texts.h"
+#include "url_recorder.h"
 
 namespace {
 
-// Stands in for the browser: records every address the desktop is asked to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
 class ShellOpenTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "open");
-    }
-    void TearDown() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-
     UrlRecorder recorder;
 };
 
@@ -100,5 +85,3 @@ TEST_F(ShellOpenTest, HandsTheAddressToTheDesktopAsAUrl) {
               QStringLiteral("q=Find aluminium windows.&btnI"));
     EXPECT_EQ(recorder.opened[1], QUrl(QStringLiteral("http://www.bre.co.uk")));
 }
-
-#include "shell_test.moc"
