@@ -7,11 +7,28 @@
 
 #include "platform/fonts.h"
 
+namespace {
+
+QtMessageHandler standardHandler = nullptr;
+
+// The offscreen platform warns about window operations it cannot carry out (raising, size hints,
+// keyboard grabs); they mean nothing for the tests and would bury real messages.
+void QuietOffscreenWarnings(QtMsgType type, const QMessageLogContext& context,
+                            const QString& message) {
+    if (message.startsWith(QLatin1String("This plugin does not support"))) {
+        return;
+    }
+    standardHandler(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QStandardPaths::setTestModeEnabled(true);
+    standardHandler = qInstallMessageHandler(QuietOffscreenWarnings);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     InstallFontSubstitutes();
