@@ -30,3 +30,16 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
+
+QRect BoxOf(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test) {
+    const QRect inside = area & image.rect();
+    QRect box;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (test(PixelAt(image, x, y))) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}

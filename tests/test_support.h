@@ -4,7 +4,10 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QString>
+
+#include <functional>
 
 // A white RGB32 image of the given size, for drawing tests.
 QImage WhiteImage(int width, int height);
@@ -17,3 +20,6 @@ QByteArray ReadBytes(const QString& path);
 
 // Writes bytes to a file, creating folders as needed; fails the calling test on error.
 void WriteBytes(const QString& path, const QByteArray& bytes);
+
+// Bounding box of the pixels in area that satisfy the test (empty when none does).
+QRect BoxOf(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test);

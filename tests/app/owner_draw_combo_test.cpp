@@ -24,18 +24,6 @@ const QColor kHighlight(0, 0, 200);
 const QColor kHighlightText(255, 255, 255);
 const QColor kRed(255, 0, 0);
 
-QRect BoxOf(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test) {
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (test(PixelAt(image, x, y))) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
-}
-
 // Shows the widget and waits until it is the active window, as a user's click would make it.
 bool ShowActive(QWidget& widget) {
     widget.show();

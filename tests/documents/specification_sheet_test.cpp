@@ -36,19 +36,6 @@ QImage SheetImage(const SpecificationSheetData& data) {
     return image;
 }
 
-// Bounding box of the pixels in area that satisfy the test.
-QRect BoxOf(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test) {
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (test(PixelAt(image, x, y))) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
-}
-
 bool IsBlack(QColor c) {
     return c == kBlack;
 }

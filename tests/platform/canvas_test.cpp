@@ -11,15 +11,7 @@ namespace {
 
 // Bounding box of the pixels that differ from white.
 QRect InkBox(const QImage& image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (PixelAt(image, x, y) != QColor(Qt::white)) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
+    return BoxOf(image, image.rect(), [](QColor c) { return c != QColor(Qt::white); });
 }
 
 }  // namespace
