@@ -10,34 +10,27 @@
 
 #include <benchmark/benchmark.h>
 
+#include "data/builtin_tables.h"
+#include "data/table_text.h"
 #include "documents/certificate_page.h"
+#include "documents/certificate_record.h"
 #include "platform/canvas.h"
 
 namespace {
 
+// The record as the report fills it for the first built-in system, Commercial.
 CertificateData TypicalRecord() {
-    CertificateData data;
-    const char* const categories[] = {"Climate Change",
-                                      "Water Extraction",
-                                      "Mineral Resource Extraction",
-                                      "Stratospheric Ozone Depletion",
-                                      "Human Toxicity",
-                                      "Ecotoxicity to Freshwater",
-                                      "Nuclear Waste (higher level)",
-                                      "Ecotoxicity to Land",
-                                      "Waste Disposal",
-                                      "Fossil Fuel Depletion",
-                                      "Eutrophication",
-                                      "Photochemical Ozone Creation",
-                                      "Acidification",
-                                      "Kg CO2 eq. (60 years)"};
-    for (const char* category : categories) {
-        data.ProfileLines << QStringLiteral("#%1:A").arg(QLatin1String(category));
-    }
-    data.Company = QStringLiteral("Acme Windows Ltd\nUnit 4, Riverside");
-    data.Project = QStringLiteral("St Mary's School");
-    data.Date = QStringLiteral("12/03/2014");
-    return data;
+    CertificateInputs in;
+    in.breRatingLines = LinesOfText(BuiltInBreRatingsTable());
+    in.ratingsColumn = 4;
+    in.systemName = QStringLiteral("Pelvanor 47");
+    in.outerFrame = QStringLiteral("PRF010");
+    in.ventFrame = QStringLiteral("PRF020");
+    in.transomMullion = QStringLiteral("PRF020");
+    in.company = QStringLiteral("Acme Windows Ltd\nUnit 4, Riverside");
+    in.project = QStringLiteral("St Mary's School");
+    in.date = QStringLiteral("12/03/2014");
+    return CertificateDataOf(in);
 }
 
 void DrawIntoImage(benchmark::State& state, int W, int H) {
