@@ -23,7 +23,7 @@ constexpr char16_t kHighControls[32] = {
 QString DecodeWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
-    for (int i = 0; i < bytes.size(); ++i) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
     }
@@ -33,7 +33,7 @@ QString DecodeWindows1252(const QByteArray& bytes) {
 QByteArray EncodeWindows1252(const QString& text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char* out = bytes.data();
-    for (int i = 0; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         char byte = '?';
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
@@ -52,11 +52,11 @@ QByteArray EncodeWindows1252(const QString& text) {
 }
 
 QString TableTextOfFileBytes(const QByteArray& bytes) {
-    const int zero = bytes.indexOf('\0');
+    const qsizetype zero = bytes.indexOf('\0');
     const QByteArray kept = zero < 0 ? bytes : bytes.left(zero);
     QByteArray normal;
     normal.reserve(kept.size());
-    for (int i = 0; i < kept.size(); ++i) {
+    for (qsizetype i = 0; i < kept.size(); ++i) {
         const char c = kept[i];
         if (c == '\r') {
             normal.append('\n');

@@ -92,7 +92,7 @@ QStringList UpdateFoldersNewestFirst(const QDir& base) {
 }  // namespace
 
 QString PictureFileNameFor(const QString& entryText) {
-    const int bracket = entryText.indexOf(QLatin1Char('('));
+    const qsizetype bracket = entryText.indexOf(QLatin1Char('('));
     const QString code = bracket < 0 ? entryText : entryText.left(bracket);
     return WithoutFCode(TrimSpacesAndControls(code) + kBitmapSuffix);
 }

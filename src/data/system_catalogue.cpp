@@ -42,7 +42,7 @@ QStringList OfferedProfileCodes(const QString& line) {
 
 QString SystemDisplayName(const QString& selectorText) {
     QString name = TrimSpacesAndControls(CsvField(selectorText, 0));
-    const int bracket = name.indexOf(QLatin1Char('('));
+    const qsizetype bracket = name.indexOf(QLatin1Char('('));
     if (bracket >= 0) {
         name.truncate(bracket);
     }

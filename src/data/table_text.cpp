@@ -10,15 +10,15 @@ QStringList LinesOfText(const QString& text) {
 
 QString CsvField(const QString& line, int n) {
     // Walk to field n without copying: start is where field k begins.
-    int start = 0;
+    qsizetype start = 0;
     for (int k = 0; k < n; ++k) {
-        const int comma = line.indexOf(QLatin1Char(','), start);
+        const qsizetype comma = line.indexOf(QLatin1Char(','), start);
         if (comma < 0) {
             break;
         }
         start = comma + 1;
     }
-    const int end = line.indexOf(QLatin1Char(','), start);
+    const qsizetype end = line.indexOf(QLatin1Char(','), start);
     return end < 0 ? line.mid(start) : line.mid(start, end - start);
 }
 
@@ -29,7 +29,7 @@ bool IsTrimmed(QChar c) {
 }
 
 bool IsWholeNumber(const QString& text) {
-    int i = 0;
+    qsizetype i = 0;
     if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
         ++i;
     }
@@ -48,12 +48,12 @@ bool IsWholeNumber(const QString& text) {
 // point, optional exponent. Returns false for anything else (1.2.3, 5.x, a lone point).
 bool ParseDecimal(const QString& text, double* value) {
     const QByteArray bytes = text.toLatin1();
-    int i = 0;
-    const int n = bytes.size();
+    qsizetype i = 0;
+    const qsizetype n = bytes.size();
     if (i < n && (bytes[i] == '+' || bytes[i] == '-')) {
         ++i;
     }
-    int digits = 0;
+    qsizetype digits = 0;
     while (i < n && bytes[i] >= '0' && bytes[i] <= '9') {
         ++i;
         ++digits;
@@ -69,11 +69,11 @@ bool ParseDecimal(const QString& text, double* value) {
         return false;
     }
     if (i < n && (bytes[i] == 'e' || bytes[i] == 'E')) {
-        int j = i + 1;
+        qsizetype j = i + 1;
         if (j < n && (bytes[j] == '+' || bytes[j] == '-')) {
             ++j;
         }
-        int expDigits = 0;
+        qsizetype expDigits = 0;
         while (j < n && bytes[j] >= '0' && bytes[j] <= '9') {
             ++j;
             ++expDigits;
@@ -99,8 +99,8 @@ bool ParseDecimal(const QString& text, double* value) {
 }  // namespace
 
 QString TrimSpacesAndControls(const QString& text) {
-    int begin = 0;
-    int end = text.size();
+    qsizetype begin = 0;
+    qsizetype end = text.size();
     while (begin < end && IsTrimmed(text[begin])) {
         ++begin;
     }
