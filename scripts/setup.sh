@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
-    poppler-utils xvfb xauth
+    poppler-utils xvfb xauth openbox desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "platform/canvas.h"
 
@@ -161,6 +163,25 @@ void DrawGrid::paintEvent(QPaintEvent*) {
             painter.drawLine(cell.left(), cell.bottom() + 1, cell.right() + 1, cell.bottom() + 1);
         }
     }
+    if (hasFocus() && selectedRow_ >= topRow_ && selectedRow_ < rowCount_) {
+        QRect row = CellRect(kFixedColumns, selectedRow_);
+        row.setRight(CellRect(ColumnCount() - 1, selectedRow_).right());
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = row;
+        focus.backgroundColor = pal.color(QPalette::Base);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void DrawGrid::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void DrawGrid::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void DrawGrid::mousePressEvent(QMouseEvent* event) {

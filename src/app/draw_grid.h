@@ -1,7 +1,8 @@
 // A drawing grid: rows and columns of cells that the owner draws. The grid prepares each cell
 // as a form toolkit does (the grid's font, the header colour for fixed cells, the window colour
 // for normal cells, the highlight colours for the selected row) and then calls the owner's
-// draw-cell handler on a canvas.
+// draw-cell handler on a canvas. While the grid has the focus, a focus rectangle marks the
+// selected row over what the owner drew.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -37,6 +38,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -88,11 +89,16 @@ public:
     int PreviewRefreshCount() const { return previewRefreshes_; }
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildLayout();
+    // Puts the window's outer frame at its place and size; once the window manager has framed
+    // the window, FitFrame makes the frame, not the inside, that size.
+    void PlaceWindow(const QRect& frame);
+    void FitFrame();
     void BuildMenu();
     void ConnectEvents();
     void LoadDataFiles();
@@ -107,6 +113,9 @@ private:
     std::unique_ptr<QSettings> settings_;
     TFormAbt* formAbt_ = nullptr;
     bool shown_ = false;
+    // The outer frame the window is to have, and whether the frame has been fitted to it.
+    QRect wantedFrame_;
+    bool frameFitted_ = false;
     int previewRefreshes_ = 0;
 
     // Controls of the layout.

@@ -1,6 +1,7 @@
 // The main window's layout: every control with its name, place, caption and properties, and
 // the binding of each control's events to its handler.
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,11 +27,9 @@
 
 namespace {
 
-// Window geometry as designed: outer size, position.
-constexpr int kWindowLeft = 150;
-constexpr int kWindowTop = 142;
-constexpr int kWindowWidth = 1060;
-constexpr int kWindowHeight = 667;
+// Window geometry as designed: position and size of the outer frame, the window manager's
+// border and title bar included.
+constexpr QRect kDesignFrame(150, 142, 1060, 667);
 
 template <typename T>
 T* Named(T* widget, const char* name) {
@@ -45,11 +44,20 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int
     return label;
 }
 
+// A memo of the layout: no word wrap, and like every memo of the form toolkit it does not take
+// Tab, which moves the focus on.
 QPlainTextEdit* MakeMemo(QWidget* parent, const char* name) {
     auto* memo = Named(new QPlainTextEdit(parent), name);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setTabChangesFocus(false);
+    PassTabOn(memo);
     return memo;
+}
+
+// A scroll box of the layout: it scrolls, but is no Tab stop of its own.
+QScrollArea* MakeScrollBox(QWidget* parent, const char* name) {
+    auto* box = Named(new QScrollArea(parent), name);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
 }
 
 QLineEdit* MakeWeightEdit(QWidget* parent, const char* name, int x, bool bold) {
@@ -76,8 +84,8 @@ OwnerDrawComboBox* MakeSelector(QWidget* parent, const char* name, int x, int wi
 }
 
 // A panel docked on the right of its parent's row layout.
-QWidget* MakeRightPanel(QWidget* parent, const char* name, int width) {
-    auto* panel = Named(new QWidget(parent), name);
+QWidget* MakeRightPanel(QWidget* parent, const char* name, int width, Bevel bevel) {
+    auto* panel = Named(MakePanel(parent, bevel), name);
     panel->setFixedWidth(width);
     return panel;
 }
@@ -120,20 +128,55 @@ TWER::TWER(TwerEnvironment environment, QWidget* parent)
 
 TWER::~TWER() = default;
 
+void TWER::PlaceWindow(const QRect& frame) {
+    wantedFrame_ = frame;
+    // Until the window manager frames the window its frame is unknown: the inside takes the
+    // whole size, and a move places the frame's corner, not the inside's.
+    resize(frame.size());
+    move(frame.topLeft());
+}
+
+void TWER::FitFrame() {
+    const QRect frame = frameGeometry();
+    const QRect inside = geometry();
+    if (frameFitted_ || frame == inside) {
+        return;
+    }
+    frameFitted_ = true;
+    resize(wantedFrame_.width() - (frame.width() - inside.width()),
+           wantedFrame_.height() - (frame.height() - inside.height()));
+    move(wantedFrame_.topLeft());
+}
+
+bool TWER::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::WindowActivate:
+            FitFrame();
+            break;
+        default:
+            break;
+    }
+    return handled;
+}
+
 void TWER::BuildLayout() {
     setWindowTitle(QStringLiteral("BRE Green Guide"));
     setWindowIcon(ProgramIcon());
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
-    setGeometry(kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight);
+    PlaceWindow(kDesignFrame);
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* windowColumn = ColumnLayout(central);
 
     // Banner strip.
-    Panel15 = Named(new QWidget(central), "Panel15");
+    Panel15 = Named(MakePanel(central, Bevel::None), "Panel15");
     Panel15->setFixedHeight(25);
     windowColumn->addWidget(Panel15);
     auto* bannerLayout = ColumnLayout(Panel15);
@@ -169,18 +212,18 @@ void TWER::BuildLayout() {
 
     // Main page: selection and grid on the left, specification sheet on the right.
     auto* mainRow = RowLayout(TabSheet7);
-    Panel3 = Named(new QWidget(TabSheet7), "Panel3");
-    Panel1 = MakeRightPanel(TabSheet7, "Panel1", 440);
+    Panel3 = Named(MakePanel(TabSheet7, Bevel::Raised), "Panel3");
+    Panel1 = MakeRightPanel(TabSheet7, "Panel1", 440, Bevel::Raised);
     mainRow->addWidget(Panel3, 1);
     mainRow->addWidget(Panel1);
     auto* leftColumn = ColumnLayout(Panel3);
 
-    ScrollBox3 = Named(new QScrollArea(Panel3), "ScrollBox3");
+    ScrollBox3 = MakeScrollBox(Panel3, "ScrollBox3");
     ScrollBox3->setFixedHeight(120);
     ScrollBox3->setFrameShape(QFrame::NoFrame);
     ScrollBox3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     leftColumn->addWidget(ScrollBox3);
-    Panel2 = Named(new QWidget, "Panel2");
+    Panel2 = Named(MakePanel(nullptr, Bevel::None), "Panel2");
     Panel2->setFixedSize(585, 105);
     ScrollBox3->setWidget(Panel2);
 
@@ -230,7 +273,7 @@ void TWER::BuildLayout() {
     PageControl1->AddPage(TabSheet6, QStringLiteral("BRE Ratings"));
 
     auto* guideColumn = ColumnLayout(TabSheet9);
-    Panel9 = Named(new QWidget(TabSheet9), "Panel9");
+    Panel9 = Named(MakePanel(TabSheet9, Bevel::None), "Panel9");
     Panel9->setFixedHeight(17);
     guideColumn->addWidget(Panel9);
     Label2 =
@@ -241,7 +284,7 @@ void TWER::BuildLayout() {
     Edit1 = Named(new QLineEdit(QStringLiteral("Edit1"), Panel9), "Edit1");
     Edit1->setGeometry(320, 24, 121, 21);
     Edit1->hide();
-    Panel11 = Named(new QWidget(TabSheet9), "Panel11");
+    Panel11 = Named(MakePanel(TabSheet9, Bevel::None), "Panel11");
     guideColumn->addWidget(Panel11, 1);
     DrawGrid1 = Named(new DrawGrid(Panel11), "DrawGrid1");
     DrawGrid1->SetColumnWidths({kGridColumnWidths[0], kGridColumnWidths[1]});
@@ -251,7 +294,7 @@ void TWER::BuildLayout() {
     auto* weightsRow = RowLayout(TabSheet2);
     Memo1 = MakeMemo(TabSheet2, "Memo1");
     Memo1->setPlainText(BuiltInWeightsTable());
-    Panel4 = MakeRightPanel(TabSheet2, "Panel4", 106);
+    Panel4 = MakeRightPanel(TabSheet2, "Panel4", 106, Bevel::None);
     Button1 = Named(new QPushButton(QStringLiteral("Save"), Panel4), "Button1");
     Button1->setGeometry(16, 8, 75, 25);
     weightsRow->addWidget(Memo1, 1);
@@ -263,7 +306,7 @@ void TWER::BuildLayout() {
     Memo3 = MakeMemo(TabSheet5, "Memo3");
     Memo3->setFixedWidth(89);
     Memo3->setPlainText(BuiltInProductList());
-    Panel5 = MakeRightPanel(TabSheet5, "Panel5", 106);
+    Panel5 = MakeRightPanel(TabSheet5, "Panel5", 106, Bevel::None);
     Button2 = Named(new QPushButton(QStringLiteral("Save"), Panel5), "Button2");
     Button2->setGeometry(16, 8, 75, 25);
     systemRow->addWidget(MemoSystem, 1);
@@ -281,7 +324,7 @@ void TWER::BuildLayout() {
     PageControl1->SetActivePage(TabSheet5);
 
     // Specification sheet.
-    ScrollBox1 = Named(new QScrollArea(Panel1), "ScrollBox1");
+    ScrollBox1 = MakeScrollBox(Panel1, "ScrollBox1");
     ColumnLayout(Panel1)->addWidget(ScrollBox1);
     auto* sheetArea = new QWidget;
     sheetArea->setAutoFillBackground(true);
@@ -300,8 +343,8 @@ void TWER::BuildLayout() {
 
     // Report page: the certificate preview and the company, project and date fields.
     auto* reportRow = RowLayout(TabSheet8);
-    ScrollBox2 = Named(new QScrollArea(TabSheet8), "ScrollBox2");
-    Panel8 = MakeRightPanel(TabSheet8, "Panel8", 134);
+    ScrollBox2 = MakeScrollBox(TabSheet8, "ScrollBox2");
+    Panel8 = MakeRightPanel(TabSheet8, "Panel8", 134, Bevel::None);
     reportRow->addWidget(ScrollBox2, 1);
     reportRow->addWidget(Panel8);
     auto* previewArea = new QWidget;

@@ -1,8 +1,76 @@
 #include "app/widgets.h"
 
+#include <qdrawutil.h>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+namespace {
+
+// The body of a page control: the raised edge of a tab control's frame around its pages.
+class PageBody : public QWidget {
+public:
+    explicit PageBody(QWidget* parent) : QWidget(parent) {
+        setContentsMargins(PageControl::kPageInset, PageControl::kPageInset,
+                           PageControl::kPageInset, PageControl::kPageInset);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        qDrawWinPanel(&painter, rect(), palette(), false);
+    }
+};
+
+// Colours of a panel's bevel as the form toolkit draws it: button highlight and button shadow.
+// Fixed here rather than set in the panel's palette, which its children would inherit.
+const QColor kBevelLight(255, 255, 255);
+const QColor kBevelShadow(128, 128, 128);
+
+class BevelPanel : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (frameShape() != QFrame::Panel) {
+            return;
+        }
+        QPainter painter(this);
+        const QRect r = rect();
+        painter.setPen(kBevelLight);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(kBevelShadow);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    }
+};
+
+// Turns Ctrl+Tab (and Ctrl+Shift+Tab) in a memo into the plain key, which moves the focus.
+class TabPasser : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (!tab || !key->modifiers().testFlag(Qt::ControlModifier)) {
+            return false;
+        }
+        QKeyEvent plain(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::ControlModifier);
+        QApplication::sendEvent(watched, &plain);
+        return true;
+    }
+};
+
+}  // namespace
 
 ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {}
 
@@ -32,12 +100,18 @@ void ImageWidget::paintEvent(QPaintEvent*) {
 }
 
 PageControl::PageControl(QWidget* parent)
-    : QWidget(parent), tabs_(new QTabBar(this)), stack_(new QStackedWidget(this)) {
+    : QWidget(parent),
+      tabs_(new QTabBar(this)),
+      body_(new PageBody(this)),
+      stack_(new QStackedWidget(body_)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(tabs_);
-    layout->addWidget(stack_, 1);
+    layout->addWidget(body_, 1);
+    auto* bodyLayout = new QVBoxLayout(body_);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->addWidget(stack_);
     tabs_->setDrawBase(true);
     tabs_->setExpanding(false);
     connect(tabs_, &QTabBar::tabBarClicked, this, [this](int index) {
@@ -79,6 +153,23 @@ void PageControl::SyncTabBar() {
     }
     tabs_->setVisible(any);
     tabs_->blockSignals(blocked);
+}
+
+QFrame* MakePanel(QWidget* parent, Bevel bevel) {
+    auto* panel = new BevelPanel(parent);
+    if (bevel == Bevel::Raised) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        panel->setLineWidth(1);
+    } else {
+        panel->setFrameStyle(QFrame::NoFrame);
+    }
+    return panel;
+}
+
+void PassTabOn(QPlainTextEdit* memo) {
+    memo->setTabChangesFocus(true);
+    static TabPasser* const passer = new TabPasser(QCoreApplication::instance());
+    memo->installEventFilter(passer);
 }
 
 QString MemoText(const QPlainTextEdit* memo) {

@@ -1,8 +1,9 @@
 // Small widgets that stand in for the controls of a form toolkit: an image that owns a bitmap,
-// a page control whose tabs can be hidden without changing the page shown, and the memo text
-// as the tables read it.
+// a page control whose tabs can be hidden without changing the page shown, a panel with or
+// without its bevel, memos that pass Tab on, and the memo text as the tables read it.
 #pragma once
 
+#include <QFrame>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
@@ -30,7 +31,8 @@ private:
 };
 
 // A page control: pages on a stack, with a tab strip whose tabs can each be hidden. Hiding or
-// showing a tab never changes the active page; a click on a visible tab does.
+// showing a tab never changes the active page; a click on a visible tab does. The pages sit
+// inside the control's frame, kPageInset pixels from each side, with or without tabs.
 class PageControl : public QWidget {
     Q_OBJECT
 public:
@@ -44,12 +46,24 @@ public:
     void SetTabVisible(int index, bool visible);
     QTabBar* TabBar() const { return tabs_; }
 
+    static constexpr int kPageInset = 4;
+
 private:
     void SyncTabBar();
 
     QTabBar* tabs_;
+    QWidget* body_;
     QStackedWidget* stack_;
 };
+
+// A panel of the layout: "panel" has the raised bevel of one pixel, light above and on the left,
+// shadow below and on the right, and its children sit inside it; "no bevel" is a plain area.
+enum class Bevel { None, Raised };
+QFrame* MakePanel(QWidget* parent, Bevel bevel);
+
+// Makes Tab and Ctrl+Tab in a memo move the focus on (Shift+Tab back) instead of typing a tab
+// character, as multi-line fields of a form toolkit do unless they are made to take tabs.
+void PassTabOn(QPlainTextEdit* memo);
 
 // A memo's text as the tables read it: lines separated by "\n", every character kept as typed
 // (no-break spaces included, which the editor's plain-text export would turn into spaces).
