@@ -2,47 +2,81 @@
 
 #include "platform/fonts.h"
 
-#include <QFontMetricsF>
-#include <QHash>
+#include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPolygon>
 
 namespace {
 
-// Cell height (ascent + descent) per pixel of em size, per face and weight. Font metrics scale
-// linearly with the pixel size, so one measurement at a large size serves every height.
-double CellHeightPerPixel(const QString& face, bool bold) {
-    static QHash<QString, double> ratios;
-    const QString key = face + (bold ? QStringLiteral("|b") : QStringLiteral("|r"));
-    if (const double designed = DesignCellHeightRatio(face); designed > 0) {
-        return designed;
+// Texts that the raw glyphs cannot show one by one go through Qt's own text layout: control
+// characters (a tab moves on to the next tab stop there) and format characters (a soft hyphen
+// stays invisible).
+bool NeedsTextLayout(const QString& text) {
+    for (const QChar c : text) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Other_Format) {
+            return true;
+        }
     }
-    auto it = ratios.constFind(key);
-    if (it != ratios.constEnd()) {
-        return *it;
+    return false;
+}
+
+// A text as one run of the font's glyphs on the baseline, placed by their kerned advances as
+// Qt's own layout places them. Not valid when the text needs Qt's layout or the face lacks one
+// of its characters (Qt's layout then falls back on another face).
+struct GlyphLine {
+    QGlyphRun run;
+    double width = 0;
+    bool valid = false;
+};
+
+GlyphLine LayOutGlyphs(const CellFont& font, const QString& text) {
+    GlyphLine line;
+    if (!font.glyphs.isValid() || NeedsTextLayout(text)) {
+        return line;
     }
-    QFont probe(face);
-    probe.setBold(bold);
-    probe.setPixelSize(1000);
-    const double cell = QFontMetricsF(probe).height();
-    const double ratio = cell > 0 ? cell / 1000.0 : 1.0;
-    ratios.insert(key, ratio);
-    return ratio;
+    const QList<quint32> glyphs = font.glyphs.glyphIndexesForString(text);
+    if (glyphs.contains(0)) {
+        return line;
+    }
+    const QList<QPointF> advances =
+        font.glyphs.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
+    QList<QPointF> positions;
+    positions.reserve(advances.size());
+    double x = 0;
+    for (const QPointF& advance : advances) {
+        positions.append(QPointF(x, 0));
+        x += advance.x();
+    }
+    line.run.setRawFont(font.glyphs);
+    line.run.setGlyphIndexes(glyphs);
+    line.run.setPositions(positions);
+    line.width = x;
+    line.valid = true;
+    return line;
+}
+
+int WidthOf(const CellFont& font, const GlyphLine& line, const QString& text) {
+    return line.valid ? qRound(line.width) : QFontMetrics(font.wholePixel).horizontalAdvance(text);
+}
+
+// Draws the text with the top of its cell at y, in the painter's pen colour.
+void DrawLine(QPainter& painter, const CellFont& font, const GlyphLine& line, int x, int y,
+              const QString& text) {
+    const QPointF baseline(x, y + font.ascent);
+    if (line.valid) {
+        painter.drawGlyphRun(baseline, line.run);
+    } else {
+        painter.setFont(font.wholePixel);
+        painter.drawText(baseline, text);
+    }
 }
 
 }  // namespace
 
 QFont FontOfCellHeight(const QString& face, int cellHeight, bool bold) {
-    QFont font(face);
-    font.setBold(bold);
-    int pixels = cellHeight;
-    if (cellHeight > 0) {
-        pixels = static_cast<int>(cellHeight / CellHeightPerPixel(face, bold) + 0.5);
-    } else if (cellHeight < 0) {
-        pixels = -cellHeight;
-    }
-    font.setPixelSize(pixels < 1 ? 1 : pixels);
-    return font;
+    return CellFontOf(face, cellHeight, bold)->wholePixel;
 }
 
 Canvas::Canvas(QPainter& painter) : painter_(painter) {
@@ -54,8 +88,32 @@ void Canvas::SetBrushColor(const QColor& color) {
     brushHollow_ = false;
 }
 
-QFont Canvas::CurrentFont() const {
-    return FontOfCellHeight(fontName_, fontHeight_, fontBold_);
+void Canvas::SetFontName(const QString& name) {
+    if (name != fontName_) {
+        fontName_ = name;
+        font_.reset();
+    }
+}
+
+void Canvas::SetFontHeight(int height) {
+    if (height != fontHeight_) {
+        fontHeight_ = height;
+        font_.reset();
+    }
+}
+
+void Canvas::SetFontBold(bool bold) {
+    if (bold != fontBold_) {
+        fontBold_ = bold;
+        font_.reset();
+    }
+}
+
+const CellFont& Canvas::Font() const {
+    if (!font_) {
+        font_ = CellFontOf(fontName_, fontHeight_, fontBold_);
+    }
+    return *font_;
 }
 
 void Canvas::ApplyPen() {
@@ -64,11 +122,6 @@ void Canvas::ApplyPen() {
     pen.setJoinStyle(Qt::MiterJoin);
     pen.setCapStyle(Qt::SquareCap);
     painter_.setPen(pen);
-}
-
-void Canvas::ApplyFont() {
-    painter_.setFont(CurrentFont());
-    painter_.setPen(fontColor_);
 }
 
 void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
@@ -117,36 +170,45 @@ void Canvas::LineTo(int x, int y) {
 }
 
 void Canvas::TextOut(int x, int y, const QString& text) {
-    ApplyFont();
-    const QFontMetrics metrics = painter_.fontMetrics();
-    if (!brushHollow_ && !text.isEmpty()) {
-        painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
-                          brushColor_);
+    if (text.isEmpty()) {
+        return;
     }
-    painter_.drawText(QPoint(x, y + metrics.ascent()), text);
+    const CellFont& font = Font();
+    const GlyphLine line = LayOutGlyphs(font, text);
+    if (!brushHollow_) {
+        painter_.fillRect(QRect(x, y, WidthOf(font, line, text), font.height), brushColor_);
+    }
+    painter_.setPen(fontColor_);
+    DrawLine(painter_, font, line, x, y, text);
 }
 
 void Canvas::TextRect(const QRect& rect, int x, int y, const QString& text) {
     if (!brushHollow_) {
         painter_.fillRect(rect, brushColor_);
     }
-    ApplyFont();
-    const QFontMetrics metrics = painter_.fontMetrics();
+    if (text.isEmpty()) {
+        return;
+    }
+    const CellFont& font = Font();
+    const GlyphLine line = LayOutGlyphs(font, text);
     painter_.save();
     painter_.setClipRect(rect, Qt::IntersectClip);
-    painter_.drawText(QPoint(x, y + metrics.ascent()), text);
+    painter_.setPen(fontColor_);
+    DrawLine(painter_, font, line, x, y, text);
     painter_.restore();
 }
 
 int Canvas::TextWidth(const QString& text) const {
-    painter_.setFont(CurrentFont());
-    return painter_.fontMetrics().horizontalAdvance(text);
+    if (text.isEmpty()) {
+        return 0;
+    }
+    const CellFont& font = Font();
+    return WidthOf(font, LayOutGlyphs(font, text), text);
 }
 
 int Canvas::TextHeight(const QString& text) const {
     Q_UNUSED(text);
-    painter_.setFont(CurrentFont());
-    return painter_.fontMetrics().height();
+    return Font().height;
 }
 
 void Canvas::StretchDrawAnd(const QRect& rect, const QImage& picture) {

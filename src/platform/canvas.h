@@ -10,7 +10,10 @@
 #include <QRect>
 #include <QString>
 
+#include <memory>
 #include <vector>
+
+#include "platform/fonts.h"
 
 class QPainter;
 
@@ -37,17 +40,14 @@ public:
 
     // Font. A positive height is the character cell height in pixels (ascent plus descent); a
     // negative height is the character height without internal leading (the em size).
-    void SetFontName(const QString& name) { fontName_ = name; }
+    void SetFontName(const QString& name);
     QString FontName() const { return fontName_; }
-    void SetFontHeight(int height) { fontHeight_ = height; }
+    void SetFontHeight(int height);
     int FontHeight() const { return fontHeight_; }
-    void SetFontBold(bool bold) { fontBold_ = bold; }
+    void SetFontBold(bool bold);
     bool FontBold() const { return fontBold_; }
     void SetFontColor(const QColor& color) { fontColor_ = color; }
     QColor FontColor() const { return fontColor_; }
-
-    // The QFont that the current font settings stand for.
-    QFont CurrentFont() const;
 
     // Fills (x1, y1)-(x2, y2) with the brush unless it is hollow and outlines it with the pen;
     // the right and bottom edges are exclusive.
@@ -62,7 +62,8 @@ public:
     void TextOut(int x, int y, const QString& text);
     // Fills rect with the brush (unless hollow) and draws the text at (x, y) clipped to rect.
     void TextRect(const QRect& rect, int x, int y, const QString& text);
-    // Width and cell height of the text in pixels, in the current font.
+    // Width and cell height of the text in pixels, in the current font (the height is the
+    // font's cell height whatever the text).
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
 
@@ -74,7 +75,8 @@ public:
 
 private:
     void ApplyPen();
-    void ApplyFont();
+    // The face, height and boldness set, sized; looked up again only after one of them changed.
+    const CellFont& Font() const;
 
     QPainter& painter_;
     QColor penColor_{Qt::black};
@@ -86,10 +88,11 @@ private:
     bool fontBold_ = false;
     QColor fontColor_{Qt::black};
     QPoint penPos_{0, 0};
+    mutable std::shared_ptr<const CellFont> font_;
 };
 
-// A font of the given face whose character cell height is cellHeight pixels (positive), or
-// whose em height is -cellHeight pixels (negative), on a device of the given resolution.
+// A widget font of the given face whose em is -cellHeight pixels (negative), or whose cell
+// height is about cellHeight pixels (positive: widgets take whole-pixel ems only).
 QFont FontOfCellHeight(const QString& face, int cellHeight, bool bold);
 
 // Truncates toward zero, as every computed coordinate is before it reaches the canvas.

@@ -1,7 +1,11 @@
 #include "platform/fonts.h"
 
-#include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QStringList>
+
+#include <algorithm>
+#include <cmath>
 
 void InstallFontSubstitutes() {
     // Liberation Sans has the metrics of Arial, so text widths on the certificate match the
@@ -22,4 +26,127 @@ double DesignCellHeightRatio(const QString& face) {
         return (2254.0 + 634.0) / 2048.0;
     }
     return 0;
+}
+
+namespace {
+
+// Font engines take their size in 26.6 fixed point: ems are searched in steps of 1/64 pixel,
+// at most one pixel either way of the designed em.
+constexpr double kEmStep = 1.0 / 64.0;
+constexpr int kMaxEmSteps = 64;
+
+// The face itself, at a size where its metrics read in font design units.
+struct Face {
+    QRawFont raw;
+    double cellPerEm = 1.0;  // (ascent + descent) / em
+};
+
+const Face& FaceOf(const QString& family, bool bold) {
+    static QHash<QString, Face> faces;
+    const QString key = family + (bold ? QStringLiteral("|b") : QStringLiteral("|r"));
+    auto it = faces.find(key);
+    if (it == faces.end()) {
+        QFont font(family);
+        font.setBold(bold);
+        font.setPixelSize(100);
+        Face face;
+        face.raw = QRawFont::fromFont(font);
+        if (face.raw.isValid() && face.raw.unitsPerEm() > 0) {
+            face.raw.setPixelSize(face.raw.unitsPerEm());
+            const double cell = face.raw.ascent() + face.raw.descent();
+            if (cell > 0) {
+                face.cellPerEm = cell / face.raw.pixelSize();
+            }
+        }
+        it = faces.insert(key, face);
+    }
+    return *it;
+}
+
+int CellHeightOf(const QRawFont& raw) {
+    return qRound(raw.ascent()) + qRound(raw.descent());
+}
+
+QRawFont AtEm(const QRawFont& raw, double em) {
+    QRawFont sized = raw;
+    sized.setPixelSize(em);
+    return sized;
+}
+
+// The em closest to the designed one whose cell comes out at exactly height pixels.
+double EmOfCellHeight(const Face& face, const QString& family, int height) {
+    const double designed = DesignCellHeightRatio(family);
+    const double ratio = designed > 0 ? designed : face.cellPerEm;
+    const double em = std::max(kEmStep, std::round(height / ratio / kEmStep) * kEmStep);
+    if (designed > 0 || !face.raw.isValid()) {
+        return em;
+    }
+    for (int k = 0; k <= kMaxEmSteps; ++k) {
+        for (const int sign : {1, -1}) {
+            const double candidate = em + sign * k * kEmStep;
+            if (candidate > 0 && CellHeightOf(AtEm(face.raw, candidate)) == height) {
+                return candidate;
+            }
+        }
+    }
+    return em;
+}
+
+std::shared_ptr<const CellFont> MakeCellFont(const QString& family, int height, bool bold) {
+    const Face& face = FaceOf(family, bold);
+    double em = 1;
+    if (height > 0) {
+        em = EmOfCellHeight(face, family, height);
+    } else if (height < 0) {
+        em = -height;
+    }
+    auto font = std::make_shared<CellFont>();
+    font->em = em;
+    font->wholePixel = QFont(family);
+    font->wholePixel.setBold(bold);
+    font->wholePixel.setPixelSize(std::max(1, qRound(em)));
+    if (face.raw.isValid()) {
+        font->glyphs = AtEm(face.raw, em);
+        font->ascent = qRound(font->glyphs.ascent());
+        font->height = font->ascent + qRound(font->glyphs.descent());
+    } else {
+        const QFontMetrics metrics(font->wholePixel);
+        font->ascent = metrics.ascent();
+        font->height = metrics.height();
+    }
+    return font;
+}
+
+struct FontKey {
+    QString face;
+    int height;
+    bool bold;
+    bool operator==(const FontKey& o) const {
+        return height == o.height && bold == o.bold && face == o.face;
+    }
+};
+
+size_t qHash(const FontKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.face, key.height, key.bold);
+}
+
+// Every size a run of the program draws at: a few dozen on screen, a few dozen more per printer
+// resolution. The bound only guards against a pathological caller.
+constexpr int kMaxCachedFonts = 1024;
+
+}  // namespace
+
+std::shared_ptr<const CellFont> CellFontOf(const QString& face, int height, bool bold) {
+    static QHash<FontKey, std::shared_ptr<const CellFont>> fonts;
+    const FontKey key{face, height, bold};
+    auto it = fonts.constFind(key);
+    if (it != fonts.constEnd()) {
+        return *it;
+    }
+    if (fonts.size() >= kMaxCachedFonts) {
+        fonts.clear();
+    }
+    auto font = MakeCellFont(face, height, bold);
+    fonts.insert(key, font);
+    return font;
 }

@@ -1,7 +1,12 @@
-// The program's font faces and what stands in for them where they are not installed.
+// The program's font faces, what stands in for them where they are not installed, and the
+// faces sized by character cell height as the drawing canvas uses them.
 #pragma once
 
+#include <QFont>
+#include <QRawFont>
 #include <QString>
+
+#include <memory>
 
 // Maps the faces that the windows and documents name ("Arial", "Arial Black", "MS Sans Serif")
 // to installed faces of matching metrics. Called once, after the application object exists and
@@ -13,3 +18,23 @@ void InstallFontSubstitutes();
 // Sizing the stand-in by the designed face's em keeps its letters within the room that the
 // layout gives them.
 double DesignCellHeightRatio(const QString& face);
+
+// A face at one font height, ready to draw. A QFont only ever loads whole-pixel sizes, which
+// cannot give every cell height (Liberation Sans has no whole em with a cell of 13, 18, 24 or
+// 40 pixels), so the glyphs come from a raw font at a fractional em.
+struct CellFont {
+    QRawFont glyphs;   // the face at the em size that gives the cell height
+    QFont wholePixel;  // the same face at the nearest whole-pixel em, for texts that need Qt's
+                       // own layout (control characters, characters the face lacks)
+    double em = 0;     // em size in pixels
+    int ascent = 0;    // baseline below the top of the cell, in whole pixels
+    int height = 0;    // cell height: ascent plus descent, each rounded as Qt rounds them
+};
+
+// The font of the given face and boldness whose cell height (ascent plus descent, in device
+// pixels) is height when height is positive, or whose em is -height pixels when it is negative.
+// Where Qt's rounding of ascent and descent jumps over the cell height asked, the designed em
+// is kept and the cell comes out one pixel off. The "Arial Black" stand-in is sized by Arial
+// Black's own em, so its cell follows the stand-in's proportions. Fonts are made once per
+// process: the installed faces do not change while the program runs.
+std::shared_ptr<const CellFont> CellFontOf(const QString& face, int height, bool bold);
