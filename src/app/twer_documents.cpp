@@ -41,6 +41,9 @@ void TWER::BtnWerDraw(QObject*) {
     const SpecificationSheetData data = SpecificationSheetDataOf(
         LinesOfText(MemoText(Memo2)), RatingsColumn(), SystemDisplayName(),
         ComboBox1->currentText(), ComboBox2->currentText(), ComboBox3->currentText(), Commercial());
+    // Texts are never clipped, so a long value of the last run may lie outside the frame:
+    // every run starts from the white image the window starts with.
+    Image1->Bitmap().fill(Qt::white);
     {
         QPainter painter(&Image1->Bitmap());
         Canvas canvas(painter);
