@@ -16,6 +16,7 @@
 #include "app/twer.h"
 #include "app/widgets.h"
 #include "data/data_files.h"
+#include "data/data_folder.h"
 #include "data/system_catalogue.h"
 #include "data/table_text.h"
 
@@ -69,18 +70,19 @@ void TWER::ConnectEvents() {
 
 void TWER::LoadDataFiles() {
     // Replacing a table's text raises its change handler, as an edit would.
-    const QString weightsPath = env_.programFolder + kWeightsFileName;
+    const QString weightsPath =
+        DataFilePath(env_.programFolder, kWeightsFileName, DataFileUse::Read);
     if (DataFileExists(weightsPath)) {
         Memo1->setPlainText(ReadTableFile(weightsPath));
     }
-    const QString systemPath = env_.programFolder + kSystemFileName;
+    const QString systemPath = DataFilePath(env_.programFolder, kSystemFileName, DataFileUse::Read);
     if (DataFileExists(systemPath)) {
         MemoSystem->setPlainText(ReadTableFile(systemPath));
     }
 }
 
 void TWER::SaveTable(QPlainTextEdit* memo, const QString& fileName) {
-    WriteTableFile(env_.programFolder + fileName, MemoText(memo));
+    WriteTableFile(DataFilePath(env_.programFolder, fileName, DataFileUse::Save), MemoText(memo));
 }
 
 void TWER::Button1Click(QObject*) {

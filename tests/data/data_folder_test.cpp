@@ -1,0 +1,111 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "data/data_files.h"
+#include "data/data_folder.h"
+#include "test_support.h"
+
+namespace {
+
+// Holds, in a copy of this program run as an unprivileged user, the program folder it cannot
+// write.
+const char kUnwritableFolder[] = "GG_TEST_UNWRITABLE_PROGRAM_FOLDER";
+constexpr int kNobody = 65534;
+
+// With programFolder not writable and holding a weights file but no catalogue: reads come from
+// beside the program until the user saves, saves and later reads go to the user's folder.
+void CheckFallBack(const QString& programFolder) {
+    ASSERT_FALSE(QFileInfo(programFolder).isWritable());
+    const QString beside = programFolder + kWeightsFileName;
+    const QString own = UserDataFolder() + kWeightsFileName;
+    QFile::remove(own);
+    EXPECT_EQ(DataFilePath(programFolder, kWeightsFileName, DataFileUse::Read), beside);
+    EXPECT_EQ(DataFilePath(programFolder, kSystemFileName, DataFileUse::Read),
+              programFolder + kSystemFileName);
+    const QString saveTo = DataFilePath(programFolder, kWeightsFileName, DataFileUse::Save);
+    ASSERT_EQ(saveTo, own);
+    WriteTableFile(saveTo, QStringLiteral("Profile,Area\nOWN1,1.5\n"));
+    EXPECT_EQ(DataFilePath(programFolder, kWeightsFileName, DataFileUse::Read), own);
+    EXPECT_EQ(ReadTableFile(own), QStringLiteral("Profile,Area\nOWN1,1.5\n"));
+    // The file beside the program is left as it was.
+    EXPECT_EQ(ReadBytes(beside), QByteArray("Profile,Area\r\nPRF010,1\r\n"));
+    QFile::remove(own);
+}
+
+}  // namespace
+
+TEST(DataFolder, AWritableProgramFolderKeepsTheTablesBesideTheProgram) {
+    QTemporaryDir program;
+    const QString folder = program.path() + QLatin1Char('/');
+    for (const QString& name : {kWeightsFileName, kSystemFileName}) {
+        for (DataFileUse use : {DataFileUse::Read, DataFileUse::Save}) {
+            EXPECT_EQ(DataFilePath(folder, name, use), folder + name);
+        }
+    }
+    // Even when the user has a copy of their own.
+    WriteBytes(UserDataFolder() + kSystemFileName, "x\r\n");
+    EXPECT_EQ(DataFilePath(folder, kSystemFileName, DataFileUse::Read), folder + kSystemFileName);
+    QFile::remove(UserDataFolder() + kSystemFileName);
+}
+
+// Runs in a copy of this program under an unprivileged user, started by the test below.
+TEST(DataFolder, UnprivilegedUserFallsBackToTheirOwnFolder) {
+    const QString folder = qEnvironmentVariable(kUnwritableFolder);
+    if (folder.isEmpty()) {
+        GTEST_SKIP() << "runs only as an unprivileged user, started by the test below";
+    }
+    CheckFallBack(folder);
+}
+
+TEST(DataFolder, AnUnwritableProgramFolderFallsBackToTheUsersFolder) {
+    QTemporaryDir program;
+    const QString folder = program.path() + QLatin1Char('/');
+    WriteBytes(folder + kWeightsFileName, "Profile,Area\r\nPRF010,1\r\n");
+    if (geteuid() != 0) {
+        // An ordinary user cannot write a read-only folder.
+        QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
+        CheckFallBack(folder);
+        QFile::setPermissions(program.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return;
+    }
+    // The superuser writes anywhere: the check runs as an unprivileged user instead.
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty()) {
+        GTEST_SKIP() << "running as root without setpriv: the fall-back folder is not checked";
+    }
+    QTemporaryDir home;
+    const QFile::Permissions open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                    QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                    QFile::ExeOther;
+    QFile::setPermissions(program.path(), open);
+    ASSERT_EQ(chown(home.path().toLocal8Bit().constData(), kNobody, kNobody), 0);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(kUnwritableFolder), folder);
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    environment.remove(QStringLiteral("XDG_DATA_HOME"));
+    child.setProcessEnvironment(environment);
+    child.start(setpriv, {QStringLiteral("--reuid=%1").arg(kNobody),
+                          QStringLiteral("--regid=%1").arg(kNobody),
+                          QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
+                          QStringLiteral("--gtest_filter=DataFolder.Unprivileged*")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString output =
+        QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError());
+    if (!output.contains(QLatin1String("[ RUN      ]"))) {
+        GTEST_SKIP() << "the test program cannot run as an unprivileged user here: "
+                     << output.toStdString();
+    }
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(QLatin1String("[  PASSED  ] 1 test"))) << output.toStdString();
+}
