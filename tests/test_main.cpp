@@ -2,6 +2,7 @@
 // font substitutes, so that drawing and widgets behave as in the running program.
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,10 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Each test program keeps its settings store and user data folder in a home of its own, so
+    // that tests running side by side never see each other's remembered values.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     standardHandler = qInstallMessageHandler(QuietOffscreenWarnings);
     ::testing::InitGoogleTest(&argc, argv);

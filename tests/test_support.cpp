@@ -43,3 +43,7 @@ QRect BoxOf(const QImage& image, const QRect& area, const std::function<bool(QCo
     }
     return box;
 }
+
+void PrintTo(const QRect& rect, std::ostream* os) {
+    *os << rect.x() << ", " << rect.y() << ", " << rect.width() << " x " << rect.height();
+}

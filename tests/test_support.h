@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <ostream>
 
 // A white RGB32 image of the given size, for drawing tests.
 QImage WhiteImage(int width, int height);
@@ -23,3 +24,6 @@ void WriteBytes(const QString& path, const QByteArray& bytes);
 
 // Bounding box of the pixels in area that satisfy the test (empty when none does).
 QRect BoxOf(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test);
+
+// Rectangles in failure messages as x, y, width x height.
+void PrintTo(const QRect& rect, std::ostream* os);

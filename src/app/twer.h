@@ -91,6 +91,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -99,6 +100,21 @@ private:
     // the window, FitFrame makes the frame, not the inside, that size.
     void PlaceWindow(const QRect& frame);
     void FitFrame();
+    // The frame to start with: the remembered one, else the designed one, inside the free area
+    // of its screen.
+    QRect StartFrame() const;
+    // Remembering in the settings store: the choices are applied at start and written as the
+    // user makes them; the window's frame and the company and project texts at close.
+    void ApplyRememberedSystem(QObject* sender);
+    void ApplyRememberedProfiles(QObject* sender);
+    void RememberSelection();
+    void RememberBuildingType();
+    void RememberWindow();
+    // Unsaved edits of the two saved tables: a "*" on the page's tab and Save button while
+    // there are any, and a question for each such table before the program ends; false when
+    // the user cancels (or a save fails), so the program goes on.
+    void ShowUnsavedMarks();
+    bool ConfirmUnsavedTables();
     void BuildMenu();
     void ConnectEvents();
     void LoadDataFiles();

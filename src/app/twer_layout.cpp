@@ -19,6 +19,7 @@
 #include "app/owner_draw_combo.h"
 #include "app/twer.h"
 #include "app/widgets.h"
+#include "app/window_placement.h"
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
 #include "data/picture_store.h"
@@ -26,10 +27,6 @@
 #include "rating/grid_cells.h"
 
 namespace {
-
-// Window geometry as designed: position and size of the outer frame, the window manager's
-// border and title bar included.
-constexpr QRect kDesignFrame(150, 142, 1060, 667);
 
 template <typename T>
 T* Named(T* widget, const char* name) {
@@ -123,6 +120,7 @@ TWER::TWER(TwerEnvironment environment, QWidget* parent)
     // on Windows, an INI file in the user's configuration folder elsewhere. Read, never written.
     settings_ = std::make_unique<QSettings>(QStringLiteral("VB and VBA Program Settings"),
                                             QStringLiteral("TarvexWER"));
+    PlaceWindow(StartFrame());
     LoadDataFiles();
 }
 
@@ -169,7 +167,6 @@ void TWER::BuildLayout() {
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
-    PlaceWindow(kDesignFrame);
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -295,7 +292,7 @@ void TWER::BuildLayout() {
     Memo1 = MakeMemo(TabSheet2, "Memo1");
     Memo1->setPlainText(BuiltInWeightsTable());
     Panel4 = MakeRightPanel(TabSheet2, "Panel4", 106, Bevel::None);
-    Button1 = Named(new QPushButton(QStringLiteral("Save"), Panel4), "Button1");
+    Button1 = Named(new QPushButton(QStringLiteral("&Save"), Panel4), "Button1");
     Button1->setGeometry(16, 8, 75, 25);
     weightsRow->addWidget(Memo1, 1);
     weightsRow->addWidget(Panel4);
@@ -307,7 +304,7 @@ void TWER::BuildLayout() {
     Memo3->setFixedWidth(89);
     Memo3->setPlainText(BuiltInProductList());
     Panel5 = MakeRightPanel(TabSheet5, "Panel5", 106, Bevel::None);
-    Button2 = Named(new QPushButton(QStringLiteral("Save"), Panel5), "Button2");
+    Button2 = Named(new QPushButton(QStringLiteral("&Save"), Panel5), "Button2");
     Button2->setGeometry(16, 8, 75, 25);
     systemRow->addWidget(MemoSystem, 1);
     systemRow->addWidget(Memo3);
@@ -362,7 +359,7 @@ void TWER::BuildLayout() {
     MemoDate->setGeometry(8, 156, 113, 21);
     MemoDate->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MemoDate->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ButtonPrint = Named(new QPushButton(QStringLiteral("Print"), Panel8), "ButtonPrint");
+    ButtonPrint = Named(new QPushButton(QStringLiteral("&Print"), Panel8), "ButtonPrint");
     ButtonPrint->setGeometry(56, 192, 75, 25);
     // As designed, the views' control opens on the report page until the window is shown.
     PageControl2->SetActivePage(TabSheet8);

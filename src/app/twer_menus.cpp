@@ -28,14 +28,16 @@ void TWER::BuildMenu() {
 
     File1 = bar->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    Print1 = NamedAction(File1, "Print1", QStringLiteral("Print Report..."));
+    Print1 = NamedAction(File1, "Print1", QStringLiteral("&Print Report..."));
+    Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     File1->addSeparator()->setObjectName(QStringLiteral("N2"));
-    Exit1 = NamedAction(File1, "Exit1", QStringLiteral("Exit"));
+    Exit1 = NamedAction(File1, "Exit1", QStringLiteral("E&xit"));
+    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     View1 = bar->addMenu(QStringLiteral("&View"));
     View1->setObjectName(QStringLiteral("View1"));
-    Specification1 = NamedAction(View1, "Specification1", QStringLiteral("Specification"));
-    Report1 = NamedAction(View1, "Report1", QStringLiteral("Report"));
+    Specification1 = NamedAction(View1, "Specification1", QStringLiteral("&Specification"));
+    Report1 = NamedAction(View1, "Report1", QStringLiteral("&Report"));
     // Radio items whose check marks are never set.
     auto* views = new QActionGroup(this);
     for (QAction* item : {Specification1, Report1}) {
@@ -105,6 +107,11 @@ void TWER::About1Click(QObject*) {
 }
 
 void TWER::Exit1Click(QObject*) {
+    // Unsaved tables are asked about first; Cancel keeps the program open.
+    if (!ConfirmUnsavedTables()) {
+        return;
+    }
+    RememberWindow();
     QApplication::quit();
 }
 

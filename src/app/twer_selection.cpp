@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QShowEvent>
 #include <QTabBar>
+#include <QTextDocument>
 
 #include "about/form_abt.h"
 #include "app/draw_grid.h"
@@ -30,20 +31,32 @@ void TWER::ConnectEvents() {
         [this](QObject* sender, int index, const QRect& rect, bool selected, Canvas& canvas) {
             ComboBox5DrawItem(sender, index, rect, selected, canvas);
         });
-    connect(ComboBox5, &QComboBox::activated, this,
-            [this] { Guarded([this] { ButtonRefreshSystem(ComboBox5); }); });
+    connect(ComboBox5, &QComboBox::activated, this, [this] {
+        Guarded([this] {
+            ButtonRefreshSystem(ComboBox5);
+            RememberSelection();
+        });
+    });
     for (QComboBox* profile : {ComboBox1, ComboBox2, ComboBox3}) {
         static_cast<OwnerDrawComboBox*>(profile)->setDrawItemHandler(
             [this](QObject* sender, int index, const QRect& rect, bool selected, Canvas& canvas) {
                 ComboBoxProfileDrawItem(sender, index, rect, selected, canvas);
             });
-        connect(profile, &QComboBox::activated, this,
-                [this, profile] { Guarded([this, profile] { ComboBox1Change(profile); }); });
+        connect(profile, &QComboBox::activated, this, [this, profile] {
+            Guarded([this, profile] {
+                ComboBox1Change(profile);
+                RememberSelection();
+            });
+        });
     }
-    connect(RadioButton1, &QRadioButton::clicked, this,
-            [this] { Guarded([this] { Button12Click(RadioButton1); }); });
-    connect(RadioButton2, &QRadioButton::clicked, this,
-            [this] { Guarded([this] { Button12Click(RadioButton2); }); });
+    for (QRadioButton* type : {RadioButton1, RadioButton2}) {
+        connect(type, &QRadioButton::clicked, this, [this, type] {
+            Guarded([this, type] {
+                Button12Click(type);
+                RememberBuildingType();
+            });
+        });
+    }
     connect(Button12, &QPushButton::clicked, this,
             [this] { Guarded([this] { Button12Click(Button12); }); });
     DrawGrid1->SetDrawCellHandler(
@@ -57,6 +70,10 @@ void TWER::ConnectEvents() {
             [this] { Guarded([this] { Button1Click(Button1); }); });
     connect(Button2, &QPushButton::clicked, this,
             [this] { Guarded([this] { Button2Click(Button2); }); });
+    for (QPlainTextEdit* table : {Memo1, MemoSystem}) {
+        connect(table->document(), &QTextDocument::modificationChanged, this,
+                [this] { ShowUnsavedMarks(); });
+    }
     for (QPlainTextEdit* memo : {MemoSim, MemoPro, MemoDate}) {
         connect(memo, &QPlainTextEdit::textChanged, this,
                 [this, memo] { Guarded([this, memo] { RefreshPreview(memo); }); });
@@ -87,10 +104,12 @@ void TWER::SaveTable(QPlainTextEdit* memo, const QString& fileName) {
 
 void TWER::Button1Click(QObject*) {
     SaveTable(Memo1, kWeightsFileName);
+    Memo1->document()->setModified(false);
 }
 
 void TWER::Button2Click(QObject*) {
     SaveTable(MemoSystem, kSystemFileName);
+    MemoSystem->document()->setModified(false);
 }
 
 void TWER::showEvent(QShowEvent* event) {
@@ -108,7 +127,9 @@ void TWER::FormShow(QObject* sender) {
     }
     ButtonSystem(sender);
     ComboBox5->setCurrentIndex(ComboBox5->count() > 0 ? 0 : -1);
+    ApplyRememberedSystem(sender);
     ButtonRefreshSystem(sender);
+    ApplyRememberedProfiles(sender);
     for (int i = 0; i < PageControl1->PageCount(); ++i) {
         PageControl1->SetTabVisible(i, false);
     }

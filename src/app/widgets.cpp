@@ -124,10 +124,18 @@ PageControl::PageControl(QWidget* parent)
 
 void PageControl::AddPage(QWidget* page, const QString& caption) {
     stack_->addWidget(page);
+    captions_ << caption;
     const bool blocked = tabs_->blockSignals(true);
     tabs_->addTab(caption);
     tabs_->blockSignals(blocked);
     SyncTabBar();
+}
+
+void PageControl::SetCaptionMark(QWidget* page, const QString& mark) {
+    const int index = stack_->indexOf(page);
+    if (index >= 0) {
+        tabs_->setTabText(index, captions_[index] + mark);
+    }
 }
 
 void PageControl::SetActivePage(QWidget* page) {

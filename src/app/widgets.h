@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
+#include <QStringList>
 #include <QTabBar>
 #include <QWidget>
 
@@ -45,6 +46,8 @@ public:
     bool TabVisible(int index) const { return tabs_->isTabVisible(index); }
     void SetTabVisible(int index, bool visible);
     QTabBar* TabBar() const { return tabs_; }
+    // Shows the page's tab as its caption followed by mark (none when mark is empty).
+    void SetCaptionMark(QWidget* page, const QString& mark);
 
     static constexpr int kPageInset = 4;
 
@@ -52,6 +55,7 @@ private:
     void SyncTabBar();
 
     QTabBar* tabs_;
+    QStringList captions_;
     QWidget* body_;
     QStackedWidget* stack_;
 };

@@ -100,7 +100,9 @@ TEST_F(MainWindow, LayoutHasEveryControlWhereDesigned) {
     }
     EXPECT_EQ(Find<QRadioButton>("RadioButton1")->text(), "Commercial");
     EXPECT_EQ(Find<QRadioButton>("RadioButton2")->text(), "Domestic");
-    EXPECT_EQ(Find<QPushButton>("ButtonPrint")->text(), "Print");
+    EXPECT_EQ(Find<QPushButton>("ButtonPrint")->text(), "&Print");
+    EXPECT_EQ(Find<QPushButton>("Button1")->text(), "&Save");
+    EXPECT_EQ(Find<QPushButton>("Button2")->text(), "&Save");
     EXPECT_EQ(Find<QWidget>("Panel1")->width(), 440);
     EXPECT_EQ(Find<QWidget>("Panel15")->height(), 25);
     EXPECT_EQ(Find<QWidget>("ScrollBox3")->height(), 120);

@@ -59,12 +59,14 @@ TEST_F(Menus, CaptionsOrderAndAccessKeys) {
         }
         return texts;
     };
-    EXPECT_EQ(captions(Find<QMenu>("File1")), QList<QString>({"Print Report...", "-", "Exit"}));
-    EXPECT_EQ(captions(Find<QMenu>("View1")), QList<QString>({"Specification", "Report"}));
+    EXPECT_EQ(captions(Find<QMenu>("File1")), QList<QString>({"&Print Report...", "-", "E&xit"}));
+    EXPECT_EQ(captions(Find<QMenu>("View1")), QList<QString>({"&Specification", "&Report"}));
     EXPECT_EQ(captions(Find<QMenu>("Help1")),
               QList<QString>({contact::kRatingBodyHost, contact::kMakerHost, "-", "&About"}));
     EXPECT_EQ(Action("AAA")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F11));
     EXPECT_EQ(Action("ESC1")->shortcut(), QKeySequence(Qt::Key_Escape));
+    EXPECT_EQ(Action("Print1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(Action("Exit1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 TEST_F(Menus, ViewMenuAndTabSetSwitchTheViews) {

@@ -57,10 +57,10 @@ TEST_F(Systems, EveryBuiltInSystemIsRatedForBothBuildingTypes) {
 
 TEST_F(Systems, LastSystemFromTheSettingsStore) {
     QSettings settings(QStringLiteral("VB and VBA Program Settings"), QStringLiteral("TarvexWER"));
-    settings.setValue(QStringLiteral("LastSystem"), QStringLiteral("Pelvanor 55,0.00"));
-    settings.sync();
     Start();
     EXPECT_EQ(Combo("ComboBox5")->currentIndex(), 0);
+    settings.setValue(QStringLiteral("LastSystem"), QStringLiteral("Pelvanor 55,0.00"));
+    settings.sync();
     window_->ButtonDefaultsClick(nullptr);
     EXPECT_EQ(Combo("ComboBox5")->currentText(), "Pelvanor 55,0.00");
     // It sets the selector only; the profiles are those of the system chosen before.

@@ -1,7 +1,23 @@
 #include "window_fixture.h"
 
 #include <QMessageBox>
+#include <QSettings>
 #include <QTimer>
+
+namespace {
+void ClearSettingsStore() {
+    QSettings(QStringLiteral("VB and VBA Program Settings"), QStringLiteral("TarvexWER")).clear();
+}
+}  // namespace
+
+void WindowTest::SetUp() {
+    ClearSettingsStore();
+}
+
+void WindowTest::TearDown() {
+    window_.reset();
+    ClearSettingsStore();
+}
 
 void WindowTest::Start() {
     env_.programFolder = folder_.path() + QLatin1Char('/');

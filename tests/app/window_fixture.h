@@ -19,6 +19,10 @@
 
 class WindowTest : public ::testing::Test {
 protected:
+    // Every window starts with nothing remembered in the settings store, and leaves nothing.
+    void SetUp() override;
+    void TearDown() override;
+
     // Builds and shows the window; data files written before this call are loaded.
     void Start();
     QString DataPath(const QString& name) const { return folder_.filePath(name); }

@@ -22,11 +22,6 @@ const char kUnderWindowManager[] = "GG_TEST_UNDER_WINDOW_MANAGER";
 
 }  // namespace
 
-// Rectangles in failure messages as x, y, width, height.
-void PrintTo(const QRect& r, std::ostream* os) {
-    *os << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height();
-}
-
 class WindowLayout : public WindowTest {
 protected:
     // Gives the window the designed client area and lets the layouts settle.
