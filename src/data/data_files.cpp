@@ -4,9 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "platform/program_error.h"
+#include "platform/whole_file.h"
 
 namespace {
 
@@ -102,20 +102,9 @@ QString ReadTableFile(const QString& path) {
 }
 
 void WriteTableFile(const QString& path, const QString& text) {
-    const QByteArray bytes = FileBytesOfTableText(text);
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    // QSaveFile::commit() alone can report success after a write error that only shows when
-    // the buffer is flushed, so every step is checked before the old file is replaced.
-    bool ok = file.open(QIODevice::WriteOnly);
-    ok = ok && file.write(bytes) == bytes.size();
-    ok = ok && file.flush();
-    ok = ok && file.error() == QFileDevice::NoError;
-    if (!ok) {
-        file.cancelWriting();
-        throw ProgramError(QStringLiteral("Cannot create file ") + path);
-    }
-    if (!file.commit()) {
-        throw ProgramError(QStringLiteral("Cannot create file ") + path);
+    const WholeFileResult result = WriteWholeFile(path, FileBytesOfTableText(text));
+    if (!result.written) {
+        throw ProgramError(QStringLiteral("Cannot create file ") + path + QLatin1Char('\n') +
+                           result.reason);
     }
 }

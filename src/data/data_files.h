@@ -30,8 +30,7 @@ bool DataFileExists(const QString& path);
 // file cannot be opened or read.
 QString ReadTableFile(const QString& path);
 
-// Writes a table's text to a data file, creating it or replacing the whole of it. The new
-// content goes to a temporary file beside it, which replaces the old file only once every byte
-// is written and flushed; on any failure the old file stays whole and ProgramError
-// "Cannot create file <path>" is thrown.
+// Writes a table's text to a data file, creating it or replacing the whole of it, through
+// WriteWholeFile. On any failure the old file stays whole and ProgramError "Cannot create file
+// <path>" is thrown, with the system's reason on a second line.
 void WriteTableFile(const QString& path, const QString& text);

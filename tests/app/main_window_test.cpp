@@ -294,7 +294,8 @@ TEST_F(MainWindow, AFailedSaveIsReportedAndLosesNothing) {
     const QString before = MemoText(Memo("Memo1"));
     const QString message =
         MessageShownBy([this] { QTest::mouseClick(Find<QPushButton>("Button1"), Qt::LeftButton); });
-    EXPECT_EQ(message, QStringLiteral("Cannot create file ") + DataPath(kWeightsFileName));
+    EXPECT_EQ(message, QStringLiteral("Cannot create file ") + DataPath(kWeightsFileName) +
+                           QStringLiteral("\nIs a directory"));
     EXPECT_EQ(MemoText(Memo("Memo1")), before);
     EXPECT_TRUE(QFileInfo(DataPath(kWeightsFileName)).isDir());
 }
