@@ -7,7 +7,14 @@
 #include "platform/fonts.h"
 #include "platform/program_error.h"
 
+#include <csignal>
+
 int main(int argc, char* argv[]) {
+#ifdef SIGXFSZ
+    // Past a file-size limit a write must fail and be reported, not end the program with the
+    // unsaved edits of the other table.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("BRE Green Guide"));
     InstallFontSubstitutes();
