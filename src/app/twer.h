@@ -24,6 +24,7 @@ class QSettings;
 class QTabBar;
 class QWidget;
 class Canvas;
+struct CertificateData;
 class DrawGrid;
 class ImageWidget;
 class PageControl;
@@ -119,6 +120,8 @@ private:
     void ConnectEvents();
     void LoadDataFiles();
     void SaveTable(QPlainTextEdit* memo, const QString& fileName);
+    // Prints the page on the chosen printer, or writes it whole when the printer is a file.
+    void PrintCertificate(QPrinter& printer, const CertificateData& data);
     int RatingsColumn() const;
     bool Commercial() const;
     // Runs a handler at the edge of the event loop: a program error is shown in a message box

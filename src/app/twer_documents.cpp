@@ -15,11 +15,13 @@
 #include "app/twer.h"
 #include "app/widgets.h"
 #include "data/table_text.h"
+#include "documents/certificate_output.h"
 #include "documents/certificate_page.h"
 #include "documents/certificate_record.h"
 #include "documents/specification_sheet.h"
 #include "platform/canvas.h"
 #include "platform/program_error.h"
+#include "platform/whole_file.h"
 
 namespace {
 // The preview draws the page at one pixel per page unit.
@@ -56,22 +58,19 @@ void TWER::BtnWerDraw(QObject*) {
 void TWER::RefreshPreview(QObject* sender) {
     const bool printing = sender == ButtonPrint;
     std::unique_ptr<QPrinter> printer;
-    int width = 0;
-    int height = 0;
+    const int width = Trunc(kPageUnitsWide * kPreviewZoom);
+    const int height = width * 297 / 210;
     if (printing) {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setDocName(QString());
+        // A4 portrait is offered first; whatever the user then chooses is kept.
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        printer->setPageOrientation(QPageLayout::Portrait);
         const auto choose = env_.choosePrinter ? env_.choosePrinter : ChoosePrinterWithDialog;
         if (!choose(*printer, this)) {
             return;
         }
-        // The printable area in device pixels, read after the dialog so that the chosen
-        // printer and orientation apply.
-        width = printer->width();
-        height = printer->height();
     } else {
-        width = Trunc(kPageUnitsWide * kPreviewZoom);
-        height = width * 297 / 210;
         Image2->resize(width, height);
         Image2->SetBitmapSize(width, height);
         ScrollBox2Resize(sender);
@@ -102,24 +101,43 @@ void TWER::RefreshPreview(QObject* sender) {
         return;
     }
 
-    const QString target =
-        printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
+    PrintCertificate(*printer, data);
+}
+
+void TWER::PrintCertificate(QPrinter& printer, const CertificateData& data) {
+    const QString file = printer.outputFileName();
+    if (!file.isEmpty()) {
+        // Printed to a file: the page is made in memory and written whole, so that a full disk
+        // never leaves a cut file in place of the old one.
+        CertificatePdfSettings settings;
+        settings.layout = printer.pageLayout();
+        settings.resolution = printer.resolution();
+        settings.title = printer.docName();
+        settings.creator = printer.creator();
+        const QByteArray pdf = CertificatePdf(data, settings);
+        const WholeFileResult result =
+            pdf.isEmpty() ? WholeFileResult{false, tr("The page could not be drawn.")}
+                          : WriteWholeFile(file, pdf);
+        if (!result.written) {
+            throw ProgramError(QStringLiteral("Cannot print to ") + file + QLatin1Char('\n') +
+                               result.reason);
+        }
+        return;
+    }
+    const QString cannotPrint = QStringLiteral("Cannot print to ") + printer.printerName();
     QPainter painter;
-    if (!painter.begin(printer.get())) {
-        throw ProgramError(QStringLiteral("Cannot print to ") + target);
+    if (!painter.begin(&printer)) {
+        throw ProgramError(cannotPrint + QStringLiteral("\nThe printer could not be started."));
     }
-    {
-        Canvas canvas(painter);
-        DrawCertificatePage(data, canvas, width, height);
-    }
-    if (printer->printerState() == QPrinter::Error) {
+    DrawFittedCertificatePage(data, painter, printer.width(), printer.height());
+    if (printer.printerState() == QPrinter::Error) {
         // No half page reaches the printer.
-        printer->abort();
+        printer.abort();
         painter.end();
-        throw ProgramError(QStringLiteral("Cannot print to ") + target);
+        throw ProgramError(cannotPrint + QStringLiteral("\nThe printer reported an error."));
     }
-    if (!painter.end() || printer->printerState() == QPrinter::Error) {
-        throw ProgramError(QStringLiteral("Cannot print to ") + target);
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        throw ProgramError(cannotPrint + QStringLiteral("\nThe printer reported an error."));
     }
 }
 

@@ -4,7 +4,14 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <csignal>
+
 #include "app/widgets.h"
+#include "platform/canvas.h"
+#include "platform/program_error.h"
 #include "test_support.h"
 #include "window_fixture.h"
 
@@ -22,13 +29,16 @@ QString RunTool(const QString& program, const QStringList& args) {
 class Report : public WindowTest {
 protected:
     // Prints through the window's printer choice into a PDF file; cancels when told to.
-    void StartPrinting(bool confirm) {
+    void StartPrinting(bool confirm, QPageSize::PageSizeId paper = QPageSize::A4,
+                       QPageLayout::Orientation orientation = QPageLayout::Portrait) {
         pdf_ = folder_.filePath(QStringLiteral("certificate.pdf"));
-        env_.choosePrinter = [this, confirm](QPrinter& printer, QWidget*) {
+        env_.choosePrinter = [this, confirm, paper, orientation](QPrinter& printer, QWidget*) {
             ++choices_;
+            offered_ = printer.pageLayout();
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf_);
-            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageSize(QPageSize(paper));
+            printer.setPageOrientation(orientation);
             printer.setResolution(600);
             docName_ = printer.docName();
             return confirm;
@@ -38,6 +48,7 @@ protected:
     ImageWidget* Preview() const { return Find<ImageWidget>("Image2"); }
 
     QString pdf_;
+    QPageLayout offered_;
     QString docName_ = QStringLiteral("unset");
     int choices_ = 0;
 };
@@ -146,4 +157,108 @@ TEST_F(Report, APrinterThatFailsIsReportedAndTheStateStays) {
     EXPECT_TRUE(message.startsWith(QStringLiteral("Cannot print to "))) << message.toStdString();
     EXPECT_EQ(Preview()->Bitmap(), before);
     EXPECT_EQ(EditText("Edit1"), "4");
+}
+
+TEST_F(Report, AFailedPrintToAFileSaysWhyAndKeepsTheOldFile) {
+    StartPrinting(true);
+    const QByteArray old = "%PDF-1.4 an older certificate";
+    struct Case {
+        const char* what;
+        QString target;
+        bool folderInTheWay;
+        bool sizeLimit;  // printed in a child whose files may not grow past 4 KiB
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"folder in the way", folder_.filePath("in the way.pdf"), true, false, "Is a directory"},
+        {"full device", QStringLiteral("/dev/full"), false, false, "No space left on device"},
+        {"size limit", folder_.filePath("old.pdf"), false, true, "File too large"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        pdf_ = c.target;
+        const QString expected =
+            QStringLiteral("Cannot print to ") + pdf_ + QLatin1Char('\n') + QLatin1String(c.reason);
+        if (c.folderInTheWay) {
+            ASSERT_TRUE(QDir().mkpath(pdf_));
+        }
+        if (!c.sizeLimit) {
+            EXPECT_EQ(MessageShownBy([this] {
+                          QTest::mouseClick(Find<QPushButton>("ButtonPrint"), Qt::LeftButton);
+                      }),
+                      expected);
+            continue;
+        }
+        WriteBytes(pdf_, old);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            int code = 1;
+            try {
+                window_->Print1Click(nullptr);
+            } catch (const ProgramError& error) {
+                code = error.text() == expected ? 0 : 2;
+            }
+            _exit(code);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        EXPECT_EQ(ReadBytes(pdf_), old);
+        EXPECT_EQ(QDir(folder_.path()).entryList({"*.pdf*"}, QDir::Files), QStringList{"old.pdf"});
+    }
+    EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+}
+
+TEST_F(Report, EveryPaperHoldsTheWholeCertificateCentred) {
+    struct Case {
+        const char* what;
+        QPageSize::PageSizeId paper;
+        QPageLayout::Orientation orientation;
+    };
+    const Case cases[] = {
+        {"A4 portrait", QPageSize::A4, QPageLayout::Portrait},
+        {"A4 landscape", QPageSize::A4, QPageLayout::Landscape},
+        {"Letter", QPageSize::Letter, QPageLayout::Portrait},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        window_.reset();
+        StartPrinting(true, c.paper, c.orientation);
+        window_->Print1Click(nullptr);
+        // The print dialog opens on A4 portrait, whatever is chosen in it.
+        EXPECT_EQ(offered_.pageSize().id(), QPageSize::A4);
+        EXPECT_EQ(offered_.orientation(), QPageLayout::Portrait);
+        const QString png = folder_.filePath(QStringLiteral("page"));
+        RunTool(QStringLiteral("pdftoppm"),
+                {"-r", "100", "-aa", "no", "-aaVector", "no", "-png", "-singlefile", pdf_, png});
+        const QImage sheet(png + QStringLiteral(".png"));
+        ASSERT_FALSE(sheet.isNull());
+        EXPECT_EQ(sheet.width() > sheet.height(), c.orientation == QPageLayout::Landscape);
+        // The page's outline is the outermost dark line: the certificate's proportions, centred.
+        const QRect page = BoxOf(sheet, sheet.rect(), [](QColor p) { return p.value() < 128; });
+        ASSERT_FALSE(page.isEmpty());
+        EXPECT_NEAR(page.width() * 891.0 / (page.height() * 630.0), 1.0, 0.01);
+        EXPECT_NEAR(page.left(), sheet.width() - 1 - page.right(), 2);
+        EXPECT_NEAR(page.top(), sheet.height() - 1 - page.bottom(), 2);
+        const auto at = [&page](double x, double y) {
+            return QPoint(page.left() + Trunc(x * page.width() / 630),
+                          page.top() + Trunc(y * page.height() / 891));
+        };
+        // The footer band is whole: its four corners and its middle are black.
+        for (const QPoint p :
+             {at(17, 833), at(613, 833), at(17, 874), at(613, 874), at(315, 846)}) {
+            EXPECT_EQ(PixelAt(sheet, p.x(), p.y()), QColor(Qt::black)) << p.x() << "," << p.y();
+        }
+        // The rating box is whole and where it belongs.
+        const QRect box = BoxOf(sheet, QRect(at(380, 80), at(620, 200)),
+                                [](QColor p) { return p.green() > 100 && p.red() < 60; });
+        EXPECT_NEAR(box.left(), at(400, 0).x(), 3);
+        EXPECT_NEAR(box.right(), at(600, 0).x(), 3);
+        EXPECT_NEAR(box.top(), at(0, 95).y(), 3);
+        EXPECT_NEAR(box.bottom(), at(0, 180).y(), 3);
+    }
 }

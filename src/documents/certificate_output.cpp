@@ -1,0 +1,128 @@
+#include "documents/certificate_output.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+
+#include "platform/canvas.h"
+
+namespace {
+
+// The preview's page in pixels: its proportions are the certificate's.
+constexpr qint64 kPageWide = 630;
+constexpr qint64 kPageHigh = 891;
+
+// A PDF text string that holds any character: UTF-16, big-endian, with its byte order mark.
+QByteArray PdfText(const QString& text) {
+    QByteArray hex = "<FEFF";
+    for (const QChar c : text) {
+        hex += QByteArray::number(c.unicode() | 0x10000, 16).right(4).toUpper();
+    }
+    return hex + '>';
+}
+
+// The number after key in a PDF dictionary's text, or -1.
+qint64 NumberAfter(const QString& dictionary, const QString& key) {
+    const QRegularExpression pattern(QRegularExpression::escape(key) +
+                                     QStringLiteral("\\s+(\\d+)"));
+    const QRegularExpressionMatch match = pattern.match(dictionary);
+    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
+}
+
+// The PDF with its document information replaced by the settings' texts. Qt's writer knows only
+// the title and the creator, so the full record is added as an incremental update: a new
+// revision of the information object, a cross-reference section for it and a trailer that points
+// back to the writer's own. Returns the PDF unchanged when its trailer cannot be read.
+QByteArray WithDocumentInfo(const QByteArray& pdf, const CertificatePdfSettings& settings) {
+    const qsizetype trailerAt = pdf.lastIndexOf("trailer");
+    const qsizetype startxrefAt = pdf.lastIndexOf("startxref");
+    if (trailerAt < 0 || startxrefAt < trailerAt) {
+        return pdf;
+    }
+    const QString trailer = QString::fromLatin1(pdf.mid(trailerAt, startxrefAt - trailerAt));
+    const qint64 size = NumberAfter(trailer, QStringLiteral("/Size"));
+    const qint64 root = NumberAfter(trailer, QStringLiteral("/Root"));
+    const qint64 info = NumberAfter(trailer, QStringLiteral("/Info"));
+    const qint64 previous =
+        NumberAfter(QString::fromLatin1(pdf.mid(startxrefAt)), QStringLiteral("startxref"));
+    if (size < 0 || root < 0 || info < 0 || previous < 0) {
+        return pdf;
+    }
+    QByteArray out = pdf;
+    if (!out.endsWith('\n')) {
+        out += '\n';
+    }
+    const qsizetype infoAt = out.size();
+    out += QByteArray::number(info) + " 0 obj\n<<\n";
+    out += "/Title " + PdfText(settings.title) + '\n';
+    out += "/Subject " + PdfText(settings.subject) + '\n';
+    out += "/Author " + PdfText(settings.author) + '\n';
+    out += "/Creator " + PdfText(settings.creator) + '\n';
+    out += "/Producer " + PdfText(QStringLiteral("Qt ") + QLatin1String(qVersion())) + '\n';
+    out += "/CreationDate (D:" +
+           QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() +
+           "Z)\n>>\nendobj\n";
+    const qsizetype xrefAt = out.size();
+    out += "xref\n" + QByteArray::number(info) + " 1\n" +
+           QByteArray::number(infoAt).rightJustified(10, '0') + " 00000 n \n";
+    out += "trailer\n<<\n/Size " + QByteArray::number(size) + "\n/Info " +
+           QByteArray::number(info) + " 0 R\n/Root " + QByteArray::number(root) + " 0 R\n/Prev " +
+           QByteArray::number(previous) + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) +
+           "\n%%EOF\n";
+    return out;
+}
+
+}  // namespace
+
+QRect FittedCertificateRect(int W, int H) {
+    if (W <= 0 || H <= 0) {
+        return {0, 0, 0, 0};
+    }
+    // Whole-number arithmetic, so that a page of exactly the preview's proportions is used to
+    // the last pixel.
+    qint64 width = W;
+    qint64 height = width * kPageHigh / kPageWide;
+    if (height > H) {
+        height = H;
+        width = height * kPageWide / kPageHigh;
+    }
+    return {static_cast<int>((W - width) / 2), static_cast<int>((H - height) / 2),
+            static_cast<int>(width), static_cast<int>(height)};
+}
+
+void DrawFittedCertificatePage(const CertificateData& data, QPainter& painter, int W, int H) {
+    const QRect fitted = FittedCertificateRect(W, H);
+    painter.save();
+    painter.translate(fitted.topLeft());
+    {
+        Canvas canvas(painter);
+        DrawCertificatePage(data, canvas, fitted.width(), fitted.height());
+    }
+    painter.restore();
+}
+
+QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSettings& settings) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(settings.layout);
+        writer.setResolution(settings.resolution);
+        writer.setTitle(settings.title);
+        writer.setCreator(settings.creator);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return {};
+        }
+        DrawFittedCertificatePage(data, painter, writer.width(), writer.height());
+        if (!painter.end()) {
+            return {};
+        }
+    }
+    if (settings.subject.isEmpty() && settings.author.isEmpty()) {
+        return buffer.data();
+    }
+    return WithDocumentInfo(buffer.data(), settings);
+}

@@ -1,0 +1,35 @@
+// The certificate as it leaves the program: placed on a page of any size and shape (a printer's
+// printable area, an A4 PDF), and written out as PDF bytes. The page itself is always drawn by
+// DrawCertificatePage; this only fits it to the paper.
+#pragma once
+
+#include <QByteArray>
+#include <QPageLayout>
+#include <QRect>
+#include <QString>
+
+#include "documents/certificate_page.h"
+
+class QPainter;
+
+// The part of a W x H pixel area that the certificate takes: the largest rectangle of the
+// preview's proportions (630 x 891) that fits, centred. Scaled by the width alone, a landscape
+// or shorter sheet would lose the lower blocks off its bottom edge.
+QRect FittedCertificateRect(int W, int H);
+
+// Draws the certificate on a W x H pixel area in its fitted rectangle; the rest stays blank.
+void DrawFittedCertificatePage(const CertificateData& data, QPainter& painter, int W, int H);
+
+// What a PDF of the certificate is printed on and says about itself.
+struct CertificatePdfSettings {
+    QPageLayout layout{QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()};
+    int resolution = 600;
+    QString title;
+    QString subject;
+    QString author;
+    QString creator;
+};
+
+// A one-page PDF of the certificate, fonts embedded, drawn at the settings' resolution on the
+// printable area of their page layout. Empty when the page could not be drawn.
+QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSettings& settings);
