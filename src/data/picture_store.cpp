@@ -27,6 +27,14 @@ QString WithoutFCode(const QString& name) {
     return name;
 }
 
+// A name that would lead out of the update folder: a path separator of either system, or a
+// ".." on its own. Profile codes come from an editable catalogue, so a code such as
+// "../../../../private" must not read pictures from elsewhere on the disk.
+bool IsPathLike(const QString& name) {
+    return name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+           name == QStringLiteral("..") || name == QStringLiteral(".");
+}
+
 enum class Kind { Folder, OrdinaryFile };
 
 bool IsOfKind(const QFileInfo& info, Kind kind) {
@@ -100,7 +108,7 @@ QString PictureFileNameFor(const QString& entryText) {
 QString FindUpdateFile(const QString& baseFolder, const QString& innerPath,
                        const QString& fileName) {
     const QString name = TrimSpacesAndControls(WithoutFCode(fileName));
-    if (name.isEmpty() || name.contains(QLatin1Char('*'))) {
+    if (name.isEmpty() || name.contains(QLatin1Char('*')) || IsPathLike(name)) {
         return kPictureNotFound;
     }
     const QDir base(baseFolder);

@@ -21,8 +21,9 @@ QString PictureFileNameFor(const QString& entryText);
 // ends as the database names it ("\Pics\Bitmap STD\"). Update folders are the entries of
 // baseFolder whose names hold no full stop, tried from the last to the first in the user's
 // locale order without regard to letter case. Only an ordinary, visible file counts, and a
-// name with "*" never does. The database's names were given on a file system that ignores
-// letter case, so folders and the file are found whatever the case of their names here.
+// name with "*", a path separator ("/" or "\") or a ".." never does. The database's names were
+// given on a file system that ignores letter case, so folders and the file are found whatever the
+// case of their names here.
 QString FindUpdateFile(const QString& baseFolder, const QString& innerPath,
                        const QString& fileName);
 

@@ -115,6 +115,19 @@ TEST_F(PictureStore, MissingBaseOrStarredNameIsNotFound) {
               "Not Found");  // a file given as the base folder
 }
 
+TEST_F(PictureStore, ACodeThatIsAPathHasNoPicture) {
+    AddPicture("2010", "PRF010.bmp");
+    AddPicture("2010", "PRF010.bmp", "Pics/Bitmap STD/sub");
+    WriteBytes(dir_.filePath("private.bmp"), QByteArray("BM"));
+    WriteBytes(Base() + "/2010/Pics/Bitmap STD/..\\x.bmp", QByteArray("BM"));
+    ASSERT_NE(Find(PictureFileNameFor("PRF010")), "Not Found");
+    // Codes that lead elsewhere find nothing, inside the store or outside it.
+    for (const char* code :
+         {"../../../../private", "..\\..\\..\\..\\private", "sub/PRF010", "./PRF010", "..\\x"}) {
+        EXPECT_EQ(Find(PictureFileNameFor(code)), "Not Found") << code;
+    }
+}
+
 TEST_F(PictureStore, UnreadablePictureLoadsAsNull) {
     QImage picture(8, 6, QImage::Format_RGB32);
     picture.fill(Qt::white);
