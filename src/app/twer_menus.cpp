@@ -12,6 +12,7 @@
 #include "app/twer.h"
 #include "app/widgets.h"
 #include "data/contact_texts.h"
+#include "data/web_links.h"
 #include "platform/shell.h"
 
 namespace {

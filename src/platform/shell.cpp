@@ -2,8 +2,6 @@
 
 #include <QDesktopServices>
 
-#include "data/contact_texts.h"
-
 QUrl UrlOfAddress(const QString& address) {
     // Only the scheme, host and path read backslashes as slashes; a backslash in the query or
     // fragment is a character of the query and stays.
@@ -26,15 +24,4 @@ QUrl UrlOfAddress(const QString& address) {
 
 void ShellOpen(const QString& address) {
     QDesktopServices::openUrl(UrlOfAddress(address));
-}
-
-QString WebLinkAddress(const QString& caption) {
-    const QString ellipsis = QStringLiteral("...");
-    const qsizetype at = caption.indexOf(ellipsis);
-    if (at < 0) {
-        return QStringLiteral("http:\\\\") + caption;
-    }
-    const QString query = caption.left(at + 1);
-    return QStringLiteral("http:\\\\") + contact::kSearchEngineHost +
-           QStringLiteral("\\search?q=") + query + QStringLiteral("&btnI");
 }

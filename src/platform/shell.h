@@ -1,6 +1,6 @@
-// Opening web addresses in the user's browser, and the address that a web link's caption stands
-// for. Addresses are written the way the desktop shell takes them ("http:\\host\path"), so the
-// text is turned into a URL here, in one place, before it is handed to the desktop.
+// Opening web addresses in the user's browser. Addresses are written the way the desktop shell
+// takes them ("http:\\host\path"), so the text is turned into a URL here, in one place, before it
+// is handed to the desktop.
 #pragma once
 
 #include <QString>
@@ -13,8 +13,3 @@ QUrl UrlOfAddress(const QString& address);
 // Asks the desktop to open the address with its registered program (the browser for web
 // addresses). A failure is not reported: the user sees that nothing opened.
 void ShellOpen(const QString& address);
-
-// The address that a web link with the given caption opens. A caption holding "..." asks the
-// search engine for its direct result, the query being the caption up to and including the first
-// full stop of its first "..."; any other caption is a host name and opens as it is.
-QString WebLinkAddress(const QString& caption);

@@ -9,6 +9,7 @@
 #include "about/form_abt.h"
 #include "app/widgets.h"
 #include "data/contact_texts.h"
+#include "data/web_links.h"
 #include "platform/shell.h"
 #include "url_recorder.h"
 #include "window_fixture.h"
