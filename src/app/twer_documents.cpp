@@ -21,7 +21,6 @@
 #include "documents/specification_sheet.h"
 #include "platform/canvas.h"
 #include "platform/program_error.h"
-#include "platform/whole_file.h"
 
 namespace {
 // The preview draws the page at one pixel per page unit.
@@ -114,10 +113,7 @@ void TWER::PrintCertificate(QPrinter& printer, const CertificateData& data) {
         settings.resolution = printer.resolution();
         settings.title = printer.docName();
         settings.creator = printer.creator();
-        const QByteArray pdf = CertificatePdf(data, settings);
-        const WholeFileResult result =
-            pdf.isEmpty() ? WholeFileResult{false, tr("The page could not be drawn.")}
-                          : WriteWholeFile(file, pdf);
+        const WholeFileResult result = WriteCertificatePdf(file, data, settings);
         if (!result.written) {
             throw ProgramError(QStringLiteral("Cannot print to ") + file + QLatin1Char('\n') +
                                result.reason);

@@ -126,3 +126,12 @@ QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSetti
     }
     return WithDocumentInfo(buffer.data(), settings);
 }
+
+WholeFileResult WriteCertificatePdf(const QString& path, const CertificateData& data,
+                                    const CertificatePdfSettings& settings) {
+    const QByteArray pdf = CertificatePdf(data, settings);
+    if (pdf.isEmpty()) {
+        return {false, QStringLiteral("The page could not be drawn.")};
+    }
+    return WriteWholeFile(path, pdf);
+}

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "documents/certificate_page.h"
+#include "platform/whole_file.h"
 
 class QPainter;
 
@@ -33,3 +34,8 @@ struct CertificatePdfSettings {
 // A one-page PDF of the certificate, fonts embedded, drawn at the settings' resolution on the
 // printable area of their page layout. Empty when the page could not be drawn.
 QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSettings& settings);
+
+// Writes the certificate's PDF to path through WriteWholeFile: the old file, if any, stays whole
+// unless the new one is complete.
+WholeFileResult WriteCertificatePdf(const QString& path, const CertificateData& data,
+                                    const CertificatePdfSettings& settings);
