@@ -1,0 +1,117 @@
+// How quickly the window answers: a keystroke in a report field until the certificate preview
+// is repainted, beside a bare editor taking the same keystroke; and a whole recalculation with
+// its paints, with the built-in tables and with a 200,000-line weights table. Real widgets on
+// the offscreen platform; every iteration ends with the paints the change asked for.
+#include <QCoreApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include "app/twer.h"
+#include "data/data_files.h"
+
+namespace {
+
+TwerEnvironment EnvironmentIn(const QTemporaryDir& dir) {
+    TwerEnvironment env;
+    env.programFolder = dir.path() + QLatin1Char('/');
+    env.pictureBase = dir.filePath(QStringLiteral("Updates"));
+    return env;
+}
+
+// A weights table of the given number of lines; the built-in systems' codes stay at the end,
+// so every lookup runs through the whole table.
+QByteArray LargeWeightsFile(int lines) {
+    QByteArray bytes = "Profile,Area\r\n";
+    for (int i = 1; i < lines - 3; ++i) {
+        bytes += "XYZ" + QByteArray::number(i) + ",1.234567\r\n";
+    }
+    bytes += "PRF010,0.698112\r\nPRF020,0.71928\r\n";
+    return bytes;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::abort();
+    }
+}
+
+// One keystroke as the keyboard delivers it; letters and Backspace take turns so that the
+// text keeps its length. Not inlined, so that callgrind can count it alone:
+//   valgrind --tool=callgrind --toggle-collect='*Keystroke*' bench/responsiveness_bench ...
+[[gnu::noinline]] void Keystroke(QWidget* target, bool letter) {
+    const int key = letter ? Qt::Key_A : Qt::Key_Backspace;
+    const QString text = letter ? QStringLiteral("a") : QString();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &release);
+    QCoreApplication::processEvents();
+}
+
+// Keystroke in the company field of the report view until the preview is repainted.
+void BM_KeystrokeInReportField(benchmark::State& state) {
+    QTemporaryDir dir;
+    TWER window(EnvironmentIn(dir));
+    window.show();
+    QCoreApplication::processEvents();
+    window.findChild<QTabBar*>(QStringLiteral("TabSet1"))->setCurrentIndex(1);
+    auto* company = window.findChild<QPlainTextEdit*>(QStringLiteral("MemoSim"));
+    company->setPlainText(QStringLiteral("Acme Windows Ltd"));
+    company->moveCursor(QTextCursor::End);
+    company->setFocus();
+    QCoreApplication::processEvents();
+    bool letter = true;
+    for (auto _ : state) {
+        Keystroke(company, letter);
+        letter = !letter;
+    }
+}
+BENCHMARK(BM_KeystrokeInReportField)->Unit(benchmark::kMillisecond);
+
+// The same keystroke into a bare editor of the same size: what Qt itself costs.
+void BM_KeystrokeBareEditor(benchmark::State& state) {
+    QPlainTextEdit editor;
+    editor.resize(250, 60);
+    editor.setPlainText(QStringLiteral("Acme Windows Ltd"));
+    editor.show();
+    editor.moveCursor(QTextCursor::End);
+    editor.setFocus();
+    QCoreApplication::processEvents();
+    bool letter = true;
+    for (auto _ : state) {
+        Keystroke(&editor, letter);
+        letter = !letter;
+    }
+}
+BENCHMARK(BM_KeystrokeBareEditor)->Unit(benchmark::kMillisecond);
+
+// Not inlined, for callgrind's --toggle-collect='*RecalculateAndPaint*'.
+[[gnu::noinline]] void RecalculateAndPaint(TWER& window) {
+    window.Button12Click(nullptr);
+    QCoreApplication::processEvents();
+}
+
+// One whole recalculation on the specification view, its grid, sheet and preview redrawn and
+// the window's paints done.
+void BM_RecalculationWithPaints(benchmark::State& state) {
+    QTemporaryDir dir;
+    if (state.range(0) > 0) {
+        WriteFile(dir.filePath(kWeightsFileName),
+                  LargeWeightsFile(static_cast<int>(state.range(0))));
+    }
+    TWER window(EnvironmentIn(dir));
+    window.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        RecalculateAndPaint(window);
+    }
+}
+BENCHMARK(BM_RecalculationWithPaints)->Arg(0)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
