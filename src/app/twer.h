@@ -15,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMessageBox;
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
@@ -81,6 +82,8 @@ public:
     void Button1Click(QObject* sender);
     void Button2Click(QObject* sender);
     void ButtonPrintClick(QObject* sender);
+    // "Check" on the data pages: the data check's findings for both tables.
+    void ButtonCheckClick(QObject* sender);
 
     // The system's name as the documents print it.
     QString SystemDisplayName() const;
@@ -116,6 +119,12 @@ private:
     // the user cancels (or a save fails), so the program goes on.
     void ShowUnsavedMarks();
     bool ConfirmUnsavedTables();
+    // Shows the data check's findings in a box beside the window (which stays usable); with
+    // no findings, only when asked for.
+    void ShowDataCheck(bool evenWhenClean);
+    // Why no ratings column applies, if none does: in the weight fields' tooltips and the
+    // window's status line, which shows only then.
+    void ShowRatingProblem();
     void BuildMenu();
     void ConnectEvents();
     void LoadDataFiles();
@@ -179,6 +188,9 @@ private:
     QPlainTextEdit* Memo3 = nullptr;
     QWidget* Panel5 = nullptr;
     QPushButton* Button2 = nullptr;
+    QPushButton* ButtonCheckWeights = nullptr;
+    QPushButton* ButtonCheckSystem = nullptr;
+    QMessageBox* DataCheckBox = nullptr;
     QWidget* TabSheet6 = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
     QWidget* Panel1 = nullptr;

@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -27,6 +28,9 @@
 #include "rating/grid_cells.h"
 
 namespace {
+
+// The data pages' button that runs the data check, below their "Save" buttons.
+const QString kCheckCaption = QStringLiteral("&Check");
 
 template <typename T>
 T* Named(T* widget, const char* name) {
@@ -294,6 +298,8 @@ void TWER::BuildLayout() {
     Panel4 = MakeRightPanel(TabSheet2, "Panel4", 106, Bevel::None);
     Button1 = Named(new QPushButton(QStringLiteral("&Save"), Panel4), "Button1");
     Button1->setGeometry(16, 8, 75, 25);
+    ButtonCheckWeights = Named(new QPushButton(kCheckCaption, Panel4), "ButtonCheckWeights");
+    ButtonCheckWeights->setGeometry(16, 40, 75, 25);
     weightsRow->addWidget(Memo1, 1);
     weightsRow->addWidget(Panel4);
 
@@ -306,6 +312,8 @@ void TWER::BuildLayout() {
     Panel5 = MakeRightPanel(TabSheet5, "Panel5", 106, Bevel::None);
     Button2 = Named(new QPushButton(QStringLiteral("&Save"), Panel5), "Button2");
     Button2->setGeometry(16, 8, 75, 25);
+    ButtonCheckSystem = Named(new QPushButton(kCheckCaption, Panel5), "ButtonCheckSystem");
+    ButtonCheckSystem->setGeometry(16, 40, 75, 25);
     systemRow->addWidget(MemoSystem, 1);
     systemRow->addWidget(Memo3);
     systemRow->addWidget(Panel5);
@@ -374,4 +382,8 @@ void TWER::BuildLayout() {
     TabSet1->setCurrentIndex(0);
     TabSet1->setFixedHeight(21);
     windowColumn->addWidget(TabSet1);
+
+    // The status line shows only while there is something to say.
+    statusBar()->setObjectName(QStringLiteral("StatusLine"));
+    statusBar()->hide();
 }

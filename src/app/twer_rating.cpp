@@ -3,10 +3,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStatusBar>
 
 #include "app/draw_grid.h"
 #include "app/twer.h"
 #include "app/widgets.h"
+#include "data/data_check.h"
 #include "data/table_text.h"
 #include "rating/grid_cells.h"
 #include "rating/rating.h"
@@ -27,9 +29,37 @@ void TWER::Button12Click(QObject* sender) {
                         TextToNumber(EditVF->text(), 0), TextToNumber(EditTM->text(), 0));
     Edit1->setText(QString::number(ChooseRatingsColumn(Commercial(), weight)));
     EditOA->setText(FormatProfileWeight(weight));
+    ShowRatingProblem();
     DrawGrid1->RepaintNow();
     BtnWerDraw(sender);
     RefreshPreview(sender);
+}
+
+void TWER::ShowRatingProblem() {
+    const QStringList weights = LinesOfText(MemoText(Memo1));
+    const struct {
+        QLineEdit* field;
+        QComboBox* selector;
+        const char* role;
+    } profiles[] = {{EditOF, ComboBox1, "outer frame"},
+                    {EditVF, ComboBox2, "vent frame"},
+                    {EditTM, ComboBox3, "transom/mullion"}};
+    QString reason;
+    for (const auto& profile : profiles) {
+        const QString problem = WeightProblem(weights, profile.selector->currentText());
+        profile.field->setToolTip(problem);
+        // Commercial buildings are rated by the outer frame alone.
+        const bool counts = profile.field == EditOF || !Commercial();
+        if (reason.isEmpty() && counts && !problem.isEmpty()) {
+            reason = QStringLiteral("No rating, %1: %2").arg(QLatin1String(profile.role), problem);
+        }
+    }
+    if (RatingsColumn() > 0) {
+        reason.clear();
+    }
+    EditOA->setToolTip(reason);
+    statusBar()->showMessage(reason);
+    statusBar()->setVisible(!reason.isEmpty());
 }
 
 QString TWER::GridCellTextAt(int col, int row) const {

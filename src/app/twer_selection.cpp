@@ -70,6 +70,10 @@ void TWER::ConnectEvents() {
             [this] { Guarded([this] { Button1Click(Button1); }); });
     connect(Button2, &QPushButton::clicked, this,
             [this] { Guarded([this] { Button2Click(Button2); }); });
+    for (QPushButton* check : {ButtonCheckWeights, ButtonCheckSystem}) {
+        connect(check, &QPushButton::clicked, this,
+                [this, check] { Guarded([this, check] { ButtonCheckClick(check); }); });
+    }
     for (QPlainTextEdit* table : {Memo1, MemoSystem}) {
         connect(table->document(), &QTextDocument::modificationChanged, this,
                 [this] { ShowUnsavedMarks(); });
@@ -105,11 +109,13 @@ void TWER::SaveTable(QPlainTextEdit* memo, const QString& fileName) {
 void TWER::Button1Click(QObject*) {
     SaveTable(Memo1, kWeightsFileName);
     Memo1->document()->setModified(false);
+    ShowDataCheck(false);
 }
 
 void TWER::Button2Click(QObject*) {
     SaveTable(MemoSystem, kSystemFileName);
     MemoSystem->document()->setModified(false);
+    ShowDataCheck(false);
 }
 
 void TWER::showEvent(QShowEvent* event) {

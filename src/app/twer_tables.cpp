@@ -9,12 +9,16 @@
 #include "app/error_box.h"
 #include "app/twer.h"
 #include "app/widgets.h"
+#include "data/data_check.h"
 #include "data/data_files.h"
+#include "data/table_text.h"
 #include "platform/program_error.h"
 
 namespace {
 const QString kUnsavedMark = QStringLiteral("*");
 const QString kSaveCaption = QStringLiteral("&Save");
+// Findings listed in the box; the rest are counted.
+constexpr int kFindingsShown = 25;
 }  // namespace
 
 void TWER::ShowUnsavedMarks() {
@@ -60,4 +64,37 @@ bool TWER::ConfirmUnsavedTables() {
         }
     }
     return true;
+}
+
+void TWER::ButtonCheckClick(QObject*) {
+    ShowDataCheck(true);
+}
+
+void TWER::ShowDataCheck(bool evenWhenClean) {
+    const std::vector<DataFinding> findings =
+        CheckDataTables(LinesOfText(MemoText(Memo1)), LinesOfText(MemoText(MemoSystem)));
+    if (findings.empty() && !evenWhenClean) {
+        return;
+    }
+    if (DataCheckBox == nullptr) {
+        DataCheckBox = new QMessageBox(QMessageBox::Information, QStringLiteral("Data check"),
+                                       QString(), QMessageBox::Ok, this);
+        DataCheckBox->setObjectName(QStringLiteral("DataCheckBox"));
+        DataCheckBox->setWindowModality(Qt::NonModal);
+    }
+    QStringList lines;
+    for (std::size_t i = 0; i < findings.size() && i < kFindingsShown; ++i) {
+        lines << FindingLine(findings[i]);
+    }
+    if (findings.size() > kFindingsShown) {
+        lines << QStringLiteral("... and %1 more").arg(findings.size() - kFindingsShown);
+    }
+    DataCheckBox->setText(
+        findings.empty()
+            ? QStringLiteral("No problems found in %1 and %2.")
+                  .arg(kWeightsFileName, kSystemFileName)
+            : QStringLiteral("The data check found %1 problem(s):").arg(findings.size()));
+    DataCheckBox->setInformativeText(lines.join(QLatin1Char('\n')));
+    DataCheckBox->show();
+    DataCheckBox->raise();
 }

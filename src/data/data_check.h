@@ -1,0 +1,27 @@
+// The data check: faults in the weights table and the system catalogue that the program would
+// otherwise pass over in silence (a code the catalogue offers but no weight line gives, a weight
+// that is not a number, a code with two different weights, a catalogue block that is cut short
+// or listed twice). It reports and never changes anything.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+struct DataFinding {
+    QString fileName;  // "GGWeights.Dat" or "GGSystem.Dat"
+    int line = 0;      // counted from 1, as an editor shows it
+    QString text;
+};
+
+// Every finding of both tables, the weights table's first, each table's in line order.
+std::vector<DataFinding> CheckDataTables(const QStringList& weightsLines,
+                                         const QStringList& catalogueLines);
+
+// One finding as "GGWeights.Dat:LINE: text".
+QString FindingLine(const DataFinding& finding);
+
+// Why a profile code has no usable weight in the weights table (none chosen, no line, or a last
+// line whose weight is not a number, or is 0 or less); empty when its weight is above 0.
+QString WeightProblem(const QStringList& weightsLines, const QString& code);

@@ -1,0 +1,55 @@
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "app/widgets.h"
+#include "data/builtin_tables.h"
+#include "data/data_files.h"
+#include "test_support.h"
+#include "window_fixture.h"
+
+using DataCheckWindow = WindowTest;
+
+TEST_F(DataCheckWindow, MissingWeightsAreExplainedAndCheckedFromTheDataPages) {
+    WriteBytes(DataPath(kWeightsFileName), "Profile,Area\r\nPRF010,abc\r\n");
+    Start();
+    QStatusBar* status = window_->statusBar();
+    const QString why =
+        QStringLiteral("the weight \"abc\" of PRF010 on line 2 of GGWeights.Dat is not a number");
+    EXPECT_EQ(window_->GridCellTextAt(1, 1), "npd");
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_EQ(status->currentMessage(), QStringLiteral("No rating, outer frame: ") + why);
+    EXPECT_EQ(Find<QLineEdit>("EditOF")->toolTip(), why);
+    EXPECT_EQ(Find<QLineEdit>("EditOA")->toolTip(), status->currentMessage());
+    EXPECT_EQ(Find<QLineEdit>("EditVF")->toolTip(), "PRF020 has no line in GGWeights.Dat");
+
+    // Checked from the weights page, the box lists the findings by line and the window stays
+    // usable.
+    window_->AAAClick(nullptr);
+    Find<PageControl>("PageControl1")->SetActivePage(Find<QWidget>("TabSheet2"));
+    QTest::mouseClick(Find<QPushButton>("ButtonCheckWeights"), Qt::LeftButton);
+    auto* box = Find<QMessageBox>("DataCheckBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(box->isModal());
+    const QStringList lines = box->informativeText().split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.first(),
+              "GGWeights.Dat:2: the weight \"abc\" of PRF010 is not a number; it counts as 0");
+    EXPECT_TRUE(lines.last().startsWith(QLatin1String("... and "))) << lines.last().toStdString();
+    box->hide();
+
+    // Mended weights rate again and the status line goes; a save of clean tables shows nothing.
+    Memo("Memo1")->setPlainText(BuiltInWeightsTable());
+    EXPECT_EQ(window_->GridCellTextAt(1, 1), "A");
+    EXPECT_FALSE(status->isVisible());
+    EXPECT_EQ(Find<QLineEdit>("EditOF")->toolTip(), "");
+    QTest::mouseClick(Find<QPushButton>("Button1"), Qt::LeftButton);
+    EXPECT_FALSE(box->isVisible());
+    // A save of a faulty table still writes it, then lists what is wrong.
+    Memo("Memo1")->setPlainText(QStringLiteral("Profile,Area\nPRF010,1\nPRF010,2\n"));
+    QTest::mouseClick(Find<QPushButton>("Button1"), Qt::LeftButton);
+    EXPECT_EQ(ReadBytes(DataPath(kWeightsFileName)), "Profile,Area\r\nPRF010,1\r\nPRF010,2\r\n");
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->informativeText().startsWith(
+        QLatin1String("GGWeights.Dat:3: PRF010 weighs 2 here but 1 on line 2")));
+}
