@@ -47,3 +47,7 @@ QRect BoxOf(const QImage& image, const QRect& area, const std::function<bool(QCo
 void PrintTo(const QRect& rect, std::ostream* os) {
     *os << rect.x() << ", " << rect.y() << ", " << rect.width() << " x " << rect.height();
 }
+
+void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}

@@ -27,3 +27,6 @@ QRect BoxOf(const QImage& image, const QRect& area, const std::function<bool(QCo
 
 // Rectangles in failure messages as x, y, width x height.
 void PrintTo(const QRect& rect, std::ostream* os);
+
+// Texts in failure messages as they read.
+void PrintTo(const QString& text, std::ostream* os);

@@ -125,6 +125,9 @@ private:
     // Why no ratings column applies, if none does: in the weight fields' tooltips and the
     // window's status line, which shows only then.
     void ShowRatingProblem();
+    // Frames a company, project or date field in the "E" rating colour, with a tooltip naming
+    // what will be cut, while its text does not fit its place on the certificate.
+    void MarkTooLongForCertificate(QPlainTextEdit* memo);
     void BuildMenu();
     void ConnectEvents();
     void LoadDataFiles();

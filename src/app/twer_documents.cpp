@@ -14,6 +14,7 @@
 #include "app/selector_drawing.h"
 #include "app/twer.h"
 #include "app/widgets.h"
+#include "data/rating_colours.h"
 #include "data/table_text.h"
 #include "documents/certificate_output.h"
 #include "documents/certificate_page.h"
@@ -28,6 +29,14 @@ constexpr double kPreviewZoom = 1.0;
 constexpr int kPageUnitsWide = 630;
 constexpr int kPreviewTop = 11;
 constexpr int kPreviewMinLeft = 10;
+
+// A report field whose text the certificate cuts: framed in the "E" rating colour.
+const QString kTooLongTip = QStringLiteral("Too long for the certificate: \"%1\" will be cut");
+const char kTooLongProperty[] = "tooLongForCertificate";
+QString TooLongFrame() {
+    return QStringLiteral("QPlainTextEdit { border: 2px solid %1; }")
+        .arg(RatingColourOf(QStringLiteral("E"))->name());
+}
 }  // namespace
 
 bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent) {
@@ -134,6 +143,17 @@ void TWER::PrintCertificate(QPrinter& printer, const CertificateData& data) {
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         throw ProgramError(cannotPrint + QStringLiteral("\nThe printer reported an error."));
+    }
+}
+
+void TWER::MarkTooLongForCertificate(QPlainTextEdit* memo) {
+    const QString cut = CertificateFieldOverflow(MemoText(memo));
+    const bool tooLong = !cut.isEmpty();
+    memo->setToolTip(tooLong ? kTooLongTip.arg(cut) : QString());
+    // Restyling is dear; only a change of state restyles.
+    if (memo->property(kTooLongProperty).toBool() != tooLong) {
+        memo->setProperty(kTooLongProperty, tooLong);
+        memo->setStyleSheet(tooLong ? TooLongFrame() : QString());
     }
 }
 

@@ -81,6 +81,8 @@ void TWER::ConnectEvents() {
     for (QPlainTextEdit* memo : {MemoSim, MemoPro, MemoDate}) {
         connect(memo, &QPlainTextEdit::textChanged, this,
                 [this, memo] { Guarded([this, memo] { RefreshPreview(memo); }); });
+        connect(memo, &QPlainTextEdit::textChanged, this,
+                [this, memo] { MarkTooLongForCertificate(memo); });
     }
     connect(ButtonPrint, &QPushButton::clicked, this,
             [this] { Guarded([this] { ButtonPrintClick(ButtonPrint); }); });
@@ -144,6 +146,9 @@ void TWER::FormShow(QObject* sender) {
     }
     PageControl1->SetActivePage(TabSheet9);
     PageControl2->SetActivePage(TabSheet7);
+    for (QPlainTextEdit* memo : {MemoSim, MemoPro, MemoDate}) {
+        MarkTooLongForCertificate(memo);
+    }
 }
 
 void TWER::ButtonSystem(QObject*) {

@@ -1,6 +1,8 @@
 #include "documents/certificate_page.h"
 
 #include <QColor>
+#include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <array>
@@ -373,4 +375,33 @@ void DrawCertificatePage(const CertificateData& data, Canvas& canvas, int W, int
 
     DrawRatingBox(canvas, data, r, s);
     DrawCompanyBox(canvas, data, r, s);
+}
+
+QString CertificateFieldOverflow(const QString& text) {
+    // The preview's scale, one pixel per page unit; s comes out as the page works it out.
+    QImage surface(1, 1, QImage::Format_RGB32);
+    QPainter painter(&surface);
+    Canvas canvas(painter);
+    constexpr double r = 1.0;
+    canvas.SetFontName(kFace);
+    canvas.SetFontBold(true);
+    canvas.SetFontHeight(CellHeight(kBodyHeight, r, 1.0));
+    const int w0 = canvas.TextWidth(kMeasureSentence);
+    const double s = w0 > 0 ? kMeasureUnits / w0 : 1.0;
+    canvas.SetFontHeight(CellHeight(kCompanyValueHeight, r, s));
+    const int room = Trunc((kCompanyRight - kCompanyValueLeft) * r);
+    for (const QString& line : LinesOfText(text)) {
+        if (canvas.TextWidth(line) <= room) {
+            continue;
+        }
+        // The longest start of the line that fits.
+        int fits = 0;
+        int tooLong = static_cast<int>(line.size());
+        while (tooLong - fits > 1) {
+            const int middle = (fits + tooLong) / 2;
+            (canvas.TextWidth(line.left(middle)) <= room ? fits : tooLong) = middle;
+        }
+        return line.mid(fits);
+    }
+    return {};
 }

@@ -44,3 +44,8 @@ int DrawTextBlock(Canvas& canvas, const QStringList& lines, double s, double r, 
 
 // Paints the whole W x H pixel area and lays the certificate out on it, 630 page units wide.
 void DrawCertificatePage(const CertificateData& data, Canvas& canvas, int W, int H);
+
+// The part of a company, project or date text that does not fit its place on the certificate:
+// of the first line that runs past the end of its rule, the characters beyond it, measured as
+// the page draws them (the same on every device). Empty when every line fits.
+QString CertificateFieldOverflow(const QString& text);
