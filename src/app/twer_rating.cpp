@@ -18,17 +18,14 @@ void TWER::Button12Click(QObject* sender) {
     EditOF->clear();
     EditVF->clear();
     EditTM->clear();
-    const ProfileWeightTexts found =
-        LookupProfileWeights(LinesOfText(MemoText(Memo1)), ComboBox1->currentText(),
-                             ComboBox2->currentText(), ComboBox3->currentText());
-    EditOF->setText(found.outerFrame);
-    EditVF->setText(found.ventFrame);
-    EditTM->setText(found.transomMullion);
-    const double weight =
-        ProfileWeightOf(Commercial(), TextToNumber(EditOF->text(), 0),
-                        TextToNumber(EditVF->text(), 0), TextToNumber(EditTM->text(), 0));
-    Edit1->setText(QString::number(ChooseRatingsColumn(Commercial(), weight)));
-    EditOA->setText(FormatProfileWeight(weight));
+    const WindowRating rating =
+        RateWindow(LinesOfText(MemoText(Memo1)), ComboBox1->currentText(), ComboBox2->currentText(),
+                   ComboBox3->currentText(), Commercial());
+    EditOF->setText(rating.weightTexts.outerFrame);
+    EditVF->setText(rating.weightTexts.ventFrame);
+    EditTM->setText(rating.weightTexts.transomMullion);
+    Edit1->setText(QString::number(rating.column));
+    EditOA->setText(FormatProfileWeight(rating.weight));
     ShowRatingProblem();
     DrawGrid1->RepaintNow();
     BtnWerDraw(sender);

@@ -89,3 +89,39 @@ QString FormatProfileWeight(double weight) {
 int GridRowCount(int breRatingLines) {
     return breRatingLines > 3 ? breRatingLines - 3 : 0;
 }
+
+WindowRating RateWindow(const QStringList& weightsLines, const QString& outerFrame,
+                        const QString& ventFrame, const QString& transomMullion, bool commercial) {
+    WindowRating rating;
+    rating.weightTexts = LookupProfileWeights(weightsLines, outerFrame, ventFrame, transomMullion);
+    rating.weight = ProfileWeightOf(commercial, TextToNumber(rating.weightTexts.outerFrame, 0),
+                                    TextToNumber(rating.weightTexts.ventFrame, 0),
+                                    TextToNumber(rating.weightTexts.transomMullion, 0));
+    rating.column = ChooseRatingsColumn(commercial, rating.weight);
+    return rating;
+}
+
+namespace {
+constexpr int kWeightBandRow = 1;
+constexpr int kElementNumberRow = 2;
+constexpr int kFirstImpactRow = 4;
+constexpr int kLastImpactRow = 16;
+constexpr int kCo2Row = 17;
+constexpr int kSummaryRatingRow = 18;
+}  // namespace
+
+ColumnRatings RatingsOfColumn(const QStringList& breRatingLines, int column) {
+    const auto row = [&breRatingLines](int r) {
+        return r < breRatingLines.size() ? breRatingLines[r] : QString();
+    };
+    ColumnRatings ratings;
+    ratings.weightBand = CsvField(row(kWeightBandRow), column);
+    ratings.elementNumber = CsvField(row(kElementNumberRow), column);
+    for (int r = kFirstImpactRow; r <= kLastImpactRow; ++r) {
+        ratings.impacts.append({CsvField(row(r), 0), CsvField(row(r), column)});
+    }
+    ratings.co2Label = CsvField(row(kCo2Row), 0);
+    ratings.co2 = CsvField(row(kCo2Row), column);
+    ratings.summaryRating = CsvField(row(kSummaryRatingRow), column);
+    return ratings;
+}

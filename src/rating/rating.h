@@ -2,8 +2,11 @@
 // column of the BRE ratings table that the building type and weight choose.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <utility>
 
 // Field 1 of the last weights-table line whose field 0 equals each code (empty when none).
 // Every line is compared, the heading included; nothing is trimmed.
@@ -35,6 +38,30 @@ int ChooseRatingsColumn(bool commercial, double weight);
 // The weight as shown: at least one digit before the point and exactly three after, rounded
 // to the nearest thousandth with halves away from zero; the point is always ".".
 QString FormatProfileWeight(double weight);
+
+// The whole rating of one window, as the main window's recalculation and the command line both
+// work it out: the three weights as the weights table holds them, the profile weight and the
+// ratings column (-1 when none applies).
+struct WindowRating {
+    ProfileWeightTexts weightTexts;
+    double weight = 0;
+    int column = -1;
+};
+WindowRating RateWindow(const QStringList& weightsLines, const QString& outerFrame,
+                        const QString& ventFrame, const QString& transomMullion, bool commercial);
+
+// What one ratings column of the BRE ratings table says, read by row position: the weight band
+// label (row 1), the element number (row 2), the thirteen impact categories (rows 4 to 16, label
+// and letter), the kg of CO2 (row 17) and the summary rating (row 18).
+struct ColumnRatings {
+    QString weightBand;
+    QString elementNumber;
+    QList<std::pair<QString, QString>> impacts;
+    QString co2Label;
+    QString co2;
+    QString summaryRating;
+};
+ColumnRatings RatingsOfColumn(const QStringList& breRatingLines, int column);
 
 // Rows of the ratings grid for a BRE ratings table of the given number of lines.
 int GridRowCount(int breRatingLines);
