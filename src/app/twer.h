@@ -40,12 +40,18 @@ struct TwerEnvironment {
     QString pictureBase;
     // Lets the user choose a printer; true when confirmed. The default shows the print dialog.
     std::function<bool(QPrinter& printer, QWidget* parent)> choosePrinter;
+    // Lets the user choose the file to export the certificate to, starting from the suggested
+    // path; empty when cancelled. The default shows the save dialog.
+    std::function<QString(QWidget* parent, const QString& suggestedPath)> chooseExportFile;
 
     static TwerEnvironment Default();
 };
 
 // The default printer choice: the print dialog, without page-range or selection choices.
 bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent);
+
+// The default export file choice: the save dialog for PDF files.
+QString ChooseExportFileWithDialog(QWidget* parent, const QString& suggestedPath);
 
 class TWER : public QMainWindow {
     Q_OBJECT
@@ -84,6 +90,8 @@ public:
     void ButtonPrintClick(QObject* sender);
     // "Check" on the data pages: the data check's findings for both tables.
     void ButtonCheckClick(QObject* sender);
+    // File > Export PDF... and the report's "Export PDF" button: the certificate as a PDF file.
+    void Export1Click(QObject* sender);
 
     // The system's name as the documents print it.
     QString SystemDisplayName() const;
@@ -134,6 +142,8 @@ private:
     void SaveTable(QPlainTextEdit* memo, const QString& fileName);
     // Prints the page on the chosen printer, or writes it whole when the printer is a file.
     void PrintCertificate(QPrinter& printer, const CertificateData& data);
+    // The certificate's record as the controls give it now.
+    CertificateData CurrentCertificateData() const;
     int RatingsColumn() const;
     bool Commercial() const;
     // Runs a handler at the edge of the event loop: a program error is shown in a message box
@@ -211,11 +221,13 @@ private:
     QLabel* Label21 = nullptr;
     QPlainTextEdit* MemoDate = nullptr;
     QPushButton* ButtonPrint = nullptr;
+    QPushButton* ButtonExport = nullptr;
     QTabBar* TabSet1 = nullptr;
 
     // Menu.
     QMenu* File1 = nullptr;
     QAction* Print1 = nullptr;
+    QAction* Export1 = nullptr;
     QAction* Exit1 = nullptr;
     QMenu* View1 = nullptr;
     QAction* Specification1 = nullptr;

@@ -1,7 +1,10 @@
-// The main window's documents: the specification sheet, the certificate preview and printing,
-// and the owner-drawn entries of the selectors.
+// The main window's documents: the specification sheet, the certificate preview, printing and
+// PDF export, and the owner-drawn entries of the selectors.
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -10,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include "app/selector_drawing.h"
 #include "app/twer.h"
@@ -22,6 +27,7 @@
 #include "documents/specification_sheet.h"
 #include "platform/canvas.h"
 #include "platform/program_error.h"
+#include "platform/program_info.h"
 
 namespace {
 // The preview draws the page at one pixel per page unit.
@@ -37,6 +43,12 @@ QString TooLongFrame() {
     return QStringLiteral("QPlainTextEdit { border: 2px solid %1; }")
         .arg(RatingColourOf(QStringLiteral("E"))->name());
 }
+
+// The folder of the last export, kept in a section of the settings store of its own beside the
+// window's "TarvexWER".
+const QString kSettingsOrganisation = QStringLiteral("VB and VBA Program Settings");
+const QString kExportSection = QStringLiteral("GreenGuideExport");
+const QString kLastExportFolder = QStringLiteral("LastFolder");
 }  // namespace
 
 bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent) {
@@ -85,19 +97,7 @@ void TWER::RefreshPreview(QObject* sender) {
         Image2->show();
     }
 
-    CertificateInputs inputs;
-    inputs.breRatingLines = LinesOfText(MemoText(Memo2));
-    inputs.ratingsColumn = RatingsColumn();
-    inputs.systemName = SystemDisplayName();
-    inputs.outerFrame = ComboBox1->currentText();
-    inputs.ventFrame = ComboBox2->currentText();
-    inputs.transomMullion = ComboBox3->currentText();
-    inputs.commercial = Commercial();
-    inputs.company = MemoText(MemoSim);
-    inputs.project = MemoText(MemoPro);
-    inputs.date = MemoText(MemoDate);
-    const CertificateData data = CertificateDataOf(inputs);
-
+    const CertificateData data = CurrentCertificateData();
     if (!printing) {
         {
             QPainter painter(&Image2->Bitmap());
@@ -110,6 +110,21 @@ void TWER::RefreshPreview(QObject* sender) {
     }
 
     PrintCertificate(*printer, data);
+}
+
+CertificateData TWER::CurrentCertificateData() const {
+    CertificateInputs inputs;
+    inputs.breRatingLines = LinesOfText(MemoText(Memo2));
+    inputs.ratingsColumn = RatingsColumn();
+    inputs.systemName = SystemDisplayName();
+    inputs.outerFrame = ComboBox1->currentText();
+    inputs.ventFrame = ComboBox2->currentText();
+    inputs.transomMullion = ComboBox3->currentText();
+    inputs.commercial = Commercial();
+    inputs.company = MemoText(MemoSim);
+    inputs.project = MemoText(MemoPro);
+    inputs.date = MemoText(MemoDate);
+    return CertificateDataOf(inputs);
 }
 
 void TWER::PrintCertificate(QPrinter& printer, const CertificateData& data) {
@@ -163,6 +178,39 @@ void TWER::ButtonPrintClick(QObject*) {
 
 void TWER::Print1Click(QObject*) {
     RefreshPreview(ButtonPrint);
+}
+
+QString ChooseExportFileWithDialog(QWidget* parent, const QString& suggestedPath) {
+    QFileDialog dialog(parent, QStringLiteral("Export PDF"), suggestedPath,
+                       QStringLiteral("PDF files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(suggestedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void TWER::Export1Click(QObject*) {
+    const CertificateData data = CurrentCertificateData();
+    QSettings exports(kSettingsOrganisation, kExportSection);
+    QString folder = exports.value(kLastExportFolder).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    const auto choose = env_.chooseExportFile ? env_.chooseExportFile : ChooseExportFileWithDialog;
+    const QString path = choose(this, QDir(folder).filePath(SuggestedCertificateFileName(data)));
+    if (path.isEmpty()) {
+        return;
+    }
+    const WholeFileResult result =
+        WriteCertificatePdf(path, data, ExportPdfSettings(data, ProgramNameAndVersion()));
+    if (!result.written) {
+        throw ProgramError(QStringLiteral("Cannot create file ") + path + QLatin1Char('\n') +
+                           result.reason);
+    }
+    exports.setValue(kLastExportFolder, QFileInfo(path).absolutePath());
 }
 
 void TWER::ScrollBox2Resize(QObject*) {

@@ -369,6 +369,8 @@ void TWER::BuildLayout() {
     MemoDate->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ButtonPrint = Named(new QPushButton(QStringLiteral("&Print"), Panel8), "ButtonPrint");
     ButtonPrint->setGeometry(56, 192, 75, 25);
+    ButtonExport = Named(new QPushButton(QStringLiteral("&Export PDF"), Panel8), "ButtonExport");
+    ButtonExport->setGeometry(56, 222, 75, 25);
     // As designed, the views' control opens on the report page until the window is shown.
     PageControl2->SetActivePage(TabSheet8);
 

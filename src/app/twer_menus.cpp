@@ -31,6 +31,8 @@ void TWER::BuildMenu() {
     File1->setObjectName(QStringLiteral("File1"));
     Print1 = NamedAction(File1, "Print1", QStringLiteral("&Print Report..."));
     Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    Export1 = NamedAction(File1, "Export1", QStringLiteral("&Export PDF..."));
+    Export1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     File1->addSeparator()->setObjectName(QStringLiteral("N2"));
     Exit1 = NamedAction(File1, "Exit1", QStringLiteral("E&xit"));
     Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -73,6 +75,7 @@ void TWER::BuildMenu() {
                 [this, action, handler] { Guarded([=] { (this->*handler)(action); }); });
     };
     bind(Print1, &TWER::Print1Click);
+    bind(Export1, &TWER::Export1Click);
     bind(Exit1, &TWER::Exit1Click);
     bind(Specification1, &TWER::Report1Click);
     bind(Report1, &TWER::Report1Click);

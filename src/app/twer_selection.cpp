@@ -86,6 +86,8 @@ void TWER::ConnectEvents() {
     }
     connect(ButtonPrint, &QPushButton::clicked, this,
             [this] { Guarded([this] { ButtonPrintClick(ButtonPrint); }); });
+    connect(ButtonExport, &QPushButton::clicked, this,
+            [this] { Guarded([this] { Export1Click(ButtonExport); }); });
     ScrollBox2->installEventFilter(this);
     connect(TabSet1, &QTabBar::currentChanged, this,
             [this](int index) { Guarded([this, index] { TabSet1Change(TabSet1, index); }); });

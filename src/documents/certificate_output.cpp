@@ -14,6 +14,10 @@ namespace {
 constexpr qint64 kPageWide = 630;
 constexpr qint64 kPageHigh = 891;
 
+// An exported page: what a printer's page would be, in points and dots per inch.
+constexpr double kExportMargin = 10;
+constexpr int kExportResolution = 600;
+
 // A PDF text string that holds any character: UTF-16, big-endian, with its byte order mark.
 QByteArray PdfText(const QString& text) {
     QByteArray hex = "<FEFF";
@@ -125,6 +129,32 @@ QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSetti
         return buffer.data();
     }
     return WithDocumentInfo(buffer.data(), settings);
+}
+
+CertificatePdfSettings ExportPdfSettings(const CertificateData& data, const QString& creator) {
+    CertificatePdfSettings settings;
+    settings.layout =
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(kExportMargin, kExportMargin, kExportMargin, kExportMargin));
+    settings.resolution = kExportResolution;
+    settings.title = QStringLiteral("Environmental Profile Certificate");
+    settings.subject = data.ProductName + QStringLiteral(": outer frame ") + data.OuterFrame +
+                       QStringLiteral(", vent frame ") + data.VentFrame +
+                       QStringLiteral(", transom/mullion ") + data.TransomMullion;
+    settings.author = data.Company.section(QLatin1Char('\n'), 0, 0);
+    settings.creator = creator;
+    return settings;
+}
+
+QString SuggestedCertificateFileName(const CertificateData& data) {
+    QStringList parts;
+    for (const QString& part : {data.Project, data.ProductName, data.SummaryRating}) {
+        const QString safe = SafeFileName(part.simplified());
+        if (!safe.isEmpty()) {
+            parts << safe;
+        }
+    }
+    return parts.join(QStringLiteral(" - ")) + QStringLiteral(".pdf");
 }
 
 WholeFileResult WriteCertificatePdf(const QString& path, const CertificateData& data,

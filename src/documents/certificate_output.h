@@ -35,6 +35,15 @@ struct CertificatePdfSettings {
 // printable area of their page layout. Empty when the page could not be drawn.
 QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSettings& settings);
 
+// An exported certificate's settings: one A4 portrait page at 600 dpi with a printer's usual
+// margins of 10 points, titled "Environmental Profile Certificate", with the system and
+// profiles as its subject, the company's first line as its author and the given creator.
+CertificatePdfSettings ExportPdfSettings(const CertificateData& data, const QString& creator);
+
+// The name an exported certificate is offered under: "<project> - <system> - <rating>.pdf",
+// empty parts left out, made safe as a file name.
+QString SuggestedCertificateFileName(const CertificateData& data);
+
 // Writes the certificate's PDF to path through WriteWholeFile: the old file, if any, stays whole
 // unless the new one is complete.
 WholeFileResult WriteCertificatePdf(const QString& path, const CertificateData& data,

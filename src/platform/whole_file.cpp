@@ -74,3 +74,28 @@ WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
     }
     return {true, {}};
 }
+
+QString SafeFileName(const QString& text) {
+    static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
+    QString name;
+    name.reserve(text.size());
+    for (const QChar c : text) {
+        if (unsafe.contains(c)) {
+            name += QLatin1Char('_');
+        } else if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            name += QLatin1Char(' ');
+        } else {
+            name += c;
+        }
+    }
+    qsizetype begin = 0;
+    qsizetype end = name.size();
+    const auto trimmed = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('.'); };
+    while (begin < end && trimmed(name[begin])) {
+        ++begin;
+    }
+    while (end > begin && trimmed(name[end - 1])) {
+        --end;
+    }
+    return name.mid(begin, end - begin);
+}

@@ -19,3 +19,8 @@ struct WholeFileResult {
 // stays as it was. A device or pipe (an existing path that is no ordinary file) is written
 // straight through, every write checked.
 [[nodiscard]] WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+// The text made fit to be a file name on any common system: the characters that a file name
+// cannot hold ("/", "\", ":", "*", "?", quotes, "<", ">", "|") become "_", line breaks and
+// other control characters become spaces, and spaces and full stops at either end go.
+QString SafeFileName(const QString& text);

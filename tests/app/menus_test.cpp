@@ -60,7 +60,8 @@ TEST_F(Menus, CaptionsOrderAndAccessKeys) {
         }
         return texts;
     };
-    EXPECT_EQ(captions(Find<QMenu>("File1")), QList<QString>({"&Print Report...", "-", "E&xit"}));
+    EXPECT_EQ(captions(Find<QMenu>("File1")),
+              QList<QString>({"&Print Report...", "&Export PDF...", "-", "E&xit"}));
     EXPECT_EQ(captions(Find<QMenu>("View1")), QList<QString>({"&Specification", "&Report"}));
     EXPECT_EQ(captions(Find<QMenu>("Help1")),
               QList<QString>({contact::kRatingBodyHost, contact::kMakerHost, "-", "&About"}));
@@ -68,6 +69,7 @@ TEST_F(Menus, CaptionsOrderAndAccessKeys) {
     EXPECT_EQ(Action("ESC1")->shortcut(), QKeySequence(Qt::Key_Escape));
     EXPECT_EQ(Action("Print1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     EXPECT_EQ(Action("Exit1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(Action("Export1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
 }
 
 TEST_F(Menus, ViewMenuAndTabSetSwitchTheViews) {

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QSettings>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -261,4 +262,84 @@ TEST_F(Report, EveryPaperHoldsTheWholeCertificateCentred) {
         EXPECT_NEAR(box.top(), at(0, 95).y(), 3);
         EXPECT_NEAR(box.bottom(), at(0, 180).y(), 3);
     }
+}
+
+class Export : public Report {
+protected:
+    void SetUp() override {
+        Report::SetUp();
+        ForgetExports();
+        env_.chooseExportFile = [this](QWidget*, const QString& suggested) {
+            suggestions_ << suggested;
+            return chosen_;
+        };
+    }
+    void TearDown() override {
+        ForgetExports();
+        Report::TearDown();
+    }
+    static void ForgetExports() {
+        QSettings(QStringLiteral("VB and VBA Program Settings"), QStringLiteral("GreenGuideExport"))
+            .clear();
+    }
+
+    QStringList suggestions_;
+    QString chosen_;
+};
+
+TEST_F(Export, CtrlEWritesOneA4PageWithItsMetadataAndRemembersTheFolder) {
+    Start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    Memo("MemoSim")->setPlainText(QStringLiteral("Acme Glazing Ltd\nUnit 4"));
+    Memo("MemoPro")->setPlainText(QStringLiteral("Riverside: Block B/2"));
+    chosen_ = folder_.filePath(QStringLiteral("exported.pdf"));
+    QTest::keyClick(window_.get(), Qt::Key_E, Qt::ControlModifier);
+    ASSERT_EQ(suggestions_.size(), 1);
+    EXPECT_EQ(QFileInfo(suggestions_[0]).fileName(),
+              QStringLiteral("Riverside_ Block B_2 - Pelvanor 47 - A+.pdf"));
+
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {chosen_});
+    for (const char* expected :
+         {"Title:           Environmental Profile Certificate\n",
+          "Subject:         Pelvanor 47: outer frame PRF010, vent frame PRF020, transom/mullion "
+          "PRF020\n",
+          "Author:          Acme Glazing Ltd\n", "Creator:         BRE Green Guide 1.0\n",
+          "Pages:           1\n"}) {
+        EXPECT_TRUE(info.contains(QLatin1String(expected))) << expected << info.toStdString();
+    }
+    const QString text = RunTool(QStringLiteral("pdftotext"), {chosen_, QStringLiteral("-")});
+    for (const char* expected :
+         {"Tarvex Pelvanor 47", "1231500011", "Unit 4", "Riverside: Block"}) {
+        EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected;
+    }
+    const QStringList fonts = RunTool(QStringLiteral("pdffonts"), {chosen_})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                  .mid(2);
+    ASSERT_FALSE(fonts.isEmpty());
+    for (const QString& row : fonts) {
+        EXPECT_TRUE(row.contains(QStringLiteral(" yes "))) << row.toStdString();
+    }
+
+    // The report's button exports too, and offers the folder used last.
+    chosen_.clear();
+    QTest::mouseClick(Find<QPushButton>("ButtonExport"), Qt::LeftButton);
+    ASSERT_EQ(suggestions_.size(), 2);
+    EXPECT_EQ(QFileInfo(suggestions_[1]).absolutePath(),
+              QFileInfo(folder_.path()).absoluteFilePath());
+}
+
+TEST_F(Export, AFailedExportSaysWhyAndACancelWritesNothing) {
+    Start();
+    chosen_ = folder_.filePath(QStringLiteral("in the way.pdf"));
+    ASSERT_TRUE(QDir().mkpath(chosen_));
+    EXPECT_EQ(MessageShownBy(
+                  [this] { QTest::mouseClick(Find<QPushButton>("ButtonExport"), Qt::LeftButton); }),
+              QStringLiteral("Cannot create file ") + chosen_ + QStringLiteral("\nIs a directory"));
+    chosen_.clear();
+    window_->Export1Click(nullptr);
+    EXPECT_EQ(suggestions_.size(), 2);
+    EXPECT_EQ(QDir(folder_.path()).entryList({"*.pdf"}, QDir::Files), QStringList());
+    // A failed export remembers no folder.
+    EXPECT_NE(QFileInfo(suggestions_[1]).absolutePath(),
+              QFileInfo(folder_.path()).absoluteFilePath());
 }
