@@ -383,6 +383,7 @@ void TWER::BuildLayout() {
     TabSet1->addTab(QStringLiteral("Report"));
     TabSet1->setCurrentIndex(0);
     TabSet1->setFixedHeight(21);
+    KeepScrollArrowsOutOfTabChain(TabSet1);
     windowColumn->addWidget(TabSet1);
 
     // The status line shows only while there is something to say.

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTextDocument>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -114,6 +115,7 @@ PageControl::PageControl(QWidget* parent)
     bodyLayout->addWidget(stack_);
     tabs_->setDrawBase(true);
     tabs_->setExpanding(false);
+    KeepScrollArrowsOutOfTabChain(tabs_);
     connect(tabs_, &QTabBar::tabBarClicked, this, [this](int index) {
         if (index >= 0) {
             stack_->setCurrentIndex(index);
@@ -172,6 +174,12 @@ QFrame* MakePanel(QWidget* parent, Bevel bevel) {
         panel->setFrameStyle(QFrame::NoFrame);
     }
     return panel;
+}
+
+void KeepScrollArrowsOutOfTabChain(QTabBar* tabs) {
+    for (QToolButton* arrow : tabs->findChildren<QToolButton*>()) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 void PassTabOn(QPlainTextEdit* memo) {

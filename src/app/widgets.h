@@ -65,6 +65,9 @@ private:
 enum class Bevel { None, Raised };
 QFrame* MakePanel(QWidget* parent, Bevel bevel);
 
+// The arrow buttons with which a tab strip scrolls its tabs are no Tab stops.
+void KeepScrollArrowsOutOfTabChain(QTabBar* tabs);
+
 // Makes Tab and Ctrl+Tab in a memo move the focus on (Shift+Tab back) instead of typing a tab
 // character, as multi-line fields of a form toolkit do unless they are made to take tabs.
 void PassTabOn(QPlainTextEdit* memo);
