@@ -1,9 +1,11 @@
-// Program entry: the application object, the main window and the About box, then the loop.
+// Program entry. With arguments the program is its command line; without, the application
+// object, the main window and the About box, then the loop.
 #include <QApplication>
 
 #include "about/form_abt.h"
 #include "app/error_box.h"
 #include "app/twer.h"
+#include "cli/command_line.h"
 #include "platform/fonts.h"
 #include "platform/program_error.h"
 
@@ -15,6 +17,9 @@ int main(int argc, char* argv[]) {
     // unsaved edits of the other table.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    if (argc > 1) {
+        return RunCommandLine(argc, argv);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("BRE Green Guide"));
     InstallFontSubstitutes();

@@ -1,0 +1,288 @@
+#include "cli/command_line.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QJsonDocument>
+
+#include <unistd.h>
+#include <algorithm>
+#include <optional>
+
+#include "cli/batch.h"
+#include "cli/rated_window.h"
+#include "documents/certificate_output.h"
+#include "platform/fonts.h"
+#include "platform/program_error.h"
+#include "platform/program_info.h"
+
+namespace {
+
+const QString kProgram = QStringLiteral("greenguide");
+
+// Options shared by the commands that rate one window.
+QCommandLineOption SystemOption() {
+    return {QStringLiteral("system"), QStringLiteral("System, by header or name."),
+            QStringLiteral("NAME")};
+}
+QList<QCommandLineOption> WindowOptions() {
+    return {SystemOption(),
+            {QStringLiteral("outer"), QStringLiteral("Outer frame code."), QStringLiteral("CODE")},
+            {QStringLiteral("vent"), QStringLiteral("Vent frame code."), QStringLiteral("CODE")},
+            {QStringLiteral("transom"), QStringLiteral("Transom/mullion code."),
+             QStringLiteral("CODE")},
+            {QStringLiteral("domestic"), QStringLiteral("Domestic building (else Commercial).")}};
+}
+QCommandLineOption OutputOption(const QString& valueName) {
+    return {QStringLiteral("o"), QStringLiteral("Output."), valueName};
+}
+QCommandLineOption DataOption() {
+    return {QStringLiteral("data"), QStringLiteral("Folder of the data files."),
+            QStringLiteral("DIR")};
+}
+QCommandLineOption HelpOption() {
+    return {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("This text.")};
+}
+
+std::optional<QString> ValueIfSet(const QCommandLineParser& parser, const QString& name) {
+    if (!parser.isSet(name)) {
+        return std::nullopt;
+    }
+    return parser.value(name);
+}
+
+WindowRequest RequestOf(const QCommandLineParser& parser) {
+    WindowRequest request;
+    request.system = parser.value(QStringLiteral("system"));
+    request.outerFrame = ValueIfSet(parser, QStringLiteral("outer"));
+    request.ventFrame = ValueIfSet(parser, QStringLiteral("vent"));
+    request.transomMullion = ValueIfSet(parser, QStringLiteral("transom"));
+    request.commercial = !parser.isSet(QStringLiteral("domestic"));
+    return request;
+}
+
+// The window the options ask for, rated; nullopt after telling why.
+std::optional<RatedWindow> RatedFromOptions(const QCommandLineParser& parser, CommandIo& io,
+                                            ProductTables* tables) {
+    *tables = LoadProductTables(io.dataFolder);
+    QString error;
+    std::optional<RatedWindow> window = RateRequest(*tables, RequestOf(parser), &error);
+    if (!window) {
+        io.err << kProgram << ": " << error << Qt::endl;
+        return std::nullopt;
+    }
+    if (!window->noColumnReason.isEmpty()) {
+        io.err << kProgram << ": no ratings column applies: " << window->noColumnReason << Qt::endl;
+    }
+    return window;
+}
+
+int RunRate(const QCommandLineParser& parser, CommandIo& io) {
+    ProductTables tables;
+    const std::optional<RatedWindow> window = RatedFromOptions(parser, io, &tables);
+    if (!window) {
+        return kExitFailed;
+    }
+    if (parser.isSet(QStringLiteral("json"))) {
+        io.out << QJsonDocument(RatingJson(*window)).toJson(QJsonDocument::Indented);
+    } else {
+        io.out << RatingText(*window);
+    }
+    io.out.flush();
+    return kExitDone;
+}
+
+int RunCertificate(const QCommandLineParser& parser, CommandIo& io) {
+    ProductTables tables;
+    const std::optional<RatedWindow> window = RatedFromOptions(parser, io, &tables);
+    if (!window) {
+        return kExitFailed;
+    }
+    const CertificateData data = CertificateOfWindow(
+        tables, *window, parser.values(QStringLiteral("company")).join(QLatin1Char('\n')),
+        parser.value(QStringLiteral("project")), parser.value(QStringLiteral("date")));
+    const QString path = parser.value(QStringLiteral("o"));
+    const WholeFileResult result =
+        WriteCertificatePdf(path, data, ExportPdfSettings(data, ProgramNameAndVersion()));
+    if (!result.written) {
+        io.err << kProgram << ": Cannot create file " << path << ": " << result.reason << Qt::endl;
+        return kExitFailed;
+    }
+    return kExitDone;
+}
+
+QtMessageHandler standardHandler = nullptr;
+
+// Without a desktop session Qt warns that it has no runtime folder; the command line needs none,
+// and the warning would bury the program's own messages.
+void QuietSessionWarnings(QtMsgType type, const QMessageLogContext& context,
+                          const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) {
+        return;
+    }
+    standardHandler(type, context, message);
+}
+
+int RunBatchCommand(const QCommandLineParser& parser, CommandIo& io) {
+    return RunBatch(parser.positionalArguments().value(0), parser.value(QStringLiteral("o")), io);
+}
+
+QString Usage() {
+    QString text =
+        QStringLiteral("Usage: %1                      start the window\n").arg(kProgram);
+    for (const Command& command : Commands()) {
+        text += QStringLiteral("       %1 %2\n").arg(kProgram, command.usage);
+    }
+    text += QStringLiteral("       %1 --help | --version\n\nCommands:\n").arg(kProgram);
+    for (const Command& command : Commands()) {
+        text += QStringLiteral("  %1%2\n").arg(command.name.leftJustified(13), command.summary);
+    }
+    text += QStringLiteral(
+        "\nOptions of every command:\n"
+        "  --data DIR     read GGWeights.Dat and GGSystem.Dat from DIR instead of where the\n"
+        "                 window reads them; a file that is not there leaves its built-in table\n"
+        "\nA code left out is the system's first; the building is Commercial unless --domestic.\n"
+        "Exit codes: 0 done, 2 something could not be rated or written, 64 bad arguments.\n");
+    return text;
+}
+
+int UsageError(CommandIo& io, const QString& message) {
+    io.err << kProgram << ": " << message << "\n\n" << Usage();
+    io.err.flush();
+    return kExitUsage;
+}
+
+}  // namespace
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = [] {
+        const QString window = QStringLiteral(
+            "--system NAME [--outer CODE] [--vent CODE] [--transom CODE] [--domestic]");
+        std::vector<Command> list;
+        Command rate;
+        rate.name = QStringLiteral("rate");
+        rate.usage = QStringLiteral("rate ") + window + QStringLiteral(" [--json]");
+        rate.summary = QStringLiteral("print the rating of one window (as JSON with --json)");
+        rate.options = WindowOptions();
+        rate.options << QCommandLineOption(QStringLiteral("json"), QStringLiteral("JSON."));
+        rate.requiredOptions = {QStringLiteral("system")};
+        rate.run = RunRate;
+        list.push_back(rate);
+
+        Command certificate;
+        certificate.name = QStringLiteral("certificate");
+        certificate.usage = QStringLiteral("certificate ") + window +
+                            QStringLiteral(
+                                "\n                    [--company TEXT]... [--project TEXT] "
+                                "[--date TEXT] -o FILE.pdf");
+        certificate.summary =
+            QStringLiteral("write the certificate of one window as a PDF (one --company a line)");
+        certificate.options = WindowOptions();
+        certificate.options << QCommandLineOption(QStringLiteral("company"),
+                                                  QStringLiteral("Company line."),
+                                                  QStringLiteral("TEXT"))
+                            << QCommandLineOption(QStringLiteral("project"),
+                                                  QStringLiteral("Project."),
+                                                  QStringLiteral("TEXT"))
+                            << QCommandLineOption(QStringLiteral("date"), QStringLiteral("Date."),
+                                                  QStringLiteral("TEXT"))
+                            << OutputOption(QStringLiteral("FILE.pdf"));
+        certificate.requiredOptions = {QStringLiteral("system"), QStringLiteral("o")};
+        certificate.run = RunCertificate;
+        list.push_back(certificate);
+
+        Command batch;
+        batch.name = QStringLiteral("batch");
+        batch.usage = QStringLiteral("batch SCHEDULE.csv -o DIR");
+        batch.summary = QStringLiteral(
+            "write <ref>.pdf for every row of a window schedule, and DIR/summary.csv");
+        batch.options << OutputOption(QStringLiteral("DIR"));
+        batch.fileArguments = 1;
+        batch.requiredOptions = {QStringLiteral("o")};
+        batch.run = RunBatchCommand;
+        list.push_back(batch);
+        return list;
+    }();
+    return commands;
+}
+
+int RunCommands(const QStringList& arguments, CommandIo& io) {
+    const QString first = arguments.value(1);
+    if (first == QStringLiteral("--help") || first == QStringLiteral("-h")) {
+        io.out << Usage();
+        return kExitDone;
+    }
+    if (first == QStringLiteral("--version")) {
+        io.out << kProgram << ' ' << ProgramVersion() << Qt::endl;
+        return kExitDone;
+    }
+    const auto command = std::find_if(Commands().begin(), Commands().end(),
+                                      [&first](const Command& c) { return c.name == first; });
+    if (command == Commands().end()) {
+        return UsageError(io, first.isEmpty()
+                                  ? QStringLiteral("no command")
+                                  : QStringLiteral("unknown command \"%1\"").arg(first));
+    }
+
+    QCommandLineParser parser;
+    parser.addOptions(command->options);
+    parser.addOption(DataOption());
+    parser.addOption(HelpOption());
+    if (!parser.parse(arguments.mid(1))) {
+        return UsageError(io, parser.errorText());
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        io.out << QStringLiteral("Usage: %1 %2\n").arg(kProgram, command->usage);
+        return kExitDone;
+    }
+    if (parser.positionalArguments().size() != command->fileArguments) {
+        return UsageError(io, QStringLiteral("%1 takes %2 file argument(s), not %3")
+                                  .arg(command->name)
+                                  .arg(command->fileArguments)
+                                  .arg(parser.positionalArguments().size()));
+    }
+    for (const QString& name : command->requiredOptions) {
+        if (!parser.isSet(name)) {
+            const QString dashes = name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            return UsageError(io, QStringLiteral("%1 needs %2%3").arg(command->name, dashes, name));
+        }
+    }
+    if (parser.isSet(QStringLiteral("data"))) {
+        const QString folder = parser.value(QStringLiteral("data"));
+        if (!QFileInfo(folder).isDir()) {
+            io.err << kProgram << ": no folder " << folder << Qt::endl;
+            return kExitFailed;
+        }
+        io.dataFolder = QDir(folder).absolutePath() + QLatin1Char('/');
+    }
+    try {
+        return command->run(parser, io);
+    } catch (const ProgramError& error) {
+        io.err << kProgram << ": " << error.text() << Qt::endl;
+        return kExitFailed;
+    }
+}
+
+int RunCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    // No display is needed: pages are drawn in memory.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    standardHandler = qInstallMessageHandler(QuietSessionWarnings);
+    // The application sees only the program's name, so that no argument is taken for one of
+    // Qt's own options.
+    int appArgc = 1;
+    QGuiApplication app(appArgc, argv);
+    InstallFontSubstitutes();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CommandIo io{out, err, QString(), isatty(STDERR_FILENO) == 1};
+    const int code = RunCommands(arguments, io);
+    out.flush();
+    err.flush();
+    return code;
+}

@@ -1,0 +1,383 @@
+// The command line as a user runs it: the program itself, without a display.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+#include <csignal>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "cli/batch.h"
+#include "test_support.h"
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    bool exited = false;  // ended by itself, not by a signal
+    QString out;
+    QString err;
+};
+
+// Runs the program with no display at all: it must find its own way to draw.
+Outcome Greenguide(const QStringList& arguments, const std::function<void()>& inChild = {}) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        environment.remove(QLatin1String(name));
+    }
+    process.setProcessEnvironment(environment);
+    if (inChild) {
+        process.setChildProcessModifier(inChild);
+    }
+    process.start(QStringLiteral(GREENGUIDE_PROGRAM), arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), process.exitStatus() == QProcess::NormalExit,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString Tool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList Files(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// A data folder whose weights table lacks the vent frame and transom of Pelvanor 47.
+void WriteShortWeights(const QString& folder) {
+    WriteBytes(folder + QStringLiteral("/GGWeights.Dat"), "Profile,Area\r\nPRF010,0.698112\r\n");
+}
+
+const QStringList kJsonKeys = {
+    "building", "co2",           "column", "elementNumber",  "outerFrame", "profileWeight",
+    "ratings",  "summaryRating", "system", "transomMullion", "ventFrame",  "weightBand"};
+
+}  // namespace
+
+TEST(CommandLine, RateGivesTheWorkedExamplesAsJson) {
+    struct Case {
+        QStringList arguments;
+        const char* codes[3];
+        const char* building;
+        double weight;
+        int column;
+        const char* band;
+        const char* element;
+        const char* co2;
+        const char* climateChange;
+    };
+    const Case cases[] = {
+        {{"--system", "Pelvanor 47", "--domestic", "--outer", "PRF010", "--vent", "PRF020",
+          "--transom", "PRF020"},
+         {"PRF010", "PRF020", "PRF020"},
+         "Domestic",
+         0.709,
+         1,
+         "< 0.88",
+         "1213100007",
+         "240",
+         "B"},
+        // Codes left out are the system's first.
+        {{"--system", "Pelvanor 55", "--domestic"},
+         {"PRF110", "PRF120", "PRF130"},
+         "Domestic",
+         1.013,
+         2,
+         "< 1.08",
+         "1213100004",
+         "250",
+         "C"},
+        // The system by its header; Commercial by default.
+        {{"--system", "Pelvanor 55,0.00", "--outer", "PRF110", "--vent", "PRF123"},
+         {"PRF110", "PRF123", "PRF130"},
+         "Commercial",
+         0.918,
+         5,
+         "<1.25",
+         "1231500007",
+         "110",
+         "A"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Outcome run = Greenguide(QStringList{"rate", "--json"} + c.arguments);
+        ASSERT_EQ(run.code, 0) << run.err.toStdString();
+        const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        EXPECT_EQ(json.keys(), kJsonKeys);
+        EXPECT_EQ(json["system"].toString(), c.arguments[1].section(',', 0, 0));
+        EXPECT_EQ(json["outerFrame"].toString(), c.codes[0]);
+        EXPECT_EQ(json["ventFrame"].toString(), c.codes[1]);
+        EXPECT_EQ(json["transomMullion"].toString(), c.codes[2]);
+        EXPECT_EQ(json["building"].toString(), c.building);
+        EXPECT_EQ(json["profileWeight"].toDouble(), c.weight);
+        EXPECT_EQ(json["column"].toInt(), c.column);
+        EXPECT_EQ(json["weightBand"].toString(), c.band);
+        EXPECT_EQ(json["elementNumber"].toString(), c.element);
+        EXPECT_EQ(json["summaryRating"].toString(), "A");
+        EXPECT_EQ(json["co2"].toString(), c.co2);
+        const QJsonObject ratings = json["ratings"].toObject();
+        EXPECT_EQ(ratings.size(), 13);
+        EXPECT_EQ(ratings["Climate Change"].toString(), c.climateChange);
+        EXPECT_EQ(ratings["Stratospheric Ozone Depletion"].toString(), "A+");
+    }
+}
+
+TEST(CommandLine, WithoutARatingsColumnTheFallBackFieldsAreNull) {
+    QTemporaryDir data;
+    WriteShortWeights(data.path());
+    const QStringList window = {"--system", "Pelvanor 47", "--domestic", "--data", data.path()};
+    const Outcome json = Greenguide(QStringList{"rate", "--json"} + window);
+    EXPECT_EQ(json.code, 0);
+    EXPECT_TRUE(json.err.contains("vent frame: PRF020 has no line in GGWeights.Dat"))
+        << json.err.toStdString();
+    const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_EQ(object.keys(), kJsonKeys);
+    EXPECT_EQ(object["column"].toInt(), -1);
+    EXPECT_EQ(object["profileWeight"].toDouble(), 0.0);
+    for (const char* key : {"elementNumber", "weightBand", "summaryRating", "co2"}) {
+        EXPECT_TRUE(object[key].isNull()) << key;
+    }
+    EXPECT_EQ(object["ratings"].toObject().size(), 13);
+    EXPECT_TRUE(object["ratings"].toObject()["Climate Change"].isNull());
+    // As text, the certificate's fall-backs.
+    const Outcome text = Greenguide(QStringList{"rate"} + window);
+    EXPECT_TRUE(text.out.contains(QRegularExpression("Summary rating: +XXXXXXXX\n")));
+    EXPECT_TRUE(text.out.contains(QRegularExpression("Climate Change: +npd\n")));
+}
+
+TEST(CommandLine, BadArgumentsShowTheUsageAndWriteNothing) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("out.pdf");
+    const QStringList cases[] = {
+        {"print"},
+        {"rate", "--system", "Pelvanor 47", "--colour", "red"},
+        {"rate", "--outer", "PRF010"},
+        {"rate", "--system"},
+        {"rate", "--system", "Pelvanor 47", "extra.csv"},
+        {"certificate", "--system", "Pelvanor 47"},
+        {"certificate", "-o", pdf},
+        {"certificate", "--system", "Pelvanor 47", "--json", "-o", pdf},
+        {"batch", "-o", dir.path()},
+        {"batch", EXAMPLES_FOLDER "/window-schedule.csv"},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Outcome run = Greenguide(arguments);
+        EXPECT_EQ(run.code, 64);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.startsWith("greenguide: ")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("\nUsage: greenguide"));
+        EXPECT_EQ(Files(dir.path()), QStringList());
+    }
+}
+
+TEST(CommandLine, HelpVersionAndTheNearestNames) {
+    const Outcome help = Greenguide({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: greenguide")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("greenguide batch SCHEDULE.csv -o DIR"));
+    const Outcome version = Greenguide({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, "greenguide 1.0\n");
+    const Outcome system = Greenguide({"rate", "--system", "Pelvanr 47"});
+    EXPECT_EQ(system.code, 2);
+    EXPECT_TRUE(system.out.isEmpty());
+    EXPECT_EQ(system.err,
+              "greenguide: unknown system \"Pelvanr 47\"; nearest: Pelvanor 47, Pelvanor 55, "
+              "Pelvanor 75\n");
+    // A code that ends in F is never offered.
+    const Outcome code = Greenguide({"rate", "--system", "Pelvanor 47", "--outer", "PRF013F"});
+    EXPECT_EQ(code.code, 2);
+    EXPECT_TRUE(
+        code.err.startsWith("greenguide: \"PRF013F\" is no outer frame of Pelvanor 47; "
+                            "nearest: PRF01"))
+        << code.err.toStdString();
+}
+
+TEST(CommandLine, CertificateIsOneA4PageWithItsTextsAndMetadata) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("W01.pdf");
+    const Outcome run =
+        Greenguide({"certificate", "--system", "Pelvanor 55", "--domestic", "--company",
+                    "Acme Glazing Ltd", "--company", "Unit 4", "--project", "Riverside School",
+                    "--date", "1 May 2024", "-o", pdf});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    const QString info = Tool("pdfinfo", {pdf});
+    for (const char* expected :
+         {"Title:           Environmental Profile Certificate\n",
+          "Subject:         Pelvanor 55: outer frame PRF110, vent frame PRF120, transom/mullion "
+          "PRF130\n",
+          "Author:          Acme Glazing Ltd\n", "Creator:         BRE Green Guide 1.0\n",
+          "Pages:           1\n"}) {
+        EXPECT_TRUE(info.contains(expected)) << expected << info.toStdString();
+    }
+    EXPECT_TRUE(
+        info.contains(QRegularExpression("Page size: +595[.0-9]* x 84[12][.0-9]* pts \\(A4\\)")))
+        << info.toStdString();
+    const QString text = Tool("pdftotext", {pdf, "-"});
+    for (const char* expected :
+         {"Tarvex Pelvanor 55", "PRF120", "1213100004", "Acme Glazing Ltd", "Unit 4",
+          "Riverside School", "1 May 2024", "within Domestic Buildings"}) {
+        EXPECT_TRUE(text.contains(expected)) << expected;
+    }
+    const QStringList fonts = Tool("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_FALSE(fonts.isEmpty());
+    for (const QString& row : fonts) {
+        EXPECT_TRUE(row.contains(" yes ")) << row.toStdString();
+    }
+}
+
+TEST(CommandLine, AFailedWriteLeavesNoCutFile) {
+    QTemporaryDir dir;
+    const QByteArray old = "%PDF-1.4 an older certificate";
+    const QString folderInTheWay = dir.filePath("in the way.pdf");
+    ASSERT_TRUE(QDir().mkpath(folderInTheWay));
+    const QStringList window = {"certificate", "--system", "Pelvanor 47", "-o"};
+    const Outcome blocked = Greenguide(window + QStringList{folderInTheWay});
+    EXPECT_EQ(blocked.code, 2);
+    EXPECT_EQ(blocked.err,
+              "greenguide: Cannot create file " + folderInTheWay + ": Is a directory\n");
+
+    // Files may not grow past 4 KiB, with the size signal at its default (ending the process):
+    // the program must ignore it, fail the write and keep the old file.
+    const QString pdf = dir.filePath("old.pdf");
+    WriteBytes(pdf, old);
+    const Outcome limited = Greenguide(window + QStringList{pdf}, [] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    EXPECT_TRUE(limited.exited);
+    EXPECT_EQ(limited.code, 2);
+    EXPECT_EQ(limited.err, "greenguide: Cannot create file " + pdf + ": File too large\n");
+    EXPECT_EQ(ReadBytes(pdf), old);
+    EXPECT_EQ(Files(dir.path()), QStringList{"old.pdf"});
+}
+
+TEST(Batch, TheExampleScheduleMakesEveryCertificate) {
+    QTemporaryDir dir;
+    const Outcome run =
+        Greenguide({"batch", EXAMPLES_FOLDER "/window-schedule.csv", "-o", dir.path()});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty());  // no progress bar where stderr is no terminal
+    EXPECT_EQ(Files(dir.path()),
+              QStringList({"W01.pdf", "W02.pdf", "W03.pdf", "W04.pdf", "W05.pdf", "summary.csv"}));
+    const QStringList summary =
+        QString::fromUtf8(ReadBytes(dir.filePath("summary.csv"))).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(summary.size(), 6);
+    EXPECT_EQ(summary[0],
+              "ref,system,outer,vent,transom,building,weight,column,elementNumber,summaryRating,"
+              "co2,error");
+    EXPECT_EQ(summary[1],
+              "W01,Pelvanor 47,PRF010,PRF020,PRF020,Domestic,0.709,1,1213100007,A,240,");
+    EXPECT_EQ(summary[3],
+              "W03,Pelvanor 55,PRF110,PRF120,PRF130,Commercial,0.918,5,1231500007,A,110,");
+    EXPECT_TRUE(
+        Tool("pdftotext", {dir.filePath("W04.pdf"), "-"}).contains("Riverside School, Block B"));
+}
+
+TEST(Batch, BadRowsAreReportedAndDoNotStopTheOthers) {
+    QTemporaryDir data;
+    WriteShortWeights(data.path());
+    QTemporaryDir dir;
+    const QString schedule = dir.filePath("schedule.csv");
+    WriteBytes(schedule,
+               "Ref, System ,Outer,Building,Company\r\n"
+               "G1,Pelvanor 47,PRF010,Commercial,\"Acme | Unit 4\"\r\n"
+               "B1,Pelvanr 47,PRF010,Commercial,\r\n"
+               "B2,Pelvanor 47,PRF999,Commercial,\r\n"
+               "B3,Pelvanor 47,PRF010,Offices,\r\n"
+               "B4,Pelvanor 47,,Domestic,\r\n"
+               "g1,Pelvanor 47,,,\r\n"
+               "\r\n"
+               "\"G/2\",Pelvanor 47,,commercial,\r\n");
+    const QString out = dir.filePath("out");
+    const Outcome run = Greenguide({"batch", schedule, "-o", out, "--data", data.path()});
+    EXPECT_EQ(run.code, 2);
+    const QStringList errors = run.err.split('\n', Qt::SkipEmptyParts);
+    const QStringList expected = {
+        schedule +
+            ":3: B1: unknown system \"Pelvanr 47\"; nearest: Pelvanor 47, Pelvanor 55, "
+            "Pelvanor 75",
+        schedule +
+            ":4: B2: \"PRF999\" is no outer frame of Pelvanor 47; nearest: PRF010, "
+            "PRF011, PRF012",
+        schedule + ":5: B3: building type \"Offices\" is neither Commercial nor Domestic",
+        schedule +
+            ":6: B4: no ratings column applies: vent frame: PRF020 has no line in "
+            "GGWeights.Dat",
+        schedule + ":7: g1: the ref names the same file as line 2",
+    };
+    EXPECT_EQ(errors, expected);
+    EXPECT_EQ(Files(out), QStringList({"G1.pdf", "G_2.pdf", "summary.csv"}));
+    const QStringList summary =
+        QString::fromUtf8(ReadBytes(out + "/summary.csv")).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(summary.size(), 8);
+    EXPECT_EQ(summary[1],
+              "G1,Pelvanor 47,PRF010,PRF020,PRF020,Commercial,0.698,4,1231500011,A+,100,");
+    EXPECT_EQ(summary[2],
+              "B1,Pelvanr 47,PRF010,,,Commercial,,,,,,\"unknown system \"\"Pelvanr 47\"\"; "
+              "nearest: Pelvanor 47, Pelvanor 55, Pelvanor 75\"");
+    EXPECT_EQ(summary[5],
+              "B4,Pelvanor 47,PRF010,PRF020,PRF020,Domestic,0.000,-1,,,,no ratings column "
+              "applies: vent frame: PRF020 has no line in GGWeights.Dat");
+    EXPECT_TRUE(summary[7].startsWith("G/2,Pelvanor 47,PRF010,PRF020,PRF020,Commercial,0.698,4,"));
+    EXPECT_TRUE(Tool("pdftotext", {out + "/G1.pdf", "-"}).contains("Unit 4"));
+}
+
+TEST(Batch, AScheduleThatIsNoScheduleWritesNothing) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out");
+    struct Case {
+        const char* content;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"", "the schedule is empty"},
+        {"ref,system,colour\r\nW1,Pelvanor 47,red\r\n", "line 1: \"colour\" is no column"},
+        {"ref,outer\r\nW1,PRF010\r\n", "line 1: the header names no \"system\" column"},
+        {"ref,system,Ref\r\n", "line 1: the column \"Ref\" is named twice"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content);
+        const QString schedule = dir.filePath("schedule.csv");
+        WriteBytes(schedule, c.content);
+        const Outcome run = Greenguide({"batch", schedule, "-o", out});
+        EXPECT_EQ(run.code, 2);
+        EXPECT_TRUE(run.err.startsWith(schedule + ": " + c.error)) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(out));
+    }
+    const Outcome missing = Greenguide({"batch", dir.filePath("none.csv"), "-o", out});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_FALSE(QFileInfo::exists(out));
+}
+
+TEST(Csv, QuotesLineBreaksAndSpaces) {
+    const QList<CsvRecord> records =
+        CsvRecords(QStringLiteral(" a , \"b, \"\"c\"\"\" ,\r\n\r\n\"two\nlines\",x\ry\n\"\"\n"));
+    ASSERT_EQ(records.size(), 4);
+    EXPECT_EQ(records[0].line, 1);
+    EXPECT_EQ(records[0].fields, QStringList({"a", "b, \"c\"", ""}));
+    EXPECT_EQ(records[1].line, 3);
+    EXPECT_EQ(records[1].fields, QStringList({"two\nlines", "x"}));
+    EXPECT_EQ(records[2].line, 5);
+    EXPECT_EQ(records[2].fields, QStringList({"y"}));
+    // A quoted empty field is a record; an empty line is not.
+    EXPECT_EQ(records[3].fields, QStringList({""}));
+    EXPECT_EQ(ScheduleText(QByteArray("\xEF\xBB\xBFref")), "ref");
+    EXPECT_EQ(ScheduleText(QByteArray("caf\xE9")), QString::fromUtf8("café"));
+}
