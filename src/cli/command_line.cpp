@@ -11,6 +11,7 @@
 
 #include "cli/batch.h"
 #include "cli/rated_window.h"
+#include "data/data_check.h"
 #include "documents/certificate_output.h"
 #include "platform/fonts.h"
 #include "platform/program_error.h"
@@ -123,6 +124,18 @@ void QuietSessionWarnings(QtMsgType type, const QMessageLogContext& context,
     standardHandler(type, context, message);
 }
 
+// The data check of the tables as the window would read them: one finding a line.
+int RunCheck(const QCommandLineParser&, CommandIo& io) {
+    const ProductTables tables = LoadProductTables(io.dataFolder);
+    const std::vector<DataFinding> findings =
+        CheckDataTables(tables.weightsLines, tables.catalogueLines);
+    for (const DataFinding& finding : findings) {
+        io.out << FindingLine(finding) << '\n';
+    }
+    io.out.flush();
+    return findings.empty() ? kExitDone : kExitFindings;
+}
+
 int RunBatchCommand(const QCommandLineParser& parser, CommandIo& io) {
     return RunBatch(parser.positionalArguments().value(0), parser.value(QStringLiteral("o")), io);
 }
@@ -142,7 +155,8 @@ QString Usage() {
         "  --data DIR     read GGWeights.Dat and GGSystem.Dat from DIR instead of where the\n"
         "                 window reads them; a file that is not there leaves its built-in table\n"
         "\nA code left out is the system's first; the building is Commercial unless --domestic.\n"
-        "Exit codes: 0 done, 2 something could not be rated or written, 64 bad arguments.\n");
+        "Exit codes: 0 done, 2 something could not be rated or written, 64 bad arguments;\n"
+        "check: 1 when it finds anything, each finding as FILE:LINE: text.\n");
     return text;
 }
 
@@ -201,6 +215,14 @@ const std::vector<Command>& Commands() {
         batch.requiredOptions = {QStringLiteral("o")};
         batch.run = RunBatchCommand;
         list.push_back(batch);
+
+        Command check;
+        check.name = QStringLiteral("check");
+        check.usage = QStringLiteral("check [--data DIR]");
+        check.summary = QStringLiteral(
+            "list the faults of the weights table and the system catalogue, one a line");
+        check.run = RunCheck;
+        list.push_back(check);
         return list;
     }();
     return commands;

@@ -19,6 +19,8 @@
 // Exit codes: done; not everything could be done (a window not rated, a file not written); the
 // arguments make no sense (the usage text is shown and nothing is written).
 constexpr int kExitDone = 0;
+// "check" only: the data check found something (each finding is on the output).
+constexpr int kExitFindings = 1;
 constexpr int kExitFailed = 2;
 constexpr int kExitUsage = 64;
 
