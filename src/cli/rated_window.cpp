@@ -211,7 +211,7 @@ QJsonObject RatingJson(const RatedWindow& w) {
 
 QString RatingText(const RatedWindow& w) {
     const bool rated = w.rating.column > 0;
-    const auto or_ = [rated](const QString& text, const QString& fallBack) {
+    const auto orFallBack = [rated](const QString& text, const QString& fallBack) {
         return rated ? text : fallBack;
     };
     const QString npd = QStringLiteral("npd");
@@ -224,14 +224,14 @@ QString RatingText(const RatedWindow& w) {
          w.commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic")},
         {QStringLiteral("Profile weight"), FormatProfileWeight(w.rating.weight) + " kg/m"},
         {QStringLiteral("Ratings column"), QString::number(w.rating.column)},
-        {QStringLiteral("Element number"), or_(w.ratings.elementNumber, npd)},
-        {QStringLiteral("Weight band"), or_(w.ratings.weightBand, QStringLiteral("??"))},
+        {QStringLiteral("Element number"), orFallBack(w.ratings.elementNumber, npd)},
+        {QStringLiteral("Weight band"), orFallBack(w.ratings.weightBand, QStringLiteral("??"))},
         {QStringLiteral("Summary rating"),
-         or_(w.ratings.summaryRating, QStringLiteral("XXXXXXXX"))},
-        {w.ratings.co2Label, or_(w.ratings.co2, npd)},
+         orFallBack(w.ratings.summaryRating, QStringLiteral("XXXXXXXX"))},
+        {w.ratings.co2Label, orFallBack(w.ratings.co2, npd)},
     };
     for (const auto& [label, letter] : w.ratings.impacts) {
-        rows.append({label, or_(letter, npd)});
+        rows.append({label, orFallBack(letter, npd)});
     }
     qsizetype width = 0;
     for (const auto& row : rows) {
