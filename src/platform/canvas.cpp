@@ -2,71 +2,18 @@
 
 #include "platform/fonts.h"
 
-#include <QFontMetrics>
-#include <QGlyphRun>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygon>
 
 namespace {
 
-// Texts that the raw glyphs cannot show one by one go through Qt's own text layout: control
-// characters (a tab moves on to the next tab stop there) and format characters (a soft hyphen
-// stays invisible).
-bool NeedsTextLayout(const QString& text) {
-    for (const QChar c : text) {
-        const QChar::Category category = c.category();
-        if (category == QChar::Other_Control || category == QChar::Other_Format) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// A text as one run of the font's glyphs on the baseline, placed by their kerned advances as
-// Qt's own layout places them. Not valid when the text needs Qt's layout or the face lacks one
-// of its characters (Qt's layout then falls back on another face).
-struct GlyphLine {
-    QGlyphRun run;
-    double width = 0;
-    bool valid = false;
-};
-
-GlyphLine LayOutGlyphs(const CellFont& font, const QString& text) {
-    GlyphLine line;
-    if (!font.glyphs.isValid() || NeedsTextLayout(text)) {
-        return line;
-    }
-    const QList<quint32> glyphs = font.glyphs.glyphIndexesForString(text);
-    if (glyphs.contains(0)) {
-        return line;
-    }
-    const QList<QPointF> advances =
-        font.glyphs.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
-    QList<QPointF> positions;
-    positions.reserve(advances.size());
-    double x = 0;
-    for (const QPointF& advance : advances) {
-        positions.append(QPointF(x, 0));
-        x += advance.x();
-    }
-    line.run.setRawFont(font.glyphs);
-    line.run.setGlyphIndexes(glyphs);
-    line.run.setPositions(positions);
-    line.width = x;
-    line.valid = true;
-    return line;
-}
-
-int WidthOf(const CellFont& font, const GlyphLine& line, const QString& text) {
-    return line.valid ? qRound(line.width) : QFontMetrics(font.wholePixel).horizontalAdvance(text);
-}
-
 // Draws the text with the top of its cell at y, in the painter's pen colour.
-void DrawLine(QPainter& painter, const CellFont& font, const GlyphLine& line, int x, int y,
+void DrawLine(QPainter& painter, const CellFont& font, const TextLine& line, int x, int y,
               const QString& text) {
     const QPointF baseline(x, y + font.ascent);
-    if (line.valid) {
-        painter.drawGlyphRun(baseline, line.run);
+    if (line.byGlyphs) {
+        painter.drawGlyphRun(baseline, line.glyphs);
     } else {
         painter.setFont(font.wholePixel);
         painter.drawText(baseline, text);
@@ -124,6 +71,14 @@ void Canvas::ApplyPen() {
     painter_.setPen(pen);
 }
 
+bool Canvas::OutlinesAsSpans(int width, int height) const {
+    return width >= 2 && height >= 2 && penColor_.alpha() == 255 &&
+           painter_.paintEngine()->type() == QPaintEngine::Raster &&
+           painter_.transform().type() <= QTransform::TxTranslate &&
+           painter_.compositionMode() == QPainter::CompositionMode_SourceOver &&
+           !painter_.testRenderHint(QPainter::Antialiasing);
+}
+
 void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (x2 < x1) {
         std::swap(x1, x2);
@@ -133,6 +88,20 @@ void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
     }
     if (!brushHollow_) {
         painter_.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), brushColor_);
+    }
+    if (penWidth_ <= 1 && OutlinesAsSpans(x2 - x1, y2 - y1)) {
+        // One pixel wide: the outline covers the first and last columns and rows of the area,
+        // exactly the pixels that the raster engine's stroke of the rectangle below sets, in a
+        // fraction of its time.
+        const int width = x2 - x1;
+        const int inner = y2 - y1 - 2;
+        painter_.fillRect(QRect(x1, y1, width, 1), penColor_);
+        painter_.fillRect(QRect(x1, y2 - 1, width, 1), penColor_);
+        if (inner > 0) {
+            painter_.fillRect(QRect(x1, y1 + 1, 1, inner), penColor_);
+            painter_.fillRect(QRect(x2 - 1, y1 + 1, 1, inner), penColor_);
+        }
+        return;
     }
     ApplyPen();
     painter_.setBrush(Qt::NoBrush);
@@ -174,9 +143,9 @@ void Canvas::TextOut(int x, int y, const QString& text) {
         return;
     }
     const CellFont& font = Font();
-    const GlyphLine line = LayOutGlyphs(font, text);
+    const TextLine& line = font.LineOf(text);
     if (!brushHollow_) {
-        painter_.fillRect(QRect(x, y, WidthOf(font, line, text), font.height), brushColor_);
+        painter_.fillRect(QRect(x, y, line.width, font.height), brushColor_);
     }
     painter_.setPen(fontColor_);
     DrawLine(painter_, font, line, x, y, text);
@@ -190,7 +159,7 @@ void Canvas::TextRect(const QRect& rect, int x, int y, const QString& text) {
         return;
     }
     const CellFont& font = Font();
-    const GlyphLine line = LayOutGlyphs(font, text);
+    const TextLine& line = font.LineOf(text);
     painter_.save();
     painter_.setClipRect(rect, Qt::IntersectClip);
     painter_.setPen(fontColor_);
@@ -202,8 +171,7 @@ int Canvas::TextWidth(const QString& text) const {
     if (text.isEmpty()) {
         return 0;
     }
-    const CellFont& font = Font();
-    return WidthOf(font, LayOutGlyphs(font, text), text);
+    return Font().LineOf(text).width;
 }
 
 int Canvas::TextHeight(const QString& text) const {

@@ -75,6 +75,8 @@ public:
 
 private:
     void ApplyPen();
+    // Whether a one-pixel outline of a rectangle this large can be set as four solid spans.
+    bool OutlinesAsSpans(int width, int height) const;
     // The face, height and boldness set, sized; looked up again only after one of them changed.
     const CellFont& Font() const;
 

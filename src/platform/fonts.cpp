@@ -1,7 +1,6 @@
 #include "platform/fonts.h"
 
 #include <QFontMetrics>
-#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -135,6 +134,64 @@ size_t qHash(const FontKey& key, size_t seed = 0) {
 constexpr int kMaxCachedFonts = 1024;
 
 }  // namespace
+
+namespace {
+
+// Texts that the raw glyphs cannot show one by one go through Qt's own text layout: control
+// characters (a tab moves on to the next tab stop there) and format characters (a soft hyphen
+// stays invisible).
+bool NeedsTextLayout(const QString& text) {
+    for (const QChar c : text) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Other_Format) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TextLine LayOut(const CellFont& font, const QString& text) {
+    TextLine line;
+    if (font.glyphs.isValid() && !NeedsTextLayout(text)) {
+        const QList<quint32> glyphs = font.glyphs.glyphIndexesForString(text);
+        if (!glyphs.contains(0)) {
+            const QList<QPointF> advances =
+                font.glyphs.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
+            QList<QPointF> positions;
+            positions.reserve(advances.size());
+            double x = 0;
+            for (const QPointF& advance : advances) {
+                positions.append(QPointF(x, 0));
+                x += advance.x();
+            }
+            line.glyphs.setRawFont(font.glyphs);
+            line.glyphs.setGlyphIndexes(glyphs);
+            line.glyphs.setPositions(positions);
+            line.byGlyphs = true;
+            line.width = qRound(x);
+            return line;
+        }
+    }
+    line.width = QFontMetrics(font.wholePixel).horizontalAdvance(text);
+    return line;
+}
+
+// Texts a font keeps laid out: far more than the documents and windows draw in one run of the
+// program; the bound only guards against texts that change without end (a long typing session).
+constexpr int kMaxLinesPerFont = 4096;
+
+}  // namespace
+
+const TextLine& CellFont::LineOf(const QString& text) const {
+    auto it = lines_.constFind(text);
+    if (it == lines_.constEnd()) {
+        if (lines_.size() >= kMaxLinesPerFont) {
+            lines_.clear();
+        }
+        it = lines_.insert(text, LayOut(*this, text));
+    }
+    return *it;
+}
 
 std::shared_ptr<const CellFont> CellFontOf(const QString& face, int height, bool bold) {
     static QHash<FontKey, std::shared_ptr<const CellFont>> fonts;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QHash>
 #include <QRawFont>
 #include <QString>
 
@@ -19,16 +21,34 @@ void InstallFontSubstitutes();
 // layout gives them.
 double DesignCellHeightRatio(const QString& face);
 
+// A text laid out in one font: its glyphs on the baseline from x = 0, placed by their kerned
+// advances as Qt's own layout places them, and its width in whole pixels. Texts that need Qt's
+// own layout (control characters such as a tab, format characters such as a soft hyphen,
+// characters the face lacks) have no glyph run and are drawn by Qt's text drawing instead.
+struct TextLine {
+    QGlyphRun glyphs;
+    bool byGlyphs = false;
+    int width = 0;
+};
+
 // A face at one font height, ready to draw. A QFont only ever loads whole-pixel sizes, which
 // cannot give every cell height (Liberation Sans has no whole em with a cell of 13, 18, 24 or
 // 40 pixels), so the glyphs come from a raw font at a fractional em.
-struct CellFont {
+class CellFont {
+public:
     QRawFont glyphs;   // the face at the em size that gives the cell height
     QFont wholePixel;  // the same face at the nearest whole-pixel em, for texts that need Qt's
-                       // own layout (control characters, characters the face lacks)
+                       // own layout
     double em = 0;     // em size in pixels
     int ascent = 0;    // baseline below the top of the cell, in whole pixels
     int height = 0;    // cell height: ascent plus descent, each rounded as Qt rounds them
+
+    // The text laid out in this font. A (font, text) pair is laid out once: the result
+    // depends on nothing else, so it cannot go stale.
+    const TextLine& LineOf(const QString& text) const;
+
+private:
+    mutable QHash<QString, TextLine> lines_;
 };
 
 // The font of the given face and boldness whose cell height (ascent plus descent, in device

@@ -148,6 +148,28 @@ TEST(CanvasRectangle, RightAndBottomEdgesAreExclusive) {
     EXPECT_EQ(PixelAt(image, 10, 12), QColor(Qt::blue));  // fill
 }
 
+TEST(CanvasRectangle, OutlineSetsThePixelsOfQtsOwnStroke) {
+    // The one-pixel outline is set as spans; it must cover what Qt's aliased stroke covers.
+    for (const QRect& r : {QRect(3, 4, 2, 2), QRect(3, 4, 3, 2), QRect(3, 4, 2, 3),
+                           QRect(5, 5, 17, 9), QRect(0, 0, 40, 30), QRect(30, 20, 20, 20)}) {
+        QImage spans = WhiteImage(40, 30);
+        QImage stroke = WhiteImage(40, 30);
+        {
+            QPainter painter(&spans);
+            Canvas canvas(painter);
+            canvas.SetPenColor(QColor(200, 0, 0));
+            canvas.SetBrushHollow();
+            canvas.Rectangle(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+        }
+        {
+            QPainter painter(&stroke);
+            painter.setPen(QPen(QColor(200, 0, 0), 1));
+            painter.drawRect(QRect(r.topLeft(), r.size() - QSize(1, 1)));
+        }
+        EXPECT_EQ(spans, stroke) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+    }
+}
+
 TEST(CanvasRectangle, HollowBrushLeavesTheInsideAlone) {
     QImage image = WhiteImage(40, 40);
     image.setPixel(10, 12, qRgb(1, 2, 3));
