@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -26,6 +27,7 @@ class QTabBar;
 class QWidget;
 class Canvas;
 struct CertificateData;
+struct FoundWeightLines;
 class DrawGrid;
 class ImageWidget;
 class PageControl;
@@ -132,7 +134,7 @@ private:
     void ShowDataCheck(bool evenWhenClean);
     // Why no ratings column applies, if none does: in the weight fields' tooltips and the
     // window's status line, which shows only then.
-    void ShowRatingProblem();
+    void ShowRatingProblem(const FoundWeightLines& found);
     // Frames a company, project or date field in the "E" rating colour, with a tooltip naming
     // what will be cut, while its text does not fit its place on the certificate.
     void MarkTooLongForCertificate(QPlainTextEdit* memo);
@@ -146,6 +148,8 @@ private:
     CertificateData CurrentCertificateData() const;
     int RatingsColumn() const;
     bool Commercial() const;
+    // The lines of the BRE ratings table: read once per recalculation for all it redraws.
+    QStringList BreRatingLines() const;
     // Runs a handler at the edge of the event loop: a program error is shown in a message box
     // and the program goes on.
     void Guarded(const std::function<void()>& handler);
@@ -158,6 +162,8 @@ private:
     QRect wantedFrame_;
     bool frameFitted_ = false;
     int previewRefreshes_ = 0;
+    // Set only while a recalculation runs.
+    const QStringList* breRatingLinesOfRun_ = nullptr;
 
     // Controls of the layout.
     QWidget* Panel15 = nullptr;

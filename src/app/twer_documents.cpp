@@ -61,8 +61,8 @@ bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent) {
 
 void TWER::BtnWerDraw(QObject*) {
     const SpecificationSheetData data = SpecificationSheetDataOf(
-        LinesOfText(MemoText(Memo2)), RatingsColumn(), SystemDisplayName(),
-        ComboBox1->currentText(), ComboBox2->currentText(), ComboBox3->currentText(), Commercial());
+        BreRatingLines(), RatingsColumn(), SystemDisplayName(), ComboBox1->currentText(),
+        ComboBox2->currentText(), ComboBox3->currentText(), Commercial());
     // Texts are never clipped, so a long value of the last run may lie outside the frame:
     // every run starts from the white image the window starts with.
     Image1->Bitmap().fill(Qt::white);
@@ -114,7 +114,7 @@ void TWER::RefreshPreview(QObject* sender) {
 
 CertificateData TWER::CurrentCertificateData() const {
     CertificateInputs inputs;
-    inputs.breRatingLines = LinesOfText(MemoText(Memo2));
+    inputs.breRatingLines = BreRatingLines();
     inputs.ratingsColumn = RatingsColumn();
     inputs.systemName = SystemDisplayName();
     inputs.outerFrame = ComboBox1->currentText();

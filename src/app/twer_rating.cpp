@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 
 #include "app/draw_grid.h"
@@ -14,36 +15,48 @@
 #include "rating/rating.h"
 
 void TWER::Button12Click(QObject* sender) {
-    DrawGrid1->SetRowCount(GridRowCount(LinesOfText(MemoText(Memo2)).size()));
+    // The grid, the sheet and the preview that this run redraws share one reading of the BRE
+    // ratings table; the next event reads it again.
+    const QStringList breRatings = LinesOfText(MemoText(Memo2));
+    breRatingLinesOfRun_ = &breRatings;
+    const auto forget = qScopeGuard([this] { breRatingLinesOfRun_ = nullptr; });
+
+    DrawGrid1->SetRowCount(GridRowCount(breRatings.size()));
     EditOF->clear();
     EditVF->clear();
     EditTM->clear();
-    const WindowRating rating =
-        RateWindow(LinesOfText(MemoText(Memo1)), ComboBox1->currentText(), ComboBox2->currentText(),
-                   ComboBox3->currentText(), Commercial());
+    // One pass over the weights table finds the three weights and their lines.
+    const FoundWeightLines found =
+        FindWeightLines(MemoRawText(Memo1), ComboBox1->currentText(), ComboBox2->currentText(),
+                        ComboBox3->currentText());
+    const WindowRating rating = RateWindow(found.texts, Commercial());
     EditOF->setText(rating.weightTexts.outerFrame);
     EditVF->setText(rating.weightTexts.ventFrame);
     EditTM->setText(rating.weightTexts.transomMullion);
     Edit1->setText(QString::number(rating.column));
     EditOA->setText(FormatProfileWeight(rating.weight));
-    ShowRatingProblem();
+    ShowRatingProblem(found);
     DrawGrid1->RepaintNow();
     BtnWerDraw(sender);
     RefreshPreview(sender);
 }
 
-void TWER::ShowRatingProblem() {
-    const QStringList weights = LinesOfText(MemoText(Memo1));
+void TWER::ShowRatingProblem(const FoundWeightLines& found) {
     const struct {
         QLineEdit* field;
         QComboBox* selector;
         const char* role;
-    } profiles[] = {{EditOF, ComboBox1, "outer frame"},
-                    {EditVF, ComboBox2, "vent frame"},
-                    {EditTM, ComboBox3, "transom/mullion"}};
+        int line;
+        const QString* weight;
+    } profiles[] = {
+        {EditOF, ComboBox1, "outer frame", found.outerFrameLine, &found.texts.outerFrame},
+        {EditVF, ComboBox2, "vent frame", found.ventFrameLine, &found.texts.ventFrame},
+        {EditTM, ComboBox3, "transom/mullion", found.transomMullionLine,
+         &found.texts.transomMullion}};
     QString reason;
     for (const auto& profile : profiles) {
-        const QString problem = WeightProblem(weights, profile.selector->currentText());
+        const QString problem =
+            WeightProblemOfLine(profile.selector->currentText(), profile.line, *profile.weight);
         profile.field->setToolTip(problem);
         // Commercial buildings are rated by the outer frame alone.
         const bool counts = profile.field == EditOF || !Commercial();
@@ -59,10 +72,14 @@ void TWER::ShowRatingProblem() {
     statusBar()->setVisible(!reason.isEmpty());
 }
 
+QStringList TWER::BreRatingLines() const {
+    return breRatingLinesOfRun_ != nullptr ? *breRatingLinesOfRun_ : LinesOfText(MemoText(Memo2));
+}
+
 QString TWER::GridCellTextAt(int col, int row) const {
-    return GridCellText(LinesOfText(MemoText(Memo2)), RatingsColumn(), col, row);
+    return GridCellText(BreRatingLines(), RatingsColumn(), col, row);
 }
 
 void TWER::DrawGrid1DrawCell(QObject*, int col, int row, const QRect& rect, bool, Canvas& canvas) {
-    DrawGridCell(canvas, LinesOfText(MemoText(Memo2)), RatingsColumn(), col, row, rect);
+    DrawGridCell(canvas, BreRatingLines(), RatingsColumn(), col, row, rect);
 }

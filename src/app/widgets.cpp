@@ -188,9 +188,17 @@ void PassTabOn(QPlainTextEdit* memo) {
     memo->installEventFilter(passer);
 }
 
+QString MemoRawText(const QPlainTextEdit* memo) {
+    return memo->document()->toRawText();
+}
+
 QString MemoText(const QPlainTextEdit* memo) {
     QString text = memo->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    // One pass over the fresh copy: the editor ends paragraphs and lines with its own marks.
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            c = QLatin1Char('\n');
+        }
+    }
     return text;
 }

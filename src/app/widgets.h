@@ -75,3 +75,6 @@ void PassTabOn(QPlainTextEdit* memo);
 // A memo's text as the tables read it: lines separated by "\n", every character kept as typed
 // (no-break spaces included, which the editor's plain-text export would turn into spaces).
 QString MemoText(const QPlainTextEdit* memo);
+// The memo's text as the editor holds it, lines ended by its own separators (see IsLineEnd),
+// for scans that read the lines in place.
+QString MemoRawText(const QPlainTextEdit* memo);

@@ -119,29 +119,33 @@ QString FindingLine(const DataFinding& finding) {
 }
 
 QString WeightProblem(const QStringList& weightsLines, const QString& code) {
-    if (code.isEmpty()) {
-        return QStringLiteral("no profile is chosen");
-    }
     int last = -1;
     for (int i = 0; i < weightsLines.size(); ++i) {
         if (CsvField(weightsLines[i], 0) == code) {
             last = i;
         }
     }
-    if (last < 0) {
+    return WeightProblemOfLine(code, last, last < 0 ? QString() : CsvField(weightsLines[last], 1));
+}
+
+QString WeightProblemOfLine(const QString& code, int lastLine, const QString& weightText) {
+    if (code.isEmpty()) {
+        return QStringLiteral("no profile is chosen");
+    }
+    if (lastLine < 0) {
         return QStringLiteral("%1 has no line in %2").arg(code, kWeightsFileName);
     }
-    const double weight = WeightOf(weightsLines[last]);
+    const double weight = TextToNumber(weightText, kNotANumber);
     if (std::isnan(weight)) {
         return QStringLiteral("the weight %1 of %2 on line %3 of %4 is not a number")
-            .arg(Quoted(CsvField(weightsLines[last], 1)), code)
-            .arg(last + 1)
+            .arg(Quoted(weightText), code)
+            .arg(lastLine + 1)
             .arg(kWeightsFileName);
     }
     if (weight <= 0) {
         return QStringLiteral("%1 weighs %2 kg/m on line %3 of %4")
-            .arg(code, CsvField(weightsLines[last], 1))
-            .arg(last + 1)
+            .arg(code, weightText)
+            .arg(lastLine + 1)
             .arg(kWeightsFileName);
     }
     return {};

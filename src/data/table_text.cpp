@@ -9,6 +9,10 @@ QStringList LinesOfText(const QString& text) {
 }
 
 QString CsvField(const QString& line, int n) {
+    return CsvFieldView(line, n).toString();
+}
+
+QStringView CsvFieldView(QStringView line, int n) {
     // Walk to field n without copying: start is where field k begins.
     qsizetype start = 0;
     for (int k = 0; k < n; ++k) {
@@ -19,7 +23,7 @@ QString CsvField(const QString& line, int n) {
         start = comma + 1;
     }
     const qsizetype end = line.indexOf(QLatin1Char(','), start);
-    return end < 0 ? line.mid(start) : line.mid(start, end - start);
+    return end < 0 ? line.sliced(start) : line.sliced(start, end - start);
 }
 
 namespace {

@@ -4,14 +4,24 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // The lines of a table's text. Lines are separated by "\n"; the text after the last line break
 // counts as a further line only when it is not empty.
 QStringList LinesOfText(const QString& text);
 
+// Whether c ends a line: "\n", or the paragraph and line separators (U+2029, U+2028) with which
+// a text editor ends its lines, so that a scan can read an editor's text as it holds it. A
+// table's text holds them only there: the tables' 8-bit code page has no such characters.
+inline bool IsLineEnd(char16_t c) {
+    return c == u'\n' || c == u'\u2029' || c == u'\u2028';
+}
+
 // Field n (from 0) of a comma-separated line. A line with fewer fields yields its last field;
 // n of 0 or less yields field 0. Nothing is trimmed.
 QString CsvField(const QString& line, int n);
+// The same field as a view into the line, for scans that copy nothing.
+QStringView CsvFieldView(QStringView line, int n);
 
 // Number from a field's text: trimmed of spaces and control characters; empty or malformed text
 // gives the default. The decimal point is always "." whatever the user's locale, since the

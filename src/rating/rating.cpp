@@ -5,22 +5,78 @@
 
 #include "data/table_text.h"
 
+namespace {
+
+// Field 1 of the last line whose field 0 equals each code, as views into the lines scanned.
+class WeightMatcher {
+public:
+    WeightMatcher(const QString& outerFrame, const QString& ventFrame,
+                  const QString& transomMullion)
+        : codes_{outerFrame, ventFrame, transomMullion} {}
+
+    void Scan(QStringView line) { Scan(line, CsvFieldView(line, 0)); }
+
+    // The line and its field 0, found by the caller.
+    void Scan(QStringView line, QStringView code) {
+        for (int k = 0; k < 3; ++k) {
+            if (code == codes_[k]) {
+                found_[k] = CsvFieldView(line, 1);
+                foundLine_[k] = line_;
+            }
+        }
+        ++line_;
+    }
+
+    ProfileWeightTexts Found() const {
+        return {found_[0].toString(), found_[1].toString(), found_[2].toString()};
+    }
+    int FoundLine(int k) const { return foundLine_[k]; }
+
+private:
+    QStringView codes_[3];
+    QStringView found_[3];
+    int foundLine_[3] = {-1, -1, -1};
+    int line_ = 0;
+};
+
+}  // namespace
+
 ProfileWeightTexts LookupProfileWeights(const QStringList& weightsLines, const QString& outerFrame,
                                         const QString& ventFrame, const QString& transomMullion) {
-    ProfileWeightTexts found;
+    WeightMatcher matcher(outerFrame, ventFrame, transomMullion);
     for (const QString& line : weightsLines) {
-        const QString code = CsvField(line, 0);
-        if (code == outerFrame) {
-            found.outerFrame = CsvField(line, 1);
+        matcher.Scan(line);
+    }
+    return matcher.Found();
+}
+
+ProfileWeightTexts LookupProfileWeights(QStringView weightsText, const QString& outerFrame,
+                                        const QString& ventFrame, const QString& transomMullion) {
+    return FindWeightLines(weightsText, outerFrame, ventFrame, transomMullion).texts;
+}
+
+FoundWeightLines FindWeightLines(QStringView weightsText, const QString& outerFrame,
+                                 const QString& ventFrame, const QString& transomMullion) {
+    WeightMatcher matcher(outerFrame, ventFrame, transomMullion);
+    // One pass over the characters: each line's end and its first comma are found on the way;
+    // the text after the last line break is a line only when it is not empty.
+    const char16_t* p = weightsText.utf16();
+    const char16_t* const end = p + weightsText.size();
+    while (p < end) {
+        const char16_t* const lineStart = p;
+        while (p < end && *p != u',' && !IsLineEnd(*p)) {
+            ++p;
         }
-        if (code == ventFrame) {
-            found.ventFrame = CsvField(line, 1);
+        const char16_t* const codeEnd = p;
+        while (p < end && !IsLineEnd(*p)) {
+            ++p;
         }
-        if (code == transomMullion) {
-            found.transomMullion = CsvField(line, 1);
+        matcher.Scan(QStringView(lineStart, p), QStringView(lineStart, codeEnd));
+        if (p < end) {
+            ++p;
         }
     }
-    return found;
+    return {matcher.Found(), matcher.FoundLine(0), matcher.FoundLine(1), matcher.FoundLine(2)};
 }
 
 double ProfileWeightOf(bool commercial, double outerFrame, double ventFrame,
@@ -92,8 +148,13 @@ int GridRowCount(int breRatingLines) {
 
 WindowRating RateWindow(const QStringList& weightsLines, const QString& outerFrame,
                         const QString& ventFrame, const QString& transomMullion, bool commercial) {
+    return RateWindow(LookupProfileWeights(weightsLines, outerFrame, ventFrame, transomMullion),
+                      commercial);
+}
+
+WindowRating RateWindow(const ProfileWeightTexts& weightTexts, bool commercial) {
     WindowRating rating;
-    rating.weightTexts = LookupProfileWeights(weightsLines, outerFrame, ventFrame, transomMullion);
+    rating.weightTexts = weightTexts;
     rating.weight = ProfileWeightOf(commercial, TextToNumber(rating.weightTexts.outerFrame, 0),
                                     TextToNumber(rating.weightTexts.ventFrame, 0),
                                     TextToNumber(rating.weightTexts.transomMullion, 0));

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <utility>
 
@@ -17,6 +18,20 @@ struct ProfileWeightTexts {
 };
 ProfileWeightTexts LookupProfileWeights(const QStringList& weightsLines, const QString& outerFrame,
                                         const QString& ventFrame, const QString& transomMullion);
+// The same lookup over the table's text, read in one pass: lines as the table's text rules
+// split them (an editor's paragraph and line separators end lines too), compared in place;
+// only the weights found are copied.
+ProfileWeightTexts LookupProfileWeights(QStringView weightsText, const QString& outerFrame,
+                                        const QString& ventFrame, const QString& transomMullion);
+// That lookup with the number (from 0) of each code's last line, -1 where the code has none.
+struct FoundWeightLines {
+    ProfileWeightTexts texts;
+    int outerFrameLine = -1;
+    int ventFrameLine = -1;
+    int transomMullionLine = -1;
+};
+FoundWeightLines FindWeightLines(QStringView weightsText, const QString& outerFrame,
+                                 const QString& ventFrame, const QString& transomMullion);
 
 // Lengths in millimetres of each profile in the standard window (1230 wide, 1480 high).
 constexpr int kStandardWindowWidth = 1230;
@@ -49,6 +64,8 @@ struct WindowRating {
 };
 WindowRating RateWindow(const QStringList& weightsLines, const QString& outerFrame,
                         const QString& ventFrame, const QString& transomMullion, bool commercial);
+// The same from the three weights as the weights table holds them.
+WindowRating RateWindow(const ProfileWeightTexts& weightTexts, bool commercial);
 
 // What one ratings column of the BRE ratings table says, read by row position: the weight band
 // label (row 1), the element number (row 2), the thirteen impact categories (rows 4 to 16, label

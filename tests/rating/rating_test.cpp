@@ -45,6 +45,49 @@ TEST(WeightsLookup, LastMatchingLineWinsAndNothingIsTrimmed) {
     EXPECT_EQ(TextToNumber(found.transomMullion, 0), 0);
 }
 
+TEST(WeightsLookup, TheTextIsScannedAsItsLinesAre) {
+    // Straight over the table's text: the same lines as the text rules split, the last match
+    // winning, and no line after a final line break (an empty selector would match it).
+    const QString texts[] = {
+        "Profile,Area\nPRF1,0.5\n\nPRF2,0.7\nPRF1,0.9\n PRF3,1.0\nPRF4",
+        "PRF1,0.5\n,5\n",
+        ",5\n\n",
+        "\n",
+        "",
+        "PRF2,0.7,x\nPRF4\nPRF1,",
+        BuiltInWeightsTable(),
+    };
+    const char* const codes[][3] = {
+        {"PRF1", "PRF2", "PRF3"}, {"PRF4", "", "Profile"}, {"", "PRF010", "PRF1"}};
+    for (const QString& text : texts) {
+        for (const auto& c : codes) {
+            const ProfileWeightTexts viaText =
+                LookupProfileWeights(QStringView(text), c[0], c[1], c[2]);
+            const ProfileWeightTexts viaLines =
+                LookupProfileWeights(LinesOfText(text), c[0], c[1], c[2]);
+            EXPECT_EQ(viaText.outerFrame, viaLines.outerFrame) << text.left(30).toStdString();
+            EXPECT_EQ(viaText.ventFrame, viaLines.ventFrame) << text.left(30).toStdString();
+            EXPECT_EQ(viaText.transomMullion, viaLines.transomMullion)
+                << text.left(30).toStdString();
+        }
+    }
+    // An editor's text as it holds it: its paragraph and line separators end lines too.
+    const ProfileWeightTexts edited = LookupProfileWeights(
+        QStringView(u"PRF1,0.5\u2029PRF2,0.7\u2028PRF1,0.9\u2029,5\u2029"), "PRF1", "PRF2", "");
+    EXPECT_EQ(edited.outerFrame, "0.9");
+    EXPECT_EQ(edited.ventFrame, "0.7");
+    EXPECT_EQ(edited.transomMullion, "5");
+    // The lines found are counted from 0, as the text rules split them.
+    const FoundWeightLines lines = FindWeightLines(
+        QStringView(u"Profile,Area\nPRF1,0.5\n\nPRF1,x\u2029PRF2,1"), "PRF1", "PRF2", "PRF9");
+    EXPECT_EQ(lines.outerFrameLine, 3);
+    EXPECT_EQ(lines.texts.outerFrame, "x");
+    EXPECT_EQ(lines.ventFrameLine, 4);
+    EXPECT_EQ(lines.transomMullionLine, -1);
+    EXPECT_EQ(LookupProfileWeights(QStringView(u",5\n"), "", "", "").outerFrame, "5");
+    EXPECT_EQ(LookupProfileWeights(QStringView(u",5\n\n"), "", "", "").outerFrame, "");
+}
+
 TEST(ProfileWeight, WorkedExamplesFromTheBuiltInTable) {
     const QStringList weights = BuiltInWeights();
     Result r = Rate(weights, false, "PRF010", "PRF020", "PRF020");
