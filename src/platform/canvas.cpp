@@ -8,9 +8,26 @@
 
 namespace {
 
+// Qt's raster engine caches glyphs up to this em size and fills larger ones as outlines. Qt 6.4
+// loads those outlines with whatever sub-pixel offset the last glyph rendered from the same
+// font file left on the shared FreeType face, so a large letter's edges would depend on what was
+// drawn before it. Rendering a glyph at a whole-pixel position first sets the offset to zero; it
+// takes a font engine of its own, whose glyph cache is still empty.
+constexpr double kLargestCachedGlyphEm = 64;
+
+void SettleOutlineOffset(QPainter& painter, const CellFont& font) {
+    if (font.em > kLargestCachedGlyphEm && font.glyphs.isValid() &&
+        painter.paintEngine()->type() == QPaintEngine::Raster) {
+        QRawFont probe = font.glyphs;
+        probe.setPixelSize(font.em + 1);
+        probe.alphaMapForGlyph(font.blankGlyph, QRawFont::PixelAntialiasing);
+    }
+}
+
 // Draws the text with the top of its cell at y, in the painter's pen colour.
 void DrawLine(QPainter& painter, const CellFont& font, const TextLine& line, int x, int y,
               const QString& text) {
+    SettleOutlineOffset(painter, font);
     const QPointF baseline(x, y + font.ascent);
     if (line.byGlyphs) {
         painter.drawGlyphRun(baseline, line.glyphs);

@@ -108,6 +108,7 @@ std::shared_ptr<const CellFont> MakeCellFont(const QString& family, int height, 
         font->glyphs = AtEm(face.raw, em);
         font->ascent = qRound(font->glyphs.ascent());
         font->height = font->ascent + qRound(font->glyphs.descent());
+        font->blankGlyph = font->glyphs.glyphIndexesForString(QStringLiteral(" ")).value(0);
     } else {
         const QFontMetrics metrics(font->wholePixel);
         font->ascent = metrics.ascent();

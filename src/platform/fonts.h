@@ -42,6 +42,7 @@ public:
     double em = 0;     // em size in pixels
     int ascent = 0;    // baseline below the top of the cell, in whole pixels
     int height = 0;    // cell height: ascent plus descent, each rounded as Qt rounds them
+    quint32 blankGlyph = 0;  // the space's glyph, cheap to load
 
     // The text laid out in this font. A (font, text) pair is laid out once: the result
     // depends on nothing else, so it cannot go stale.

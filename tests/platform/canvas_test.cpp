@@ -120,6 +120,26 @@ TEST(CanvasFont, TextsThatNeedQtsLayoutAreDrawnByIt) {
     EXPECT_FALSE(InkBox(image).isEmpty());
 }
 
+TEST(CanvasFont, LargeLettersLookTheSameWhateverWasDrawnBefore) {
+    // Letters too large for Qt's glyph cache are filled as outlines; smaller text drawn between
+    // two of them at sub-pixel positions must not move the second one.
+    auto draw = [](int height, const QString& text) {
+        QImage image = WhiteImage(320, 130);
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        canvas.SetFontBold(true);
+        canvas.SetFontHeight(height);
+        canvas.SetBrushHollow();
+        canvas.TextOut(5, 5, text);
+        return image;
+    };
+    const QImage first = draw(84, QStringLiteral("A+"));
+    for (const int height : {30, 13, 19, 60}) {
+        draw(height, QStringLiteral("Water Extraction: A+ 1231500011"));
+        EXPECT_EQ(draw(84, QStringLiteral("A+")), first) << "after text of height " << height;
+    }
+}
+
 TEST(CanvasFont, TextHeightAndWidthFollowTheCurrentFont) {
     QImage image = WhiteImage(100, 100);
     QPainter painter(&image);
