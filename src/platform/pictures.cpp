@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -273,10 +274,44 @@ QImage RatingBodyLogo() {
     return image;
 }
 
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(IconPixmap(size));
+namespace {
+
+// The icon at all its sizes, drawn the first time anything asks for one of them and kept for
+// the rest of the process: the pictures never change, and a window that no window manager
+// shows (or a second window with the same icon) costs no drawing.
+const QIcon& DrawnProgramIcon() {
+    static const QIcon* const icon = [] {
+        auto* drawn = new QIcon;
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            drawn->addPixmap(IconPixmap(size));
+        }
+        return drawn;
+    }();
+    return *icon;
+}
+
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        DrawnProgramIcon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
-    return icon;
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return DrawnProgramIcon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return DrawnProgramIcon().pixmap(size, 1.0, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return DrawnProgramIcon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("GreenGuideProgramIcon"); }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+};
+
+}  // namespace
+
+QIcon ProgramIcon() {
+    return QIcon(new ProgramIconEngine);
 }

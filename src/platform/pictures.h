@@ -26,5 +26,5 @@ QImage DecorativeCurves();
 // 288 x 100: the rating body's logo as the About box shows it, on white.
 QImage RatingBodyLogo();
 
-// The program's icon, drawn at the usual icon sizes.
+// The program's icon, drawn at the usual icon sizes when first asked for, once per process.
 QIcon ProgramIcon();
