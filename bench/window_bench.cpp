@@ -52,7 +52,8 @@ void BM_StartUpToFinishedFormShow(benchmark::State& state) {
 }
 BENCHMARK(BM_StartUpToFinishedFormShow)->Unit(benchmark::kMillisecond);
 
-// Reading a 200,000-line weights file into the table (with the recalculation it raises).
+// Making the window over a 200,000-line weights file: reading it into the table (the
+// recalculation waits for the window's first showing).
 void BM_LoadLargeWeightsFile(benchmark::State& state) {
     QTemporaryDir dir;
     WriteFile(dir.filePath(kWeightsFileName), LargeWeightsFile(200000));

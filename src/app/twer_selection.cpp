@@ -62,10 +62,18 @@ void TWER::ConnectEvents() {
     DrawGrid1->SetDrawCellHandler(
         [this](QObject* sender, int col, int row, const QRect& rect, bool selected,
                Canvas& canvas) { DrawGrid1DrawCell(sender, col, row, rect, selected, canvas); });
-    connect(Memo1, &QPlainTextEdit::textChanged, this,
-            [this] { Guarded([this] { Button12Click(Memo1); }); });
-    connect(MemoSystem, &QPlainTextEdit::textChanged, this,
-            [this] { Guarded([this] { ButtonRefreshSystem(MemoSystem); }); });
+    // The tables that the data files fill before the window first shows need no recalculation
+    // of their own: showing the window runs the whole chain once over them.
+    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] {
+        if (shown_) {
+            Guarded([this] { Button12Click(Memo1); });
+        }
+    });
+    connect(MemoSystem, &QPlainTextEdit::textChanged, this, [this] {
+        if (shown_) {
+            Guarded([this] { ButtonRefreshSystem(MemoSystem); });
+        }
+    });
     connect(Button1, &QPushButton::clicked, this,
             [this] { Guarded([this] { Button1Click(Button1); }); });
     connect(Button2, &QPushButton::clicked, this,
