@@ -18,14 +18,18 @@ constexpr char16_t kHighControls[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+QChar CharOfByte(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    return (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+}
+
 }  // namespace
 
 QString DecodeWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+        out[i] = CharOfByte(bytes[i]);
     }
     return text;
 }
@@ -52,22 +56,25 @@ QByteArray EncodeWindows1252(const QString& text) {
 }
 
 QString TableTextOfFileBytes(const QByteArray& bytes) {
+    // One decoding pass: the text ends at a NUL byte, CR LF and a lone CR become "\n", and
+    // every other byte becomes its character.
     const qsizetype zero = bytes.indexOf('\0');
-    const QByteArray kept = zero < 0 ? bytes : bytes.left(zero);
-    QByteArray normal;
-    normal.reserve(kept.size());
-    for (qsizetype i = 0; i < kept.size(); ++i) {
-        const char c = kept[i];
-        if (c == '\r') {
-            normal.append('\n');
-            if (i + 1 < kept.size() && kept[i + 1] == '\n') {
+    const qsizetype size = zero < 0 ? bytes.size() : zero;
+    QString text(size, Qt::Uninitialized);
+    QChar* const out = text.data();
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (bytes[i] == '\r') {
+            out[n++] = QLatin1Char('\n');
+            if (i + 1 < size && bytes[i + 1] == '\n') {
                 ++i;
             }
         } else {
-            normal.append(c);
+            out[n++] = CharOfByte(bytes[i]);
         }
     }
-    return DecodeWindows1252(normal);
+    text.truncate(n);
+    return text;
 }
 
 QByteArray FileBytesOfTableText(const QString& text) {
