@@ -88,6 +88,28 @@ TEST(WeightsLookup, TheTextIsScannedAsItsLinesAre) {
     EXPECT_EQ(LookupProfileWeights(QStringView(u",5\n\n"), "", "", "").outerFrame, "");
 }
 
+TEST(WeightsLookup, EveryArrangementOfCommasAndLineEndsIsScannedAlike) {
+    // Texts of every length up to 40 (the scan takes eight characters at a time) from a few
+    // characters, against the lookup over the lines that the text rules split.
+    const char16_t pieces[] = {u'a', u'a', u',', u'\n', u'\u2028', u'\u2029', u' ', u'1'};
+    unsigned seed = 12345;
+    for (int round = 0; round < 400; ++round) {
+        QString text;
+        for (int i = 0; i < round % 41; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            text += QChar(pieces[(seed >> 16) % 8]);
+        }
+        QString split = text;
+        split.replace(QChar(u'\u2028'), QLatin1Char('\n'))
+            .replace(QChar(u'\u2029'), QLatin1Char('\n'));
+        const FoundWeightLines found = FindWeightLines(text, "a", "", "aa");
+        const ProfileWeightTexts expected = LookupProfileWeights(LinesOfText(split), "a", "", "aa");
+        ASSERT_EQ(found.texts.outerFrame, expected.outerFrame) << text.toStdString();
+        ASSERT_EQ(found.texts.ventFrame, expected.ventFrame) << text.toStdString();
+        ASSERT_EQ(found.texts.transomMullion, expected.transomMullion) << text.toStdString();
+    }
+}
+
 TEST(ProfileWeight, WorkedExamplesFromTheBuiltInTable) {
     const QStringList weights = BuiltInWeights();
     Result r = Rate(weights, false, "PRF010", "PRF020", "PRF020");
