@@ -29,6 +29,7 @@ class Canvas;
 struct CertificateData;
 struct FoundWeightLines;
 class DrawGrid;
+class EditorText;
 class ImageWidget;
 class PageControl;
 class TFormAbt;
@@ -200,6 +201,8 @@ private:
     DrawGrid* DrawGrid1 = nullptr;
     QWidget* TabSheet2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
+    // The weights table's text, followed edit by edit, which the recalculation scans in place.
+    EditorText* weightsText_ = nullptr;
     QWidget* Panel4 = nullptr;
     QPushButton* Button1 = nullptr;
     QWidget* TabSheet5 = nullptr;

@@ -295,6 +295,7 @@ void TWER::BuildLayout() {
     auto* weightsRow = RowLayout(TabSheet2);
     Memo1 = MakeMemo(TabSheet2, "Memo1");
     Memo1->setPlainText(BuiltInWeightsTable());
+    weightsText_ = new EditorText(Memo1);
     Panel4 = MakeRightPanel(TabSheet2, "Panel4", 106, Bevel::None);
     Button1 = Named(new QPushButton(QStringLiteral("&Save"), Panel4), "Button1");
     Button1->setGeometry(16, 8, 75, 25);

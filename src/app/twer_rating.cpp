@@ -27,7 +27,7 @@ void TWER::Button12Click(QObject* sender) {
     EditTM->clear();
     // One pass over the weights table finds the three weights and their lines.
     const FoundWeightLines found =
-        FindWeightLines(MemoRawText(Memo1), ComboBox1->currentText(), ComboBox2->currentText(),
+        FindWeightLines(weightsText_->Text(), ComboBox1->currentText(), ComboBox2->currentText(),
                         ComboBox3->currentText());
     const WindowRating rating = RateWindow(found.texts, Commercial());
     EditOF->setText(rating.weightTexts.outerFrame);

@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -188,8 +191,33 @@ void PassTabOn(QPlainTextEdit* memo) {
     memo->installEventFilter(passer);
 }
 
-QString MemoRawText(const QPlainTextEdit* memo) {
-    return memo->document()->toRawText();
+EditorText::EditorText(QPlainTextEdit* memo)
+    : QObject(memo),
+      document_(memo->document()),
+      text_(document_->toRawText() + QChar(QChar::ParagraphSeparator)) {
+    connect(document_, &QTextDocument::contentsChange, this, &EditorText::Follow);
+}
+
+void EditorText::Follow(int position, int removed, int added) {
+    const int count = document_->characterCount();
+    // The document always ends with a paragraph separator that no cursor can select; a change
+    // that reaches it (replacing the whole text does) gets it back here.
+    const int selectable = std::min(position + added, count - 1);
+    QString inserted;
+    if (selectable > position) {
+        QTextCursor cursor(document_);
+        cursor.setPosition(position);
+        cursor.setPosition(selectable, QTextCursor::KeepAnchor);
+        inserted = cursor.selectedText();
+    }
+    if (position + added >= count) {
+        inserted += QChar(QChar::ParagraphSeparator);
+    }
+    text_.replace(position, removed, inserted);
+    if (text_.size() != count) {
+        // A change reported in a way this does not follow: read the whole text again.
+        text_ = document_->toRawText() + QChar(QChar::ParagraphSeparator);
+    }
 }
 
 QString MemoText(const QPlainTextEdit* memo) {

@@ -75,6 +75,19 @@ void PassTabOn(QPlainTextEdit* memo);
 // A memo's text as the tables read it: lines separated by "\n", every character kept as typed
 // (no-break spaces included, which the editor's plain-text export would turn into spaces).
 QString MemoText(const QPlainTextEdit* memo);
-// The memo's text as the editor holds it, lines ended by its own separators (see IsLineEnd),
-// for scans that read the lines in place.
-QString MemoRawText(const QPlainTextEdit* memo);
+// The text of a table's editor kept in step with every change of its document, lines ended by
+// the editor's own separators (see IsLineEnd). A scan of a long table reads it in place instead
+// of having the document piece its fragments together again at every recalculation: it holds
+// the table itself, never a result, so nothing derived from the table outlives an event.
+class EditorText : public QObject {
+    Q_OBJECT
+public:
+    explicit EditorText(QPlainTextEdit* memo);
+    QStringView Text() const { return QStringView(text_).chopped(1); }
+
+private:
+    void Follow(int position, int removed, int added);
+
+    QTextDocument* document_;
+    QString text_;  // the document's characters, its closing paragraph separator included
+};

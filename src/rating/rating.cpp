@@ -3,10 +3,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "data/table_text.h"
 
 namespace {
@@ -43,67 +39,6 @@ private:
     int line_ = 0;
 };
 
-// Walks the lines of a table's text in one pass and calls line(start, codeEnd, end) for each:
-// codeEnd is the line's first comma, or its end when it has none. The text after the last line
-// break is a line only when it is not empty. Where the processor has SSE2 (every x86-64 one
-// has), eight characters are compared at a time.
-class LineWalker {
-public:
-    explicit LineWalker(QStringView text) : begin_(text.utf16()), end_(begin_ + text.size()) {}
-
-    template <typename Line>
-    void Walk(Line&& line) {
-        const char16_t* p = begin_;
-#if defined(__SSE2__)
-        const __m128i comma = _mm_set1_epi16(u',');
-        const __m128i newline = _mm_set1_epi16(u'\n');
-        // U+2028 and U+2029 differ in their lowest bit only.
-        const __m128i separators = _mm_set1_epi16(static_cast<short>(0x2028));
-        const __m128i lowBit = _mm_set1_epi16(static_cast<short>(0xFFFE));
-        for (; end_ - p >= 8; p += 8) {
-            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-            const __m128i ends =
-                _mm_or_si128(_mm_cmpeq_epi16(chunk, newline),
-                             _mm_cmpeq_epi16(_mm_and_si128(chunk, lowBit), separators));
-            unsigned commas =
-                static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(chunk, comma)));
-            unsigned breaks = static_cast<unsigned>(_mm_movemask_epi8(ends));
-            while ((commas | breaks) != 0) {
-                const unsigned bit = __builtin_ctz(commas | breaks);
-                Seen(p + bit / 2, (breaks >> bit) & 1, line);
-                commas &= ~(3u << bit);
-                breaks &= ~(3u << bit);
-            }
-        }
-#endif
-        for (; p < end_; ++p) {
-            if (*p == u',' || IsLineEnd(*p)) {
-                Seen(p, IsLineEnd(*p), line);
-            }
-        }
-        if (lineStart_ < end_) {
-            line(lineStart_, codeEnd_ != nullptr ? codeEnd_ : end_, end_);
-        }
-    }
-
-private:
-    template <typename Line>
-    void Seen(const char16_t* at, bool lineEnd, Line& line) {
-        if (lineEnd) {
-            line(lineStart_, codeEnd_ != nullptr ? codeEnd_ : at, at);
-            lineStart_ = at + 1;
-            codeEnd_ = nullptr;
-        } else if (codeEnd_ == nullptr) {
-            codeEnd_ = at;
-        }
-    }
-
-    const char16_t* const begin_;
-    const char16_t* const end_;
-    const char16_t* lineStart_ = begin_;
-    const char16_t* codeEnd_ = nullptr;
-};
-
 }  // namespace
 
 ProfileWeightTexts LookupProfileWeights(const QStringList& weightsLines, const QString& outerFrame,
@@ -123,10 +58,24 @@ ProfileWeightTexts LookupProfileWeights(QStringView weightsText, const QString& 
 FoundWeightLines FindWeightLines(QStringView weightsText, const QString& outerFrame,
                                  const QString& ventFrame, const QString& transomMullion) {
     WeightMatcher matcher(outerFrame, ventFrame, transomMullion);
-    LineWalker(weightsText)
-        .Walk([&matcher](const char16_t* start, const char16_t* codeEnd, const char16_t* end) {
-            matcher.Scan(QStringView(start, end), QStringView(start, codeEnd));
-        });
+    // One pass over the characters: each line's end and its first comma are found on the way;
+    // the text after the last line break is a line only when it is not empty.
+    const char16_t* p = weightsText.utf16();
+    const char16_t* const end = p + weightsText.size();
+    while (p < end) {
+        const char16_t* const lineStart = p;
+        while (p < end && *p != u',' && !IsLineEnd(*p)) {
+            ++p;
+        }
+        const char16_t* const codeEnd = p;
+        while (p < end && !IsLineEnd(*p)) {
+            ++p;
+        }
+        matcher.Scan(QStringView(lineStart, p), QStringView(lineStart, codeEnd));
+        if (p < end) {
+            ++p;
+        }
+    }
     return {matcher.Found(), matcher.FoundLine(0), matcher.FoundLine(1), matcher.FoundLine(2)};
 }
 

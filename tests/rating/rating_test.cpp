@@ -89,8 +89,8 @@ TEST(WeightsLookup, TheTextIsScannedAsItsLinesAre) {
 }
 
 TEST(WeightsLookup, EveryArrangementOfCommasAndLineEndsIsScannedAlike) {
-    // Texts of every length up to 40 (the scan takes eight characters at a time) from a few
-    // characters, against the lookup over the lines that the text rules split.
+    // Texts of every length up to 40 from a few characters, against the lookup over the lines
+    // that the text rules split.
     const char16_t pieces[] = {u'a', u'a', u',', u'\n', u'\u2028', u'\u2029', u' ', u'1'};
     unsigned seed = 12345;
     for (int round = 0; round < 400; ++round) {
