@@ -11,35 +11,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include "app/twer.h"
 #include "data/data_files.h"
 
 namespace {
-
-TwerEnvironment EnvironmentIn(const QTemporaryDir& dir) {
-    TwerEnvironment env;
-    env.programFolder = dir.path() + QLatin1Char('/');
-    env.pictureBase = dir.filePath(QStringLiteral("Updates"));
-    return env;
-}
-
-// A weights table of the given number of lines; the built-in systems' codes stay at the end,
-// so every lookup runs through the whole table.
-QByteArray LargeWeightsFile(int lines) {
-    QByteArray bytes = "Profile,Area\r\n";
-    for (int i = 1; i < lines - 3; ++i) {
-        bytes += "XYZ" + QByteArray::number(i) + ",1.234567\r\n";
-    }
-    bytes += "PRF010,0.698112\r\nPRF020,0.71928\r\n";
-    return bytes;
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        std::abort();
-    }
-}
 
 // One keystroke as the keyboard delivers it; letters and Backspace take turns so that the
 // text keeps its length. Not inlined, so that callgrind can count it alone:

@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <cstdlib>
 
 #include "data/data_files.h"
@@ -37,15 +39,6 @@ double SecondsToFirstFrame(const QStringList& arguments) {
     return seconds;
 }
 
-QByteArray LargeWeightsFile(int lines) {
-    QByteArray bytes = "Profile,Area\r\n";
-    for (int i = 1; i < lines - 3; ++i) {
-        bytes += "XYZ" + QByteArray::number(i) + ",1.234567\r\n";
-    }
-    bytes += "PRF010,0.698112\r\nPRF020,0.71928\r\n";
-    return bytes;
-}
-
 // Iteration time: the calculator's start; "bare_ms" the bare window's start just before it,
 // "ratio" the mean of the paired ratios.
 void BM_StartUpBesideBareWindow(benchmark::State& state) {
@@ -65,12 +58,7 @@ BENCHMARK(BM_StartUpBesideBareWindow)->UseManualTime()->Unit(benchmark::kMillise
 
 void BM_StartUpWithLargeWeightsFile(benchmark::State& state) {
     QTemporaryDir dir;
-    const QByteArray bytes = LargeWeightsFile(200000);
-    QFile file(dir.filePath(kWeightsFileName));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        std::abort();
-    }
-    file.close();
+    WriteFile(dir.filePath(kWeightsFileName), LargeWeightsFile(200000));
     for (auto _ : state) {
         state.SetIterationTime(SecondsToFirstFrame({QStringLiteral("app"), dir.path()}));
     }

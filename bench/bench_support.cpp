@@ -1,0 +1,28 @@
+#include "bench_support.h"
+
+#include <QFile>
+
+#include <cstdlib>
+
+TwerEnvironment EnvironmentIn(const QTemporaryDir& dir) {
+    TwerEnvironment env;
+    env.programFolder = dir.path() + QLatin1Char('/');
+    env.pictureBase = dir.filePath(QStringLiteral("Updates"));
+    return env;
+}
+
+QByteArray LargeWeightsFile(int lines) {
+    QByteArray bytes = "Profile,Area\r\n";
+    for (int i = 1; i < lines - 3; ++i) {
+        bytes += "XYZ" + QByteArray::number(i) + ",1.234567\r\n";
+    }
+    bytes += "PRF010,0.698112\r\nPRF020,0.71928\r\n";
+    return bytes;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::abort();
+    }
+}
