@@ -4,7 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <csignal>
+
 #include <gtest/gtest.h>
+
+#include "platform/program_error.h"
 
 QImage WhiteImage(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -50,4 +57,38 @@ void PrintTo(const QRect& rect, std::ostream* os) {
 
 void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
+}
+
+QString ErrorUnderFileSizeLimit(const std::function<void()>& action) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) {
+        ADD_FAILURE() << "no pipe";
+        return {};
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeEnds[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QByteArray text;
+        try {
+            action();
+        } catch (const ProgramError& error) {
+            text = error.text().toUtf8();
+        }
+        const bool sent = write(pipeEnds[1], text.constData(), text.size()) == text.size();
+        _exit(sent ? 0 : 1);
+    }
+    close(pipeEnds[1]);
+    QByteArray text;
+    char buffer[256];
+    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, n);
+    }
+    close(pipeEnds[0]);
+    int status = 0;
+    EXPECT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
+    return QString::fromUtf8(text);
 }

@@ -22,6 +22,11 @@ QByteArray ReadBytes(const QString& path);
 // Writes bytes to a file, creating folders as needed; fails the calling test on error.
 void WriteBytes(const QString& path, const QByteArray& bytes);
 
+// Runs the action in a forked child whose files may not grow past 4 KiB, with the size signal
+// ignored as the program ignores it, so that a write fails part way. Returns the text of the
+// ProgramError that the action raised, or an empty text when it raised none.
+QString ErrorUnderFileSizeLimit(const std::function<void()>& action);
+
 // Bounding box of the pixels in area that satisfy the test (empty when none does).
 QRect BoxOf(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test);
 

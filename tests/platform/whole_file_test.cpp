@@ -5,13 +5,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <csignal>
-
 #include <gtest/gtest.h>
 
+#include "platform/program_error.h"
 #include "test_support.h"
 
 namespace {
@@ -23,35 +19,15 @@ enum class Fault {
     FailingSync,  // a child process whose sync reports an I/O error
 };
 
-// Runs the write in a forked child under a 4 KiB file-size limit, with the size signal ignored
-// as the program does; the reason comes back through a pipe.
+// The write in a child under a 4 KiB file-size limit; the reason comes back as the error text.
 WholeFileResult WriteUnderSizeLimit(const QString& path, const QByteArray& bytes) {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0) {
-        return {true, QStringLiteral("no pipe")};
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        close(pipeEnds[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{4096, 4096};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    const QString reason = ErrorUnderFileSizeLimit([&] {
         const WholeFileResult result = WriteWholeFile(path, bytes);
-        const QByteArray reason = result.reason.toUtf8();
-        const bool sent = write(pipeEnds[1], reason.constData(), reason.size()) == reason.size();
-        _exit(result.written || !sent ? 0 : 1);
-    }
-    close(pipeEnds[1]);
-    QByteArray reason;
-    char buffer[256];
-    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
-        reason.append(buffer, n);
-    }
-    close(pipeEnds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    const bool failed = WIFEXITED(status) && WEXITSTATUS(status) == 1;
-    return {!failed, QString::fromUtf8(reason)};
+        if (!result.written) {
+            throw ProgramError(result.reason);
+        }
+    });
+    return {reason.isEmpty(), reason};
 }
 
 // Runs the write in a small program with every sync call replaced by one that fails.
