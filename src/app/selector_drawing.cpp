@@ -26,7 +26,7 @@ void FillWithBrush(Canvas& canvas, const QRect& rect) {
 }  // namespace
 
 void DrawSystemEntry(Canvas& canvas, const QRect& rect, const QString& text) {
-    const int comma = text.indexOf(QLatin1Char(','));
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
     const QString name = comma < 0 ? text : text.left(comma);
     canvas.TextRect(rect, rect.left() + kSystemTextIndent, rect.top() + kTextDrop, name);
 }

@@ -53,7 +53,7 @@ struct Columns {
 // its first "=" (dropped).
 Columns SplitColumns(const QString& line) {
     Columns c;
-    const int colon = line.indexOf(QLatin1Char(':'));
+    const qsizetype colon = line.indexOf(QLatin1Char(':'));
     if (colon >= 0) {
         c.first = line.left(colon + 1);
         c.second = line.mid(colon + 1, kMaxColumnChars);
@@ -61,7 +61,7 @@ Columns SplitColumns(const QString& line) {
         c.first = line;
     }
     QString& split = c.first.contains(QLatin1Char('=')) ? c.first : c.second;
-    const int equals = split.indexOf(QLatin1Char('='));
+    const qsizetype equals = split.indexOf(QLatin1Char('='));
     if (equals >= 0) {
         c.third = split.mid(equals + 1, kMaxColumnChars);
         split.truncate(equals);

@@ -18,7 +18,7 @@ CertificateData CertificateDataOf(const CertificateInputs& in) {
     const QStringList& lines = in.breRatingLines;
     const int column = in.ratingsColumn;
     data.ProfileLines.clear();
-    for (int r = kFirstProfileRow; r < lines.size() - 1; ++r) {
+    for (qsizetype r = kFirstProfileRow; r < lines.size() - 1; ++r) {
         const QString label = CsvField(lines[r], 0);
         data.ProfileLines << (column > 0 ? QStringLiteral("#") + label + QStringLiteral(":") +
                                                CsvField(lines[r], column)
