@@ -188,7 +188,7 @@ TEST_F(WindowLayout, EveryTabStopShowsTheFocus) {
 
 // Runs in a copy of this program on a real X display under a window manager: the frame, not
 // the inside, takes the designed place and size.
-TEST(WindowFrame, FrameTakesTheDesignedPlaceUnderTheWindowManager) {
+TEST(WindowFrameInChild, FrameTakesTheDesignedPlaceUnderTheWindowManager) {
     if (qEnvironmentVariableIsEmpty(kUnderWindowManager)) {
         GTEST_SKIP() << "runs only under a window manager, started by the test below";
     }
@@ -225,7 +225,7 @@ TEST(WindowFrame, OuterGeometryUnderARealWindowManager) {
                QStringLiteral("#!/bin/sh\n"
                               "export LSAN_OPTIONS=\"$LSAN_OPTIONS:suppressions=%6\"\n"
                               "QT_QPA_PLATFORM=xcb %1=1 '%2' "
-                              "--gtest_filter=WindowFrame.FrameTakes* >'%3' 2>&1\n"
+                              "--gtest_filter=WindowFrameInChild.FrameTakes* >'%3' 2>&1\n"
                               "echo $? >'%4'\n"
                               "'%5' --exit\n")
                    .arg(QLatin1String(kUnderWindowManager), QCoreApplication::applicationFilePath(),

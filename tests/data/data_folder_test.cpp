@@ -57,7 +57,7 @@ TEST(DataFolder, AWritableProgramFolderKeepsTheTablesBesideTheProgram) {
 }
 
 // Runs in a copy of this program under an unprivileged user, started by the test below.
-TEST(DataFolder, UnprivilegedUserFallsBackToTheirOwnFolder) {
+TEST(DataFolderInChild, UnprivilegedUserFallsBackToTheirOwnFolder) {
     const QString folder = qEnvironmentVariable(kUnwritableFolder);
     if (folder.isEmpty()) {
         GTEST_SKIP() << "runs only as an unprivileged user, started by the test below";
@@ -98,7 +98,7 @@ TEST(DataFolder, AnUnwritableProgramFolderFallsBackToTheUsersFolder) {
     child.start(setpriv, {QStringLiteral("--reuid=%1").arg(kNobody),
                           QStringLiteral("--regid=%1").arg(kNobody),
                           QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
-                          QStringLiteral("--gtest_filter=DataFolder.Unprivileged*")});
+                          QStringLiteral("--gtest_filter=DataFolderInChild.Unprivileged*")});
     ASSERT_TRUE(child.waitForFinished(60000));
     const QString output =
         QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError());
