@@ -1,13 +1,9 @@
 #include "documents/certificate_record.h"
 
+#include "data/bre_ratings_rows.h"
 #include "data/table_text.h"
 
 namespace {
-constexpr int kFirstProfileRow = 4;
-constexpr int kWeightBandRow = 1;
-constexpr int kElementNumberRow = 2;
-constexpr int kSummaryRatingRow = 18;
-
 QString FieldOfRow(const QStringList& lines, int row, int n) {
     return CsvField(row >= 0 && row < lines.size() ? lines[row] : QString(), n);
 }
@@ -18,7 +14,7 @@ CertificateData CertificateDataOf(const CertificateInputs& in) {
     const QStringList& lines = in.breRatingLines;
     const int column = in.ratingsColumn;
     data.ProfileLines.clear();
-    for (qsizetype r = kFirstProfileRow; r < lines.size() - 1; ++r) {
+    for (qsizetype r = kFirstImpactRow; r < lines.size() - 1; ++r) {
         const QString label = CsvField(lines[r], 0);
         data.ProfileLines << (column > 0 ? QStringLiteral("#") + label + QStringLiteral(":") +
                                                CsvField(lines[r], column)

@@ -7,17 +7,13 @@
 #include <array>
 #include <vector>
 
+#include "data/bre_ratings_rows.h"
 #include "data/contact_texts.h"
 #include "data/rating_colours.h"
 #include "data/table_text.h"
 #include "platform/canvas.h"
 
 namespace {
-
-// Rows of the BRE ratings table that the sheet reads, by position.
-constexpr int kWeightBandRow = 1;
-constexpr int kElementNumberRow = 2;
-constexpr int kSummaryRatingRow = 18;
 
 // What the certificate shows when no ratings column applies; the sheet follows it.
 const QString kNoSummaryRating = QStringLiteral("XXXXXXXX");

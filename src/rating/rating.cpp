@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "data/bre_ratings_rows.h"
 #include "data/table_text.h"
 
 namespace {
@@ -161,15 +162,6 @@ WindowRating RateWindow(const ProfileWeightTexts& weightTexts, bool commercial) 
     rating.column = ChooseRatingsColumn(commercial, rating.weight);
     return rating;
 }
-
-namespace {
-constexpr int kWeightBandRow = 1;
-constexpr int kElementNumberRow = 2;
-constexpr int kFirstImpactRow = 4;
-constexpr int kLastImpactRow = 16;
-constexpr int kCo2Row = 17;
-constexpr int kSummaryRatingRow = 18;
-}  // namespace
 
 ColumnRatings RatingsOfColumn(const QStringList& breRatingLines, int column) {
     const auto row = [&breRatingLines](int r) {
