@@ -18,7 +18,6 @@
 
 #include "app/selector_drawing.h"
 #include "app/twer.h"
-#include "app/widgets.h"
 #include "data/rating_colours.h"
 #include "data/table_text.h"
 #include "documents/certificate_output.h"
@@ -28,6 +27,7 @@
 #include "platform/canvas.h"
 #include "platform/program_error.h"
 #include "platform/program_info.h"
+#include "widgets/widgets.h"
 
 namespace {
 // The preview draws the page at one pixel per page unit.

@@ -16,16 +16,16 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "app/draw_grid.h"
-#include "app/owner_draw_combo.h"
 #include "app/twer.h"
-#include "app/widgets.h"
 #include "app/window_placement.h"
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
 #include "data/picture_store.h"
 #include "platform/pictures.h"
 #include "rating/grid_cells.h"
+#include "widgets/draw_grid.h"
+#include "widgets/owner_draw_combo.h"
+#include "widgets/widgets.h"
 
 namespace {
 

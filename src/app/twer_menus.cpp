@@ -10,10 +10,10 @@
 
 #include "about/form_abt.h"
 #include "app/twer.h"
-#include "app/widgets.h"
 #include "data/contact_texts.h"
 #include "data/web_links.h"
 #include "platform/shell.h"
+#include "widgets/widgets.h"
 
 namespace {
 QAction* NamedAction(QMenu* menu, const char* name, const QString& caption) {

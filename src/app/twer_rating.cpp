@@ -6,13 +6,13 @@
 #include <QScopeGuard>
 #include <QStatusBar>
 
-#include "app/draw_grid.h"
 #include "app/twer.h"
-#include "app/widgets.h"
 #include "data/data_check.h"
 #include "data/table_text.h"
 #include "rating/grid_cells.h"
 #include "rating/rating.h"
+#include "widgets/draw_grid.h"
+#include "widgets/widgets.h"
 
 void TWER::Button12Click(QObject* sender) {
     // The grid, the sheet and the preview that this run redraws share one reading of the BRE

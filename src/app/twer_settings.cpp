@@ -12,8 +12,8 @@
 #include <QSignalBlocker>
 
 #include "app/twer.h"
-#include "app/widgets.h"
 #include "app/window_placement.h"
+#include "widgets/widgets.h"
 
 namespace {
 const QString kLastSystem = QStringLiteral("LastSystem");

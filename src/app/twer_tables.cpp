@@ -8,11 +8,11 @@
 
 #include "app/error_box.h"
 #include "app/twer.h"
-#include "app/widgets.h"
 #include "data/data_check.h"
 #include "data/data_files.h"
 #include "data/table_text.h"
 #include "platform/program_error.h"
+#include "widgets/widgets.h"
 
 namespace {
 const QString kUnsavedMark = QStringLiteral("*");

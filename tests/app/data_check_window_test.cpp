@@ -2,10 +2,10 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-#include "app/widgets.h"
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
 #include "test_support.h"
+#include "widgets/widgets.h"
 #include "window_fixture.h"
 
 using DataCheckWindow = WindowTest;

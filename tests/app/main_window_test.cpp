@@ -5,12 +5,12 @@
 #include <QScrollArea>
 #include <QTabBar>
 
-#include "app/widgets.h"
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
 #include "data/table_text.h"
 #include "platform/program_error.h"
 #include "test_support.h"
+#include "widgets/widgets.h"
 #include "window_fixture.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <QTimer>
 
 #include "about/form_abt.h"
-#include "app/widgets.h"
 #include "data/contact_texts.h"
 #include "data/web_links.h"
 #include "platform/shell.h"
 #include "url_recorder.h"
+#include "widgets/widgets.h"
 #include "window_fixture.h"
 
 class Menus : public WindowTest {

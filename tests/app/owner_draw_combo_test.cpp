@@ -1,4 +1,4 @@
-#include "app/owner_draw_combo.h"
+#include "widgets/owner_draw_combo.h"
 
 #include <QAbstractItemDelegate>
 #include <QApplication>

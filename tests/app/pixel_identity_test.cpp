@@ -15,9 +15,9 @@
 #include <QPushButton>
 #include <QTextStream>
 
-#include "app/widgets.h"
 #include "platform/canvas.h"
 #include "test_support.h"
+#include "widgets/widgets.h"
 #include "window_fixture.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include <QPushButton>
 
-#include "app/widgets.h"
 #include "data/rating_colours.h"
 #include "rating/grid_cells.h"
 #include "test_support.h"
+#include "widgets/widgets.h"
 #include "window_fixture.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <QSettings>
 #include <QTimer>
 
-#include "app/widgets.h"
 #include "app/window_placement.h"
 #include "data/data_files.h"
 #include "test_support.h"
+#include "widgets/widgets.h"
 #include "window_fixture.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <QScrollArea>
 #include <QSettings>
 
-#include "app/widgets.h"
 #include "platform/canvas.h"
 #include "platform/program_error.h"
 #include "test_support.h"
+#include "widgets/widgets.h"
 #include "window_fixture.h"
 
 namespace {

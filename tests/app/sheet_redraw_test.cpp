@@ -1,12 +1,12 @@
 #include <QPainter>
 
-#include "app/widgets.h"
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
 #include "data/table_text.h"
 #include "documents/specification_sheet.h"
 #include "platform/canvas.h"
 #include "test_support.h"
+#include "widgets/widgets.h"
 #include "window_fixture.h"
 
 using SheetRedraw = WindowTest;

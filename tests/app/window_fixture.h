@@ -14,8 +14,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/draw_grid.h"
 #include "app/twer.h"
+#include "widgets/draw_grid.h"
 
 class WindowTest : public ::testing::Test {
 protected:

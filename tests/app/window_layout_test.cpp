@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-#include "app/widgets.h"
 #include "test_support.h"
+#include "widgets/widgets.h"
 #include "window_fixture.h"
 
 namespace {

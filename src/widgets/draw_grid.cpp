@@ -1,4 +1,4 @@
-#include "app/draw_grid.h"
+#include "widgets/draw_grid.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

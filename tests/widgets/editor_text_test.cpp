@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/widgets.h"
+#include "widgets/widgets.h"
 
 TEST(EditorText, FollowsEveryKindOfEdit) {
     QPlainTextEdit memo;
