@@ -101,8 +101,7 @@ void TWER::RefreshPreview(QObject* sender) {
     if (!printing) {
         {
             QPainter painter(&Image2->Bitmap());
-            Canvas canvas(painter);
-            DrawCertificatePage(data, canvas, width, height);
+            DrawFittedCertificatePage(data, painter, width, height);
         }
         Image2->update();
         ++previewRefreshes_;
@@ -207,8 +206,7 @@ void TWER::Export1Click(QObject*) {
     const WholeFileResult result =
         WriteCertificatePdf(path, data, ExportPdfSettings(data, ProgramNameAndVersion()));
     if (!result.written) {
-        throw ProgramError(QStringLiteral("Cannot create file ") + path + QLatin1Char('\n') +
-                           result.reason);
+        throw ProgramError(CannotCreateFileText(path, result.reason));
     }
     exports.setValue(kLastExportFolder, QFileInfo(path).absolutePath());
 }

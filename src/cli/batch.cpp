@@ -2,14 +2,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStringDecoder>
 
 #include "cli/command_line.h"
-#include "cli/rated_window.h"
-#include "data/data_files.h"
+#include "data/product_tables.h"
 #include "documents/certificate_output.h"
 #include "platform/program_info.h"
 #include "platform/whole_file.h"
+#include "schedule/csv_text.h"
+#include "schedule/schedule.h"
+#include "schedule/schedule_rating.h"
 
 namespace {
 
@@ -20,25 +21,6 @@ const QStringList kSummaryColumns = {
     QStringLiteral("weight"),        QStringLiteral("column"),  QStringLiteral("elementNumber"),
     QStringLiteral("summaryRating"), QStringLiteral("co2"),     QStringLiteral("error")};
 constexpr int kProgressBarWidth = 30;
-
-QString CsvQuoted(const QString& text) {
-    const bool plain = !text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-                       !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
-                       text.trimmed() == text;
-    if (plain) {
-        return text;
-    }
-    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-           QLatin1Char('"');
-}
-
-QString CsvLine(const QStringList& fields) {
-    QStringList quoted;
-    for (const QString& field : fields) {
-        quoted << CsvQuoted(field);
-    }
-    return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-}
 
 // A bar on a terminal that shows how many rows are done; messages go above it.
 class ProgressBar {
@@ -80,18 +62,13 @@ struct RowOutcome {
 };
 
 // Rates one row and writes its certificate; the error text says why not.
-RowOutcome RunRow(const ProductTables& tables, const ScheduleRow& row, const QDir& folder,
-                  QHash<QString, int>* fileLines) {
-    const auto value = [&row](const char* column) {
-        return row.values.value(QLatin1String(column));
-    };
-    const auto optional = [&row](const char* column) -> std::optional<QString> {
-        const auto it = row.values.find(QLatin1String(column));
-        return it == row.values.end() ? std::nullopt : std::optional<QString>(*it);
-    };
+RowOutcome RunRow(const ProductTables& tables, const Schedule& schedule, int row,
+                  const QDir& folder, QHash<QString, int>* fileLines) {
+    const auto value = [&](ScheduleField field) { return schedule.Value(row, field); };
     RowOutcome outcome;
-    outcome.fields = {value("ref"),  value("system"),  value("outer"),
-                      value("vent"), value("transom"), value("building")};
+    outcome.fields = {value(ScheduleField::Ref),     value(ScheduleField::System),
+                      value(ScheduleField::Outer),   value(ScheduleField::Vent),
+                      value(ScheduleField::Transom), value(ScheduleField::Building)};
     const auto failed = [&outcome](const QString& error) {
         while (outcome.fields.size() < kSummaryColumns.size() - 1) {
             outcome.fields << QString();
@@ -100,7 +77,7 @@ RowOutcome RunRow(const ProductTables& tables, const ScheduleRow& row, const QDi
         return outcome;
     };
 
-    const QString fileName = SafeFileName(value("ref"));
+    const QString fileName = SafeFileName(value(ScheduleField::Ref));
     if (fileName.isEmpty()) {
         return failed(QStringLiteral("no ref to name the certificate by"));
     }
@@ -109,53 +86,32 @@ RowOutcome RunRow(const ProductTables& tables, const ScheduleRow& row, const QDi
         return failed(QStringLiteral("the ref names the same file as line %1")
                           .arg(fileLines->value(fileKey)));
     }
-    fileLines->insert(fileKey, row.line);
+    fileLines->insert(fileKey, schedule.RowLine(row));
 
-    WindowRequest request;
-    request.system = value("system");
-    request.outerFrame = optional("outer");
-    request.ventFrame = optional("vent");
-    request.transomMullion = optional("transom");
-    const QString building = value("building");
-    if (building.isEmpty() ||
-        building.compare(QStringLiteral("Commercial"), Qt::CaseInsensitive) == 0) {
-        request.commercial = true;
-    } else if (building.compare(QStringLiteral("Domestic"), Qt::CaseInsensitive) == 0) {
-        request.commercial = false;
-    } else {
-        return failed(QStringLiteral("building type \"%1\" is neither Commercial nor Domestic")
-                          .arg(building));
+    const ScheduleRowRating rating = RateScheduleRow(tables, schedule, row);
+    if (!rating.window) {
+        return failed(rating.note);
     }
+    const RatedWindow& window = *rating.window;
+    outcome.fields = {value(ScheduleField::Ref),
+                      window.systemName,
+                      window.outerFrame,
+                      window.ventFrame,
+                      window.transomMullion,
+                      window.commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic"),
+                      rating.weightText,
+                      QString::number(rating.column)};
+    if (!rating.Rated()) {
+        return failed(rating.note);
+    }
+    outcome.fields << rating.elementNumber << rating.summaryRating << rating.co2;
 
-    QString error;
-    const std::optional<RatedWindow> window = RateRequest(tables, request, &error);
-    if (!window) {
-        return failed(error);
-    }
-    outcome.fields = {
-        value("ref"),
-        window->systemName,
-        window->outerFrame,
-        window->ventFrame,
-        window->transomMullion,
-        window->commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic"),
-        FormatProfileWeight(window->rating.weight),
-        QString::number(window->rating.column)};
-    if (!window->noColumnReason.isEmpty()) {
-        return failed(QStringLiteral("no ratings column applies: ") + window->noColumnReason);
-    }
-    outcome.fields << window->ratings.elementNumber << window->ratings.summaryRating
-                   << window->ratings.co2;
-
-    const CertificateData data = CertificateOfWindow(
-        tables, *window, value("company").replace(QLatin1Char('|'), QLatin1Char('\n')),
-        value("project"), value("date"));
+    const CertificateData data = CertificateOfRow(tables, schedule, row, rating);
     const QString path = folder.filePath(fileName + QStringLiteral(".pdf"));
     const WholeFileResult result =
         WriteCertificatePdf(path, data, ExportPdfSettings(data, ProgramNameAndVersion()));
     if (!result.written) {
-        return failed(QStringLiteral("Cannot create file ") + path + QStringLiteral(": ") +
-                      result.reason);
+        return failed(OneLine(CannotCreateFileText(path, result.reason)));
     }
     outcome.fields << QString();
     outcome.ok = true;
@@ -163,137 +119,6 @@ RowOutcome RunRow(const ProductTables& tables, const ScheduleRow& row, const QDi
 }
 
 }  // namespace
-
-bool CsvReader::Next(CsvRecord* record) {
-    const QString& text = text_;
-    *record = CsvRecord();
-    QString field;
-    bool quoted = false;    // the field began with a quote
-    bool inQuotes = false;  // inside its quotes now
-    bool blank = true;      // the record so far is an empty line
-    record->line = line_;
-    const auto endField = [&] {
-        blank = blank && !quoted && field.trimmed().isEmpty() && record->fields.isEmpty();
-        record->fields << (quoted ? field : field.trimmed());
-        field.clear();
-        quoted = false;
-    };
-    for (; pos_ < text.size(); ++pos_) {
-        const QChar c = text[pos_];
-        if (inQuotes) {
-            if (c == QLatin1Char('"')) {
-                if (pos_ + 1 < text.size() && text[pos_ + 1] == QLatin1Char('"')) {
-                    field += c;
-                    ++pos_;
-                } else {
-                    inQuotes = false;
-                }
-            } else {
-                if (c == QLatin1Char('\n')) {
-                    ++line_;
-                }
-                field += c;
-            }
-        } else if (c == QLatin1Char('"') && !quoted && field.trimmed().isEmpty()) {
-            field.clear();
-            quoted = true;
-            inQuotes = true;
-        } else if (c == QLatin1Char(',')) {
-            endField();
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && pos_ + 1 < text.size() &&
-                text[pos_ + 1] == QLatin1Char('\n')) {
-                ++pos_;
-            }
-            ++line_;
-            endField();
-            if (!blank) {
-                ++pos_;
-                return true;
-            }
-            *record = CsvRecord();
-            record->line = line_;
-            blank = true;
-        } else if (!quoted || !c.isSpace()) {
-            // Spaces after a closing quote are dropped; anything else is kept as written.
-            field += c;
-        }
-    }
-    // The last record, when the text does not end with a line break.
-    if (!field.isEmpty() || quoted || !record->fields.isEmpty()) {
-        endField();
-        return !blank;
-    }
-    return false;
-}
-
-QList<CsvRecord> CsvRecords(const QString& text) {
-    QList<CsvRecord> records;
-    CsvReader reader(text);
-    for (CsvRecord record; reader.Next(&record);) {
-        records << record;
-    }
-    return records;
-}
-
-bool ScheduleReader::ReadHeader(QString* error) {
-    CsvRecord header;
-    if (!reader_.Next(&header)) {
-        *error = QStringLiteral("the schedule is empty: its first row names the columns ") +
-                 kScheduleColumns.join(QLatin1Char(','));
-        return false;
-    }
-    for (const QString& name : header.fields) {
-        const QString column = name.toLower();
-        if (!kScheduleColumns.contains(column)) {
-            *error = QStringLiteral("line %1: \"%2\" is no column of a schedule; the columns are ")
-                         .arg(header.line)
-                         .arg(name) +
-                     kScheduleColumns.join(QLatin1Char(','));
-            return false;
-        }
-        if (columns_.contains(column)) {
-            *error = QStringLiteral("line %1: the column \"%2\" is named twice")
-                         .arg(header.line)
-                         .arg(name);
-            return false;
-        }
-        columns_ << column;
-    }
-    for (const char* needed : {"ref", "system"}) {
-        if (!columns_.contains(QLatin1String(needed))) {
-            *error = QStringLiteral("line %1: the header names no \"%2\" column")
-                         .arg(header.line)
-                         .arg(QLatin1String(needed));
-            return false;
-        }
-    }
-    return true;
-}
-
-bool ScheduleReader::Next(ScheduleRow* row) {
-    CsvRecord record;
-    if (!reader_.Next(&record)) {
-        return false;
-    }
-    *row = ScheduleRow();
-    row->line = record.line;
-    for (qsizetype k = 0; k < columns_.size() && k < record.fields.size(); ++k) {
-        if (!record.fields[k].isEmpty()) {
-            row->values.insert(columns_[k], record.fields[k]);
-        }
-    }
-    return true;
-}
-
-QString ScheduleText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        return DecodeWindows1252(bytes);
-    }
-    return text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
-}
 
 int RunBatch(const QString& schedulePath, const QString& outputFolder, CommandIo& io) {
     const ProductTables tables = LoadProductTables(io.dataFolder);
@@ -303,43 +128,32 @@ int RunBatch(const QString& schedulePath, const QString& outputFolder, CommandIo
                << Qt::endl;
         return kExitFailed;
     }
-    const QString text = ScheduleText(file.readAll());
+    const ScheduleReading reading = ReadScheduleBytes(file.readAll());
     file.close();
-    QString error;
-    ScheduleReader schedule(text);
-    if (!schedule.ReadHeader(&error)) {
-        io.err << schedulePath << ": " << error << Qt::endl;
+    if (!reading.schedule) {
+        io.err << schedulePath << ": " << reading.error << Qt::endl;
         return kExitFailed;
     }
+    const Schedule& schedule = *reading.schedule;
     if (!QDir().mkpath(outputFolder)) {
         io.err << "greenguide: Cannot create folder " << outputFolder << Qt::endl;
         return kExitFailed;
     }
     const QDir folder(outputFolder);
-
-    // The rows are read one at a time and only the summary's lines are kept, so memory does
-    // not grow with the schedule beyond its text and those lines.
-    qsizetype total = 0;
-    {
-        ScheduleReader counter(text);
-        counter.ReadHeader(&error);
-        for (ScheduleRow row; counter.Next(&row);) {
-            ++total;
-        }
-    }
+    const qsizetype total = schedule.RowCount();
     QByteArray summary = CsvLine(kSummaryColumns).toUtf8();
     QHash<QString, int> fileLines;
     ProgressBar progress(io, total);
     bool allDone = true;
     qsizetype done = 0;
-    for (ScheduleRow row; schedule.Next(&row);) {
-        const RowOutcome outcome = RunRow(tables, row, folder, &fileLines);
+    for (int row = 0; row < schedule.RowCount(); ++row) {
+        const RowOutcome outcome = RunRow(tables, schedule, row, folder, &fileLines);
         if (!outcome.ok) {
             allDone = false;
-            const QString ref = row.values.value(QStringLiteral("ref"));
+            const QString ref = schedule.Value(row, ScheduleField::Ref);
             progress.Message(QStringLiteral("%1:%2: %3%4")
                                  .arg(schedulePath)
-                                 .arg(row.line)
+                                 .arg(schedule.RowLine(row))
                                  .arg(ref.isEmpty() ? QString() : ref + QStringLiteral(": "))
                                  .arg(outcome.fields.constLast()));
         }
@@ -351,7 +165,7 @@ int RunBatch(const QString& schedulePath, const QString& outputFolder, CommandIo
     const QString summaryPath = folder.filePath(kSummaryFileName);
     const WholeFileResult written = WriteWholeFile(summaryPath, summary);
     if (!written.written) {
-        io.err << "greenguide: Cannot create file " << summaryPath << ": " << written.reason
+        io.err << "greenguide: " << OneLine(CannotCreateFileText(summaryPath, written.reason))
                << Qt::endl;
         return kExitFailed;
     }

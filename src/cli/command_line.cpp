@@ -10,12 +10,16 @@
 #include <optional>
 
 #include "cli/batch.h"
-#include "cli/rated_window.h"
+#include "cli/rating_output.h"
 #include "data/data_check.h"
+#include "data/product_tables.h"
+#include "data/table_text.h"
 #include "documents/certificate_output.h"
 #include "platform/fonts.h"
 #include "platform/program_error.h"
 #include "platform/program_info.h"
+#include "rating/rated_window.h"
+#include "schedule/schedule_rating.h"
 
 namespace {
 
@@ -100,13 +104,15 @@ int RunCertificate(const QCommandLineParser& parser, CommandIo& io) {
         return kExitFailed;
     }
     const CertificateData data = CertificateOfWindow(
-        tables, *window, parser.values(QStringLiteral("company")).join(QLatin1Char('\n')),
+        tables.breRatingLines, *window,
+        parser.values(QStringLiteral("company")).join(QLatin1Char('\n')),
         parser.value(QStringLiteral("project")), parser.value(QStringLiteral("date")));
     const QString path = parser.value(QStringLiteral("o"));
     const WholeFileResult result =
         WriteCertificatePdf(path, data, ExportPdfSettings(data, ProgramNameAndVersion()));
     if (!result.written) {
-        io.err << kProgram << ": Cannot create file " << path << ": " << result.reason << Qt::endl;
+        io.err << kProgram << ": " << OneLine(CannotCreateFileText(path, result.reason))
+               << Qt::endl;
         return kExitFailed;
     }
     return kExitDone;
@@ -128,7 +134,7 @@ void QuietSessionWarnings(QtMsgType type, const QMessageLogContext& context,
 int RunCheck(const QCommandLineParser&, CommandIo& io) {
     const ProductTables tables = LoadProductTables(io.dataFolder);
     const std::vector<DataFinding> findings =
-        CheckDataTables(tables.weightsLines, tables.catalogueLines);
+        CheckDataTables(LinesOfText(tables.weightsText), tables.catalogueLines);
     for (const DataFinding& finding : findings) {
         io.out << FindingLine(finding) << '\n';
     }
@@ -167,6 +173,10 @@ int UsageError(CommandIo& io, const QString& message) {
 }
 
 }  // namespace
+
+QString OneLine(const QString& message) {
+    return QString(message).replace(QLatin1Char('\n'), QStringLiteral(": "));
+}
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = [] {

@@ -46,6 +46,10 @@ struct Command {
     std::function<int(const QCommandLineParser& parser, CommandIo& io)> run;
 };
 
+// A message as the command line prints it, on one line: a message box's further lines (the
+// system's reason after "Cannot create file <path>") follow after ": ".
+QString OneLine(const QString& message);
+
 // The commands, in the order that --help lists them.
 const std::vector<Command>& Commands();
 

@@ -118,16 +118,6 @@ QString FindingLine(const DataFinding& finding) {
     return QStringLiteral("%1:%2: %3").arg(finding.fileName).arg(finding.line).arg(finding.text);
 }
 
-QString WeightProblem(const QStringList& weightsLines, const QString& code) {
-    int last = -1;
-    for (int i = 0; i < weightsLines.size(); ++i) {
-        if (CsvField(weightsLines[i], 0) == code) {
-            last = i;
-        }
-    }
-    return WeightProblemOfLine(code, last, last < 0 ? QString() : CsvField(weightsLines[last], 1));
-}
-
 QString WeightProblemOfLine(const QString& code, int lastLine, const QString& weightText) {
     if (code.isEmpty()) {
         return QStringLiteral("no profile is chosen");

@@ -23,8 +23,7 @@ std::vector<DataFinding> CheckDataTables(const QStringList& weightsLines,
 QString FindingLine(const DataFinding& finding);
 
 // Why a profile code has no usable weight in the weights table (none chosen, no line, or a last
-// line whose weight is not a number, or is 0 or less); empty when its weight is above 0.
-QString WeightProblem(const QStringList& weightsLines, const QString& code);
-// The same from the code's last line, found by a scan of the table: its number (from 0; -1 when
-// the code has no line) and its weight text (field 1).
+// line whose weight is not a number, or is 0 or less); empty when its weight is above 0. Given
+// the code's last line as the weights lookup (FindWeightLines) finds it: its number (from 0; -1
+// when the code has no line) and its weight text (field 1).
 QString WeightProblemOfLine(const QString& code, int lastLine, const QString& weightText);

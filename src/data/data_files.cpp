@@ -111,7 +111,6 @@ QString ReadTableFile(const QString& path) {
 void WriteTableFile(const QString& path, const QString& text) {
     const WholeFileResult result = WriteWholeFile(path, FileBytesOfTableText(text));
     if (!result.written) {
-        throw ProgramError(QStringLiteral("Cannot create file ") + path + QLatin1Char('\n') +
-                           result.reason);
+        throw ProgramError(CannotCreateFileText(path, result.reason));
     }
 }

@@ -8,6 +8,20 @@ QStringList LinesOfText(const QString& text) {
     return lines;
 }
 
+QString TextOfLines(const QStringList& lines) {
+    QString text;
+    qsizetype size = 0;
+    for (const QString& line : lines) {
+        size += line.size() + 1;
+    }
+    text.reserve(size);
+    for (const QString& line : lines) {
+        text += line;
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
 QString CsvField(const QString& line, int n) {
     return CsvFieldView(line, n).toString();
 }

@@ -9,6 +9,9 @@
 // The lines of a table's text. Lines are separated by "\n"; the text after the last line break
 // counts as a further line only when it is not empty.
 QStringList LinesOfText(const QString& text);
+// The text whose lines are these: each line followed by "\n", so that LinesOfText gives them
+// back, a last empty line included.
+QString TextOfLines(const QStringList& lines);
 
 // Whether c ends a line: "\n", or the paragraph and line separators (U+2029, U+2028) with which
 // a text editor ends its lines, so that a scan can read an editor's text as it holds it. A

@@ -75,6 +75,14 @@ WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
     return {true, {}};
 }
 
+QString CannotCreateFileText(const QString& path, const QString& reason) {
+    QString text = QStringLiteral("Cannot create file ") + path;
+    if (!reason.isEmpty()) {
+        text += QLatin1Char('\n') + reason;
+    }
+    return text;
+}
+
 QString SafeFileName(const QString& text) {
     static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
     QString name;

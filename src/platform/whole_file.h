@@ -20,6 +20,11 @@ struct WholeFileResult {
 // straight through, every write checked.
 [[nodiscard]] WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes);
 
+// The one message of a file that could not be written: "Cannot create file <path>", and the
+// system's reason on a line of its own after it (a message box shows it so; the command line
+// puts it after a colon on the same line).
+QString CannotCreateFileText(const QString& path, const QString& reason);
+
 // The text made fit to be a file name on any common system: the characters that a file name
 // cannot hold ("/", "\", ":", "*", "?", quotes, "<", ">", "|") become "_", line breaks and
 // other control characters become spaces, and spaces and full stops at either end go.

@@ -15,8 +15,6 @@ public:
                   const QString& transomMullion)
         : codes_{outerFrame, ventFrame, transomMullion} {}
 
-    void Scan(QStringView line) { Scan(line, CsvFieldView(line, 0)); }
-
     // The line and its field 0, found by the caller.
     void Scan(QStringView line, QStringView code) {
         for (int k = 0; k < 3; ++k) {
@@ -41,15 +39,6 @@ private:
 };
 
 }  // namespace
-
-ProfileWeightTexts LookupProfileWeights(const QStringList& weightsLines, const QString& outerFrame,
-                                        const QString& ventFrame, const QString& transomMullion) {
-    WeightMatcher matcher(outerFrame, ventFrame, transomMullion);
-    for (const QString& line : weightsLines) {
-        matcher.Scan(line);
-    }
-    return matcher.Found();
-}
 
 ProfileWeightTexts LookupProfileWeights(QStringView weightsText, const QString& outerFrame,
                                         const QString& ventFrame, const QString& transomMullion) {
@@ -145,12 +134,6 @@ QString FormatProfileWeight(double weight) {
 
 int GridRowCount(int breRatingLines) {
     return breRatingLines > 3 ? breRatingLines - 3 : 0;
-}
-
-WindowRating RateWindow(const QStringList& weightsLines, const QString& outerFrame,
-                        const QString& ventFrame, const QString& transomMullion, bool commercial) {
-    return RateWindow(LookupProfileWeights(weightsLines, outerFrame, ventFrame, transomMullion),
-                      commercial);
 }
 
 WindowRating RateWindow(const ProfileWeightTexts& weightTexts, bool commercial) {

@@ -9,18 +9,17 @@
 
 #include <utility>
 
-// Field 1 of the last weights-table line whose field 0 equals each code (empty when none).
-// Every line is compared, the heading included; nothing is trimmed.
+// The one weights lookup, used by the window, the schedule and the command line alike: field 1
+// of the last weights-table line whose field 0 equals each code (empty when none). Every line is
+// compared, the heading included; nothing is trimmed. The table's text is read in one pass, in
+// place: lines as the table's text rules split them (an editor's paragraph and line separators
+// end lines too); only the weights found are copied. A table held as lines is looked up through
+// TextOfLines (data/table_text.h).
 struct ProfileWeightTexts {
     QString outerFrame;
     QString ventFrame;
     QString transomMullion;
 };
-ProfileWeightTexts LookupProfileWeights(const QStringList& weightsLines, const QString& outerFrame,
-                                        const QString& ventFrame, const QString& transomMullion);
-// The same lookup over the table's text, read in one pass: lines as the table's text rules
-// split them (an editor's paragraph and line separators end lines too), compared in place;
-// only the weights found are copied.
 ProfileWeightTexts LookupProfileWeights(QStringView weightsText, const QString& outerFrame,
                                         const QString& ventFrame, const QString& transomMullion);
 // That lookup with the number (from 0) of each code's last line, -1 where the code has none.
@@ -54,17 +53,14 @@ int ChooseRatingsColumn(bool commercial, double weight);
 // to the nearest thousandth with halves away from zero; the point is always ".".
 QString FormatProfileWeight(double weight);
 
-// The whole rating of one window, as the main window's recalculation and the command line both
-// work it out: the three weights as the weights table holds them, the profile weight and the
-// ratings column (-1 when none applies).
+// The whole rating of one window from the three weights as the weights table holds them (see
+// FindWeightLines), as the main window's recalculation, the schedule and the command line all
+// work it out: the profile weight and the ratings column (-1 when none applies).
 struct WindowRating {
     ProfileWeightTexts weightTexts;
     double weight = 0;
     int column = -1;
 };
-WindowRating RateWindow(const QStringList& weightsLines, const QString& outerFrame,
-                        const QString& ventFrame, const QString& transomMullion, bool commercial);
-// The same from the three weights as the weights table holds them.
 WindowRating RateWindow(const ProfileWeightTexts& weightTexts, bool commercial);
 
 // What one ratings column of the BRE ratings table says, read by row position: the weight band

@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/batch.h"
+#include "schedule/csv_text.h"
 #include "test_support.h"
 
 namespace {
@@ -348,7 +348,8 @@ TEST(Batch, AScheduleThatIsNoScheduleWritesNothing) {
     };
     const Case cases[] = {
         {"", "the schedule is empty"},
-        {"ref,system,colour\r\nW1,Pelvanor 47,red\r\n", "line 1: \"colour\" is no column"},
+        // Columns that are not the schedule's are kept; a schedule still needs its system.
+        {"Ref;Colour;Outer\r\nW1;red;PRF010\r\n", "line 1: the header names no \"system\" column"},
         {"ref,outer\r\nW1,PRF010\r\n", "line 1: the header names no \"system\" column"},
         {"ref,system,Ref\r\n", "line 1: the column \"Ref\" is named twice"},
     };

@@ -3,6 +3,7 @@
 #include "data/builtin_tables.h"
 #include "data/data_check.h"
 #include "data/table_text.h"
+#include "rating/rating.h"
 
 namespace {
 
@@ -61,7 +62,10 @@ TEST(DataCheck, WeightProblemSaysWhyACodeHasNoUsableWeight) {
         {"", "no profile is chosen"},
     };
     for (const auto& [code, problem] : cases) {
-        EXPECT_EQ(WeightProblem(kWeights, QString::fromLatin1(code)), QString::fromLatin1(problem))
+        const QString c = QString::fromLatin1(code);
+        const FoundWeightLines found = FindWeightLines(TextOfLines(kWeights), c, c, c);
+        EXPECT_EQ(WeightProblemOfLine(c, found.outerFrameLine, found.texts.outerFrame),
+                  QString::fromLatin1(problem))
             << code;
     }
 }

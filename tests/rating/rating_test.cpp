@@ -15,7 +15,7 @@ struct Result {
 
 Result Rate(const QStringList& weights, bool commercial, const QString& of, const QString& vf,
             const QString& tm) {
-    const ProfileWeightTexts found = LookupProfileWeights(weights, of, vf, tm);
+    const ProfileWeightTexts found = LookupProfileWeights(TextOfLines(weights), of, vf, tm);
     const double w =
         ProfileWeightOf(commercial, TextToNumber(found.outerFrame, 0),
                         TextToNumber(found.ventFrame, 0), TextToNumber(found.transomMullion, 0));
@@ -31,12 +31,12 @@ QStringList BuiltInWeights() {
 TEST(WeightsLookup, LastMatchingLineWinsAndNothingIsTrimmed) {
     const QStringList table = {"Profile,Area", "PRF1,0.5",  "",    "PRF2,0.7",
                                "PRF1,0.9",     " PRF3,1.0", "PRF4"};
-    ProfileWeightTexts found = LookupProfileWeights(table, "PRF1", "PRF2", "PRF3");
+    ProfileWeightTexts found = LookupProfileWeights(TextOfLines(table), "PRF1", "PRF2", "PRF3");
     EXPECT_EQ(found.outerFrame, "0.9");
     EXPECT_EQ(found.ventFrame, "0.7");
     EXPECT_EQ(found.transomMullion, "");  // " PRF3" is another code
     // A line without a comma is its own weight text, which reads as 0.
-    found = LookupProfileWeights(table, "PRF4", "", "Profile");
+    found = LookupProfileWeights(TextOfLines(table), "PRF4", "", "Profile");
     EXPECT_EQ(found.outerFrame, "PRF4");
     // An empty selector matches the empty line, whose weight is empty too.
     EXPECT_EQ(found.ventFrame, "");
@@ -64,7 +64,7 @@ TEST(WeightsLookup, TheTextIsScannedAsItsLinesAre) {
             const ProfileWeightTexts viaText =
                 LookupProfileWeights(QStringView(text), c[0], c[1], c[2]);
             const ProfileWeightTexts viaLines =
-                LookupProfileWeights(LinesOfText(text), c[0], c[1], c[2]);
+                LookupProfileWeights(TextOfLines(LinesOfText(text)), c[0], c[1], c[2]);
             EXPECT_EQ(viaText.outerFrame, viaLines.outerFrame) << text.left(30).toStdString();
             EXPECT_EQ(viaText.ventFrame, viaLines.ventFrame) << text.left(30).toStdString();
             EXPECT_EQ(viaText.transomMullion, viaLines.transomMullion)
@@ -103,7 +103,8 @@ TEST(WeightsLookup, EveryArrangementOfCommasAndLineEndsIsScannedAlike) {
         split.replace(QChar(u'\u2028'), QLatin1Char('\n'))
             .replace(QChar(u'\u2029'), QLatin1Char('\n'));
         const FoundWeightLines found = FindWeightLines(text, "a", "", "aa");
-        const ProfileWeightTexts expected = LookupProfileWeights(LinesOfText(split), "a", "", "aa");
+        const ProfileWeightTexts expected =
+            LookupProfileWeights(TextOfLines(LinesOfText(split)), "a", "", "aa");
         ASSERT_EQ(found.texts.outerFrame, expected.outerFrame) << text.toStdString();
         ASSERT_EQ(found.texts.ventFrame, expected.ventFrame) << text.toStdString();
         ASSERT_EQ(found.texts.transomMullion, expected.transomMullion) << text.toStdString();

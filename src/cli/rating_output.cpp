@@ -1,0 +1,67 @@
+#include "cli/rating_output.h"
+
+#include <QJsonValue>
+
+#include <algorithm>
+
+QJsonObject RatingJson(const RatedWindow& w) {
+    const bool rated = w.rating.column > 0;
+    const auto orNull = [rated](const QString& text) {
+        return rated ? QJsonValue(text) : QJsonValue(QJsonValue::Null);
+    };
+    QJsonObject ratings;
+    for (const auto& [label, letter] : w.ratings.impacts) {
+        ratings.insert(label, orNull(letter));
+    }
+    QJsonObject json;
+    json.insert(QStringLiteral("system"), w.systemName);
+    json.insert(QStringLiteral("outerFrame"), w.outerFrame);
+    json.insert(QStringLiteral("ventFrame"), w.ventFrame);
+    json.insert(QStringLiteral("transomMullion"), w.transomMullion);
+    json.insert(QStringLiteral("building"),
+                w.commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic"));
+    // The weight as the window shows it, to the thousandth.
+    json.insert(QStringLiteral("profileWeight"), FormatProfileWeight(w.rating.weight).toDouble());
+    json.insert(QStringLiteral("column"), w.rating.column);
+    json.insert(QStringLiteral("elementNumber"), orNull(w.ratings.elementNumber));
+    json.insert(QStringLiteral("weightBand"), orNull(w.ratings.weightBand));
+    json.insert(QStringLiteral("summaryRating"), orNull(w.ratings.summaryRating));
+    json.insert(QStringLiteral("co2"), orNull(w.ratings.co2));
+    json.insert(QStringLiteral("ratings"), ratings);
+    return json;
+}
+
+QString RatingText(const RatedWindow& w) {
+    const bool rated = w.rating.column > 0;
+    const auto orFallBack = [rated](const QString& text, const QString& fallBack) {
+        return rated ? text : fallBack;
+    };
+    const QString npd = QStringLiteral("npd");
+    QList<std::pair<QString, QString>> rows = {
+        {QStringLiteral("System"), w.systemName},
+        {QStringLiteral("Outer frame"), w.outerFrame},
+        {QStringLiteral("Vent frame"), w.ventFrame},
+        {QStringLiteral("Transom/mullion"), w.transomMullion},
+        {QStringLiteral("Building"),
+         w.commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic")},
+        {QStringLiteral("Profile weight"), FormatProfileWeight(w.rating.weight) + " kg/m"},
+        {QStringLiteral("Ratings column"), QString::number(w.rating.column)},
+        {QStringLiteral("Element number"), orFallBack(w.ratings.elementNumber, npd)},
+        {QStringLiteral("Weight band"), orFallBack(w.ratings.weightBand, QStringLiteral("??"))},
+        {QStringLiteral("Summary rating"),
+         orFallBack(w.ratings.summaryRating, QStringLiteral("XXXXXXXX"))},
+        {w.ratings.co2Label, orFallBack(w.ratings.co2, npd)},
+    };
+    for (const auto& [label, letter] : w.ratings.impacts) {
+        rows.append({label, orFallBack(letter, npd)});
+    }
+    qsizetype width = 0;
+    for (const auto& row : rows) {
+        width = std::max(width, row.first.size());
+    }
+    QString text;
+    for (const auto& [label, value] : rows) {
+        text += (label + QLatin1Char(':')).leftJustified(width + 2) + value + QLatin1Char('\n');
+    }
+    return text;
+}

@@ -1,0 +1,30 @@
+// How a person may name a window system outside the selector: the rule that the schedule's rows,
+// and --system of the command line, both go through.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The system that name means among the offered headers (the system selector's entries). A name
+// may be, in this order of precedence:
+//   1. the catalogue's header line ("Pelvanor 55,0.00"),
+//   2. the name the selector lists, the header's first field ("Pelvanor 62 (Slim)"),
+//   3. the name the certificate prints (SystemDisplayName, "Pelvanor 62"),
+// each compared with spaces trimmed from both ends. The first kind that fits decides, exactly
+// first, then with letter case ignored. Equal headers (a system listed twice) are one system.
+struct SystemMatch {
+    // The matching header, empty when none (or more than one) fits.
+    QString header;
+    // Why not: an unknown name with the nearest names, or a name that fits two systems,
+    // naming both.
+    QString error;
+};
+SystemMatch FindSystem(const QStringList& headers, const QString& name);
+
+// Up to three of the candidates nearest to text (fewest edits, letter case ignored), in order;
+// empty and repeated candidates are passed over.
+QStringList NearestNames(const QString& text, const QStringList& candidates);
+
+// "<message>; nearest: a, b, c", or the message alone when there is nothing near.
+QString WithNearestNames(const QString& message, const QString& text,
+                         const QStringList& candidates);

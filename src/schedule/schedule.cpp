@@ -1,0 +1,247 @@
+#include "schedule/schedule.h"
+
+#include "schedule/csv_text.h"
+
+namespace {
+
+const char* const kFieldNames[kScheduleFieldCount] = {
+    "ref", "system", "outer", "vent", "transom", "building", "company", "project", "date"};
+constexpr int kNewScheduleColumns = 6;  // ref to building
+constexpr ScheduleField kReportFields[] = {ScheduleField::Company, ScheduleField::Project,
+                                           ScheduleField::Date};
+
+int FieldIndex(ScheduleField field) {
+    return static_cast<int>(field);
+}
+
+QString* ReportTextOf(ScheduleReport& report, ScheduleField field) {
+    switch (field) {
+        case ScheduleField::Company:
+            return &report.company;
+        case ScheduleField::Project:
+            return &report.project;
+        default:
+            return &report.date;
+    }
+}
+
+// Company lines as a cell holds them, and back.
+QString CellOfReportText(const QString& text) {
+    return QString(text).replace(QLatin1Char('\n'), QLatin1Char('|'));
+}
+QString ReportTextOfCell(const QString& text) {
+    return QString(text).replace(QLatin1Char('|'), QLatin1Char('\n'));
+}
+
+}  // namespace
+
+QString ScheduleFieldName(ScheduleField field) {
+    return QLatin1String(kFieldNames[FieldIndex(field)]);
+}
+
+std::optional<ScheduleField> ScheduleFieldOfName(const QString& name) {
+    QString key;
+    for (const QChar c : name) {
+        if (!c.isSpace() && c != QLatin1Char('/') && c != QLatin1Char('_') &&
+            c != QLatin1Char('-')) {
+            key += c.toLower();
+        }
+    }
+    for (int k = 0; k < kScheduleFieldCount; ++k) {
+        if (key == QLatin1String(kFieldNames[k])) {
+            return static_cast<ScheduleField>(k);
+        }
+    }
+    if (key == QLatin1String("outerframe")) {
+        return ScheduleField::Outer;
+    }
+    if (key == QLatin1String("ventframe")) {
+        return ScheduleField::Vent;
+    }
+    if (key == QLatin1String("transommullion")) {
+        return ScheduleField::Transom;
+    }
+    return std::nullopt;
+}
+
+Schedule::Schedule() {
+    for (int k = 0; k < kScheduleFieldCount; ++k) {
+        fieldColumns_[k] = -1;
+    }
+    for (int k = 0; k < kNewScheduleColumns; ++k) {
+        AddColumn(static_cast<ScheduleField>(k));
+    }
+}
+
+std::optional<ScheduleField> Schedule::FieldOfColumn(int column) const {
+    for (int k = 0; k < kScheduleFieldCount; ++k) {
+        if (fieldColumns_[k] == column && column >= 0) {
+            return static_cast<ScheduleField>(k);
+        }
+    }
+    return std::nullopt;
+}
+
+int Schedule::AddColumn(ScheduleField field) {
+    int& column = fieldColumns_[FieldIndex(field)];
+    if (column < 0) {
+        column = ColumnCount();
+        columns_ << ScheduleFieldName(field);
+        for (Row& row : rows_) {
+            row.cells << QString();
+        }
+    }
+    return column;
+}
+
+void Schedule::SetCell(int row, int column, const QString& text) {
+    rows_[row].cells[column] = text;
+}
+
+QString Schedule::Value(int row, ScheduleField field) const {
+    const int column = ColumnOf(field);
+    return column < 0 ? QString() : rows_[row].cells[column];
+}
+
+void Schedule::SetValue(int row, ScheduleField field, const QString& text) {
+    SetCell(row, AddColumn(field), text);
+}
+
+QString Schedule::ReportText(int row, ScheduleField field) const {
+    const QString own = Value(row, field);
+    if (!own.isEmpty()) {
+        return ReportTextOfCell(own);
+    }
+    ScheduleReport copy = report;
+    return *ReportTextOf(copy, field);
+}
+
+void Schedule::InsertRow(int at, const QStringList& cells, int line) {
+    Row row{cells.mid(0, ColumnCount()), line};
+    while (row.cells.size() < ColumnCount()) {
+        row.cells << QString();
+    }
+    rows_.insert(at, row);
+}
+
+void Schedule::RemoveRow(int at) {
+    rows_.removeAt(at);
+}
+
+void Schedule::MoveRow(int from, int to) {
+    rows_.move(from, to);
+}
+
+QString Schedule::NextFreeRef() const {
+    for (int n = 1;; ++n) {
+        const QString ref = QStringLiteral("W%1").arg(n, 2, 10, QLatin1Char('0'));
+        bool taken = false;
+        for (int row = 0; row < RowCount() && !taken; ++row) {
+            taken = Value(row, ScheduleField::Ref).compare(ref, Qt::CaseInsensitive) == 0;
+        }
+        if (!taken) {
+            return ref;
+        }
+    }
+}
+
+ScheduleReading ReadSchedule(const QString& text) {
+    ScheduleReading reading;
+    reading.separator = SeparatorOfHeader(text);
+    CsvReader reader(text, reading.separator);
+    CsvRecord header;
+    const QString columnList =
+        QStringList({QStringLiteral("ref"), QStringLiteral("system"), QStringLiteral("outer"),
+                     QStringLiteral("vent"), QStringLiteral("transom"), QStringLiteral("building")})
+            .join(QLatin1Char(','));
+    if (!reader.Next(&header)) {
+        reading.error =
+            QStringLiteral("the schedule is empty: its first row names the columns ") + columnList;
+        return reading;
+    }
+    Schedule schedule;
+    schedule.columns_.clear();
+    for (int k = 0; k < kScheduleFieldCount; ++k) {
+        schedule.fieldColumns_[k] = -1;
+    }
+    for (const QString& name : header.fields) {
+        const std::optional<ScheduleField> field = ScheduleFieldOfName(name);
+        if (field) {
+            int& column = schedule.fieldColumns_[FieldIndex(*field)];
+            if (column >= 0) {
+                reading.error = QStringLiteral("line %1: the column \"%2\" is named twice")
+                                    .arg(header.line)
+                                    .arg(name);
+                return reading;
+            }
+            column = schedule.ColumnCount();
+        }
+        schedule.columns_ << name;
+    }
+    for (const ScheduleField needed : {ScheduleField::Ref, ScheduleField::System}) {
+        if (schedule.ColumnOf(needed) < 0) {
+            reading.error = QStringLiteral("line %1: the header names no \"%2\" column")
+                                .arg(header.line)
+                                .arg(ScheduleFieldName(needed));
+            return reading;
+        }
+    }
+    for (CsvRecord record; reader.Next(&record);) {
+        while (schedule.ColumnCount() < record.fields.size()) {
+            schedule.columns_ << QString();
+            for (auto& row : schedule.rows_) {
+                row.cells << QString();
+            }
+        }
+        schedule.InsertRow(schedule.RowCount(), record.fields, record.line);
+    }
+    // A report text that every row shares becomes the schedule's.
+    for (const ScheduleField field : kReportFields) {
+        const int column = schedule.ColumnOf(field);
+        if (column < 0 || schedule.RowCount() == 0) {
+            continue;
+        }
+        const QString first = schedule.Cell(0, column);
+        bool shared = true;
+        for (int row = 1; row < schedule.RowCount() && shared; ++row) {
+            shared = schedule.Cell(row, column) == first;
+        }
+        if (shared) {
+            *ReportTextOf(schedule.report, field) = ReportTextOfCell(first);
+            for (int row = 0; row < schedule.RowCount(); ++row) {
+                schedule.SetCell(row, column, QString());
+            }
+        }
+    }
+    reading.schedule = std::move(schedule);
+    return reading;
+}
+
+ScheduleReading ReadScheduleBytes(const QByteArray& bytes) {
+    return ReadSchedule(ScheduleText(bytes));
+}
+
+QString ScheduleCsv(const Schedule& schedule, QChar separator) {
+    Schedule written = schedule;
+    for (const ScheduleField field : kReportFields) {
+        const QString text = CellOfReportText(*ReportTextOf(written.report, field));
+        if (text.isEmpty()) {
+            continue;
+        }
+        const int column = written.AddColumn(field);
+        for (int row = 0; row < written.RowCount(); ++row) {
+            if (written.Cell(row, column).isEmpty()) {
+                written.SetCell(row, column, text);
+            }
+        }
+    }
+    QString csv = CsvLine(written.Columns(), separator);
+    for (int row = 0; row < written.RowCount(); ++row) {
+        csv += CsvLine(written.RowCells(row), separator);
+    }
+    return csv;
+}
+
+QByteArray ScheduleFileBytes(const Schedule& schedule, QChar separator) {
+    return ScheduleCsv(schedule, separator).toUtf8();
+}

@@ -1,0 +1,121 @@
+// A window schedule as data: one row per window type, in the columns a schedule file names.
+// The schedule's own columns (ref, system, outer, vent, transom, building and, per row,
+// company, project, date) are known by their field; any other column of the file ("Qty",
+// "Width", "Location", ...) is kept with its header name and place, ignored for rating and
+// written back unchanged. The same file is read by the schedule window and by "greenguide
+// batch", so one file serves both. No widgets here: the window's table model sits on top.
+#pragma once
+
+#include <QByteArray>
+#include <QChar>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Schedule;
+struct ScheduleReading;
+ScheduleReading ReadSchedule(const QString& text);
+
+// The schedule's own columns, in the order a new schedule lists them.
+enum class ScheduleField { Ref, System, Outer, Vent, Transom, Building, Company, Project, Date };
+constexpr int kScheduleFieldCount = 9;
+
+// The column name a schedule file uses for the field ("ref", "system", "outer", "vent",
+// "transom", "building", "company", "project", "date").
+QString ScheduleFieldName(ScheduleField field);
+
+// The field a header name stands for, letter case, spaces and the characters " /_-" ignored:
+// the names above, and the window's headings "Outer Frame", "Vent Frame", "Transom Mullion"
+// (or "Transom/Mullion"); nullopt for any other column.
+std::optional<ScheduleField> ScheduleFieldOfName(const QString& name);
+
+// Company, project and date for every row of the schedule whose own cell is empty. Company may
+// hold several lines; a cell writes them separated by "|", as "batch" reads them.
+struct ScheduleReport {
+    QString company;
+    QString project;
+    QString date;
+};
+
+class Schedule {
+public:
+    // A new schedule: the columns ref, system, outer, vent, transom, building; no rows.
+    Schedule();
+
+    // The columns in file order, by their header names as written.
+    const QStringList& Columns() const { return columns_; }
+    int ColumnCount() const { return static_cast<int>(columns_.size()); }
+    // The column of a field, -1 when the schedule has none.
+    int ColumnOf(ScheduleField field) const { return fieldColumns_[static_cast<int>(field)]; }
+    // The field of a column; nullopt for a column that is not the schedule's.
+    std::optional<ScheduleField> FieldOfColumn(int column) const;
+    // Adds a column at the end (the field's name for one of the schedule's columns) and returns
+    // its number; a field that has a column already keeps it.
+    int AddColumn(ScheduleField field);
+
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+    // A row's cells, one per column.
+    const QStringList& RowCells(int row) const { return rows_[row].cells; }
+    // The line of the file the row starts on (from 1), 0 for a row made in the program.
+    int RowLine(int row) const { return rows_[row].line; }
+    QString Cell(int row, int column) const { return rows_[row].cells.value(column); }
+    void SetCell(int row, int column, const QString& text);
+    // A field's cell ("" when the schedule has no such column).
+    QString Value(int row, ScheduleField field) const;
+    // Sets a field's cell, adding the column when the schedule has none.
+    void SetValue(int row, ScheduleField field, const QString& text);
+    // The row's company, project and date as its certificate shows them: its own cell, else the
+    // schedule's report text; company lines given as "|" become line breaks.
+    QString ReportText(int row, ScheduleField field) const;
+
+    // Inserts a row of cells (padded or cut to the columns) before row at (RowCount() appends).
+    void InsertRow(int at, const QStringList& cells = {}, int line = 0);
+    void RemoveRow(int at);
+    // Moves row from to position to, as QList::move.
+    void MoveRow(int from, int to);
+
+    // The refs "W01", "W02", ...: the first such ref that no row has.
+    QString NextFreeRef() const;
+
+    ScheduleReport report;
+
+private:
+    friend ScheduleReading ReadSchedule(const QString& text);
+    struct Row {
+        QStringList cells;
+        int line = 0;
+    };
+    QStringList columns_;
+    int fieldColumns_[kScheduleFieldCount];
+    QList<Row> rows_;
+};
+
+// A schedule read from a file's text, or why it cannot be one.
+struct ScheduleReading {
+    std::optional<Schedule> schedule;
+    // "line N: ..." of a header that is none: empty file, a column of the schedule named twice,
+    // no ref or no system column.
+    QString error;
+    // The separator the file uses, which saving keeps.
+    QChar separator = QLatin1Char(',');
+};
+
+// Reads a schedule as people write it: the header names in any order and letter case, columns
+// that are not the schedule's kept, the separator found from the header line. Rows are never
+// dropped (a short row is padded; cells past the header's columns get columns of their own with
+// empty names, so that nothing is lost on saving). When every
+// row holds the same company (or project, or date), that text becomes the schedule's report
+// text and the cells are emptied, so that saving writes the same file again.
+ScheduleReading ReadSchedule(const QString& text);
+// The same from a file's bytes (ScheduleText: UTF-8 or Windows-1252, a BOM dropped).
+ScheduleReading ReadScheduleBytes(const QByteArray& bytes);
+
+// The schedule as a file's text, in the format ReadSchedule and "batch" read: the header line,
+// then one line per row, "\r\n" after each, fields quoted where needed. The report's texts are
+// written into the company, project and date cells that are empty (adding their columns at the
+// end where they are missing), so that the file carries them to "batch".
+QString ScheduleCsv(const Schedule& schedule, QChar separator = QLatin1Char(','));
+// The same as UTF-8 bytes, for WriteWholeFile.
+QByteArray ScheduleFileBytes(const Schedule& schedule, QChar separator = QLatin1Char(','));

@@ -1,0 +1,91 @@
+#include "schedule/schedule_rating.h"
+
+#include "documents/certificate_record.h"
+
+std::optional<bool> CommercialOfBuilding(const QString& building) {
+    const QString text = building.trimmed();
+    if (text.isEmpty() || text.compare(QStringLiteral("Commercial"), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (text.compare(QStringLiteral("Domestic"), Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+WindowRequest RequestOfRow(const Schedule& schedule, int row) {
+    const auto code = [&](ScheduleField field) -> std::optional<QString> {
+        const QString text = schedule.Value(row, field).trimmed();
+        return text.isEmpty() ? std::nullopt : std::optional<QString>(text);
+    };
+    WindowRequest request;
+    request.system = schedule.Value(row, ScheduleField::System);
+    request.outerFrame = code(ScheduleField::Outer);
+    request.ventFrame = code(ScheduleField::Vent);
+    request.transomMullion = code(ScheduleField::Transom);
+    request.commercial =
+        CommercialOfBuilding(schedule.Value(row, ScheduleField::Building)).value_or(true);
+    return request;
+}
+
+ScheduleRowRating RateScheduleRow(const ProductTables& tables, const Schedule& schedule, int row) {
+    ScheduleRowRating rating;
+    const QString building = schedule.Value(row, ScheduleField::Building);
+    if (!CommercialOfBuilding(building)) {
+        rating.note =
+            QStringLiteral("building type \"%1\" is neither Commercial nor Domestic").arg(building);
+        return rating;
+    }
+    QString error;
+    rating.window = RateRequest(tables, RequestOfRow(schedule, row), &error);
+    if (!rating.window) {
+        rating.note = error;
+        return rating;
+    }
+    const RatedWindow& w = *rating.window;
+    rating.weight = w.rating.weight;
+    rating.weightText = FormatProfileWeight(w.rating.weight);
+    rating.column = w.rating.column;
+    if (!w.noColumnReason.isEmpty()) {
+        rating.note = QStringLiteral("no ratings column applies: ") + w.noColumnReason;
+        return rating;
+    }
+    rating.summaryRating = w.ratings.summaryRating;
+    rating.elementNumber = w.ratings.elementNumber;
+    rating.co2 = w.ratings.co2;
+    return rating;
+}
+
+QList<ScheduleRowRating> RateSchedule(const ProductTables& tables, const Schedule& schedule) {
+    QList<ScheduleRowRating> ratings;
+    ratings.reserve(schedule.RowCount());
+    for (int row = 0; row < schedule.RowCount(); ++row) {
+        ratings << RateScheduleRow(tables, schedule, row);
+    }
+    return ratings;
+}
+
+CertificateData CertificateOfWindow(const QStringList& breRatingLines, const RatedWindow& w,
+                                    const QString& company, const QString& project,
+                                    const QString& date) {
+    CertificateInputs inputs;
+    inputs.breRatingLines = breRatingLines;
+    inputs.ratingsColumn = w.rating.column;
+    inputs.systemName = w.systemName;
+    inputs.outerFrame = w.outerFrame;
+    inputs.ventFrame = w.ventFrame;
+    inputs.transomMullion = w.transomMullion;
+    inputs.commercial = w.commercial;
+    inputs.company = company;
+    inputs.project = project;
+    inputs.date = date;
+    return CertificateDataOf(inputs);
+}
+
+CertificateData CertificateOfRow(const ProductTables& tables, const Schedule& schedule, int row,
+                                 const ScheduleRowRating& rating) {
+    return CertificateOfWindow(tables.breRatingLines, *rating.window,
+                               schedule.ReportText(row, ScheduleField::Company),
+                               schedule.ReportText(row, ScheduleField::Project),
+                               schedule.ReportText(row, ScheduleField::Date));
+}

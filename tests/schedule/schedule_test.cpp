@@ -1,0 +1,259 @@
+// The window schedule as data: reading schedules as people write them, writing them back, the
+// system-name rule and every row rated.
+#include "schedule/schedule.h"
+
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "data/builtin_tables.h"
+#include "data/product_tables.h"
+#include "data/system_names.h"
+#include "schedule/csv_text.h"
+#include "schedule/schedule_rating.h"
+
+namespace {
+
+ProductTables BuiltInTables() {
+    return ProductTablesOf(BuiltInWeightsTable(), BuiltInSystemCatalogue(),
+                           BuiltInBreRatingsTable(), BuiltInProductList());
+}
+
+}  // namespace
+
+TEST(ScheduleReading, SchedulesAsPeopleWriteThem) {
+    struct Case {
+        const char* text;
+        char separator;
+        QStringList columns;
+        int rowCount;
+        QString ref, system, outer, extra;  // of the last row; extra is its cell of column 2
+        const char* company;                // the schedule's report company
+        bool writtenAlike;                  // saving gives the same text back
+    };
+    const Case cases[] = {
+        // The format batch reads; extra columns in between, kept in their place.
+        {"ref,Qty,system,outer,Width\r\nW01,4,Pelvanor 47,PRF010,1200\r\n"
+         "W02,2,Pelvanor 55,,\"1,5\"\r\n",
+         ',',
+         {"ref", "Qty", "system", "outer", "Width"},
+         2,
+         "W02",
+         "Pelvanor 55",
+         "",
+         "Pelvanor 55",
+         "",
+         true},
+        // A spreadsheet's ";" with a BOM-free header in other case and order, CR only.
+        {"SYSTEM;Location;Ref\rPelvanor 47;Hall; W1 \r",
+         ';',
+         {"SYSTEM", "Location", "Ref"},
+         1,
+         "W1",
+         "Pelvanor 47",
+         "",
+         "W1",
+         "",
+         false},
+        // Tab separated, the window's headings, a comma inside a cell.
+        {"Ref\tSystem\tOuter Frame\tNote\nW1\tPelvanor 62 (Slim)\tPRF210\ta, b\n",
+         '\t',
+         {"Ref", "System", "Outer Frame", "Note"},
+         1,
+         "W1",
+         "Pelvanor 62 (Slim)",
+         "PRF210",
+         "PRF210",
+         "",
+         false},
+        // A company every row shares becomes the schedule's; saving writes it back.
+        {"ref,system,company\r\nW1,Pelvanor 47,Acme|Unit 4\r\nW2,Pelvanor 55,Acme|Unit 4\r\n",
+         ',',
+         {"ref", "system", "company"},
+         2,
+         "W2",
+         "Pelvanor 55",
+         "",
+         "",
+         "Acme\nUnit 4",
+         true},
+        // Rows of their own companies keep them; a long row gets an unnamed column.
+        {"ref,system,company\r\nW1,Pelvanor 47,A\r\nW2,Pelvanor 55,B,x\r\n",
+         ',',
+         {"ref", "system", "company", ""},
+         2,
+         "W2",
+         "Pelvanor 55",
+         "",
+         "B",
+         "",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ScheduleReading reading = ReadScheduleBytes(QByteArray(c.text));
+        ASSERT_TRUE(reading.schedule) << reading.error.toStdString();
+        const Schedule& s = *reading.schedule;
+        EXPECT_EQ(reading.separator, QLatin1Char(c.separator));
+        EXPECT_EQ(s.Columns(), c.columns);
+        ASSERT_EQ(s.RowCount(), c.rowCount);
+        const int last = s.RowCount() - 1;
+        EXPECT_EQ(s.Value(last, ScheduleField::Ref), c.ref);
+        EXPECT_EQ(s.Value(last, ScheduleField::System), c.system);
+        EXPECT_EQ(s.Value(last, ScheduleField::Outer), c.outer);
+        EXPECT_EQ(s.Cell(last, 2), c.extra);
+        EXPECT_EQ(s.report.company, QString::fromUtf8(c.company));
+        const QString written = ScheduleCsv(s, reading.separator);
+        if (c.writtenAlike) {
+            EXPECT_EQ(written, QString::fromUtf8(c.text));
+        }
+        // Whatever was read reads back the same from what is written.
+        const ScheduleReading again = ReadSchedule(written);
+        ASSERT_TRUE(again.schedule);
+        EXPECT_EQ(again.schedule->Columns(), s.Columns());
+        for (int row = 0; row < s.RowCount(); ++row) {
+            EXPECT_EQ(again.schedule->RowCells(row), s.RowCells(row));
+        }
+        EXPECT_EQ(again.schedule->report.company, s.report.company);
+    }
+    // Windows-1252 bytes, a UTF-8 byte order mark.
+    EXPECT_EQ(
+        ReadScheduleBytes("ref,system\nW1,Caf\xE9\n").schedule->Value(0, ScheduleField::System),
+        QString::fromUtf8("Café"));
+    EXPECT_EQ(ReadScheduleBytes("\xEF\xBB\xBFRef,system\nW1,x\n").schedule->Columns()[0], "Ref");
+}
+
+TEST(ScheduleReading, AHeaderThatIsNoScheduleHeader) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "the schedule is empty"},
+        {"\r\n\r\n", "the schedule is empty"},
+        {"ref;outer\nW1;PRF010\n", "line 1: the header names no \"system\" column"},
+        {"\nsystem,Qty\n", "line 2: the header names no \"ref\" column"},
+        {"ref,system,Outer Frame,OUTER\n", "line 1: the column \"OUTER\" is named twice"},
+    };
+    for (const auto& [text, error] : cases) {
+        const ScheduleReading reading = ReadSchedule(QString::fromUtf8(text));
+        EXPECT_FALSE(reading.schedule) << text;
+        EXPECT_TRUE(reading.error.startsWith(QString::fromUtf8(error)))
+            << reading.error.toStdString();
+    }
+}
+
+TEST(ScheduleEditing, RowsColumnsAndRefs) {
+    Schedule s;
+    EXPECT_EQ(s.Columns(), QStringList({"ref", "system", "outer", "vent", "transom", "building"}));
+    EXPECT_EQ(s.NextFreeRef(), "W01");
+    s.InsertRow(0, {"W01", "Pelvanor 47"});
+    s.InsertRow(1, {"w02", "Pelvanor 55", "", "", "", "", "cut"});
+    EXPECT_EQ(s.RowCells(1).size(), 6);
+    EXPECT_EQ(s.NextFreeRef(), "W03");
+    s.SetValue(1, ScheduleField::Project, "Riverside");
+    EXPECT_EQ(s.ColumnOf(ScheduleField::Project), 6);
+    EXPECT_EQ(s.Value(0, ScheduleField::Project), "");
+    EXPECT_EQ(s.FieldOfColumn(6), ScheduleField::Project);
+    s.report.project = "School";
+    EXPECT_EQ(s.ReportText(0, ScheduleField::Project), "School");
+    EXPECT_EQ(s.ReportText(1, ScheduleField::Project), "Riverside");
+    s.MoveRow(1, 0);
+    EXPECT_EQ(s.Value(0, ScheduleField::Ref), "w02");
+    s.RemoveRow(0);
+    EXPECT_EQ(s.RowCount(), 1);
+    EXPECT_EQ(s.NextFreeRef(), "W02");
+    EXPECT_EQ(ScheduleCsv(s),
+              "ref,system,outer,vent,transom,building,project\r\n"
+              "W01,Pelvanor 47,,,,,School\r\n");
+}
+
+TEST(SystemNames, HeaderSelectorNameOrCertificateName) {
+    const QStringList headers = {
+        "Pelvanor 47,0.01", "Pelvanor 62 (Slim),0.12", "Halvorn 60 (Wide),1", "Halvorn 60 (Slim),2",
+        "Halvorn 60,3",     "Meridan 50 (Slim)",       "meridan 50 (slim)",   "Pelvanor 47,0.01"};
+    const std::pair<const char*, const char*> cases[] = {
+        {"Pelvanor 47,0.01", "Pelvanor 47,0.01"},
+        {"Pelvanor 47", "Pelvanor 47,0.01"},  // listed twice: one system
+        {" Pelvanor 62 (Slim) ", "Pelvanor 62 (Slim),0.12"},
+        {"Pelvanor 62", "Pelvanor 62 (Slim),0.12"},
+        {"pelvanor 62", "Pelvanor 62 (Slim),0.12"},
+        // A selector name beats two certificate names.
+        {"Halvorn 60", "Halvorn 60,3"},
+        {"halvorn 60 (slim)", "Halvorn 60 (Slim),2"},
+        {"Meridan 50 (Slim)", "Meridan 50 (Slim)"},
+        {"MERIDAN 50 (SLIM)",
+         "error: the system name \"MERIDAN 50 (SLIM)\" fits both \"Meridan 50 (Slim)\" and "
+         "\"meridan 50 (slim)\""},
+        {"MERIDAN 50",
+         "error: the system name \"MERIDAN 50\" fits both \"Meridan 50 (Slim)\" and "
+         "\"meridan 50 (slim)\""},
+        {"Pelvanr 47",
+         "error: unknown system \"Pelvanr 47\"; nearest: Pelvanor 47, Pelvanor 62 , Halvorn 60"},
+    };
+    for (const auto& [name, expected] : cases) {
+        const SystemMatch match = FindSystem(headers, QString::fromUtf8(name));
+        const QString got = match.header.isEmpty() ? "error: " + match.error : match.header;
+        EXPECT_TRUE(got.startsWith(QString::fromUtf8(expected)))
+            << name << ": " << got.toStdString();
+    }
+}
+
+TEST(ScheduleRating, EveryRowRatedOrToldWhy) {
+    const ProductTables tables = BuiltInTables();
+    const ScheduleReading reading = ReadSchedule(
+        "ref,Qty,system,outer,vent,transom,building\n"
+        "W1,3,Pelvanor 47,PRF010,PRF020,PRF020,Domestic\n"
+        "W2,1,pelvanor 55,,,,\n"
+        "W3,,Pelvanor 62,,,,commercial\n"
+        "W4,,Pelvanr 47,,,,\n"
+        "W5,,Pelvanor 47,PRF999,,,\n"
+        "W6,,Pelvanor 47,,,,Offices\n");
+    ASSERT_TRUE(reading.schedule);
+    struct Expected {
+        const char* weight;
+        int column;
+        const char* summary;
+        const char* element;
+        const char* note;
+    };
+    const Expected expected[] = {
+        {"0.709", 1, "A", "1213100007", ""},
+        {"0.918", 5, "A", "1231500007", ""},
+        {"", -1, "", "", ""},  // filled below: rated by the built-in weights
+        {"", -1, "", "", "unknown system \"Pelvanr 47\"; nearest: Pelvanor 47"},
+        {"", -1, "", "", "\"PRF999\" is no outer frame of Pelvanor 47; nearest: PRF010"},
+        {"", -1, "", "", "building type \"Offices\" is neither Commercial nor Domestic"},
+    };
+    const QList<ScheduleRowRating> ratings = RateSchedule(tables, *reading.schedule);
+    ASSERT_EQ(ratings.size(), 6);
+    for (int row = 0; row < 6; ++row) {
+        SCOPED_TRACE(row);
+        const ScheduleRowRating& r = ratings[row];
+        const Expected& e = expected[row];
+        if (row == 2) {
+            EXPECT_TRUE(r.Rated());
+            EXPECT_EQ(r.window->systemName, "Pelvanor 62 ");
+            EXPECT_EQ(r.window->outerFrame, "PRF210");
+            continue;
+        }
+        EXPECT_EQ(r.weightText, e.weight);
+        EXPECT_EQ(r.column, e.column);
+        EXPECT_EQ(r.summaryRating, e.summary);
+        EXPECT_EQ(r.elementNumber, e.element);
+        EXPECT_EQ(r.note.left(int(strlen(e.note))), QString::fromUtf8(e.note));
+        EXPECT_EQ(r.Rated(), *e.note == '\0');
+    }
+    // A weight missing from the table: the window is known, the row is not rated.
+    const ProductTables shortWeights =
+        ProductTablesOf("Profile,Area\nPRF010,0.698112\n", BuiltInSystemCatalogue(),
+                        BuiltInBreRatingsTable(), BuiltInProductList());
+    const ScheduleRowRating missing = RateScheduleRow(shortWeights, *reading.schedule, 0);
+    ASSERT_TRUE(missing.window);
+    EXPECT_EQ(missing.weightText, "0.000");
+    EXPECT_EQ(missing.note,
+              "no ratings column applies: vent frame: PRF020 has no line in GGWeights.Dat");
+    // The row's certificate: its own texts, else the schedule's.
+    Schedule s = *reading.schedule;
+    s.report.company = "Acme\nUnit 4";
+    const CertificateData data = CertificateOfRow(tables, s, 0, ratings[0]);
+    EXPECT_EQ(data.Company, "Acme\nUnit 4");
+    EXPECT_EQ(data.BuildingType, "Domestic");
+    EXPECT_EQ(data.ElementReference, "1213100007");
+}
