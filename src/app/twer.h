@@ -3,16 +3,20 @@
 // the controls; every handler reads what it needs from them and writes its results back.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QRect>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QComboBox;
+class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -22,6 +26,7 @@ class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+class QSessionManager;
 class QSettings;
 class QTabBar;
 class QWidget;
@@ -64,6 +69,18 @@ public:
 
     // The About box that the window shows as its start-up splash and from Help > About.
     void SetAboutBox(TFormAbt* aboutBox) { formAbt_ = aboutBox; }
+
+    // Asks about one kind of unsaved work before the program ends (as the schedule window asks
+    // "Save changes to <file>?"); false when the user cancels, so the program goes on.
+    using UnsavedWorkGuard = std::function<bool()>;
+    // Guards are asked in the order added, after the window's own two tables.
+    void AddUnsavedWorkGuard(UnsavedWorkGuard guard);
+    // The one path for leaving, whichever way the program is left (File > Exit, Ctrl+Q, the
+    // window's close button, the session ending): every guard is asked once, then the window is
+    // remembered. False when the user cancelled. Once answered, leaving asks nothing more until
+    // the work changes again (ForgetLeavingAnswer).
+    bool ConfirmLeaving();
+    void ForgetLeavingAnswer() { leavingConfirmed_ = false; }
 
     // Handlers, named after their controls and events.
     void ComboBox5DrawItem(QObject* sender, int index, const QRect& rect, bool selected,
@@ -115,9 +132,11 @@ private:
     // the window, FitFrame makes the frame, not the inside, that size.
     void PlaceWindow(const QRect& frame);
     void FitFrame();
-    // The frame to start with: the remembered one, else the designed one, inside the free area
-    // of its screen.
-    QRect StartFrame() const;
+    // On a screen of another device pixel ratio, draws the sheet and the preview again at it.
+    void RedrawForScreen();
+    // The frame to start with: the remembered one, else the designed one (kept as the chosen
+    // frame), inside the free area of its screen.
+    QRect StartFrame();
     // Remembering in the settings store: the choices are applied at start and written as the
     // user makes them; the window's frame and the company and project texts at close.
     void ApplyRememberedSystem(QObject* sender);
@@ -130,6 +149,8 @@ private:
     // the user cancels (or a save fails), so the program goes on.
     void ShowUnsavedMarks();
     bool ConfirmUnsavedTables();
+    // The desktop session is ending: asks as leaving does, when the session lets it ask.
+    void CommitSessionData(QSessionManager& manager);
     // Shows the data check's findings in a box beside the window (which stays usable); with
     // no findings, only when asked for.
     void ShowDataCheck(bool evenWhenClean);
@@ -142,7 +163,19 @@ private:
     void BuildMenu();
     void ConnectEvents();
     void LoadDataFiles();
+    // Reads one table's data file over its editor, at start and whenever it is read again.
+    void LoadDataFile(QPlainTextEdit* memo, const QString& fileName);
     void SaveTable(QPlainTextEdit* memo, const QString& fileName);
+    // The data files this window loaded or saved are watched: a change made elsewhere is read
+    // again into an unedited table, and asked about (ReloadOverEdits) for an edited one; the
+    // window's own saves and changes that leave the text as it was are passed over.
+    void WatchDataFile(QPlainTextEdit* memo, const QString& fileName, const QString& path,
+                       const QString& text);
+    void CheckChangedDataFiles();
+    bool ReloadOverEdits(const QString& fileName);
+    QWidget* PageOfTable(const QPlainTextEdit* memo) const;
+    // What the window has to say about its data files, in its status line.
+    void ShowDataFileNote(const QString& note);
     // Prints the page on the chosen printer, or writes it whole when the printer is a file.
     void PrintCertificate(QPrinter& printer, const CertificateData& data);
     // The certificate's record as the controls give it now.
@@ -158,13 +191,28 @@ private:
     TwerEnvironment env_;
     std::unique_ptr<QSettings> settings_;
     TFormAbt* formAbt_ = nullptr;
+    std::vector<UnsavedWorkGuard> unsavedWorkGuards_;
+    bool leavingConfirmed_ = false;
     bool shown_ = false;
     // The outer frame the window is to have, and whether the frame has been fitted to it.
     QRect wantedFrame_;
     bool frameFitted_ = false;
+    // The frame the user chose last, before it was fitted to the screen.
+    QRect chosenFrame_;
     int previewRefreshes_ = 0;
     // Set only while a recalculation runs.
     const QStringList* breRatingLinesOfRun_ = nullptr;
+    // The data files watched, each with its table and its text as this window last read or
+    // wrote it; the files reported changed and not yet looked at.
+    struct WatchedDataFile {
+        QPlainTextEdit* memo = nullptr;
+        QString fileName;
+        QString text;
+    };
+    QFileSystemWatcher* dataWatcher_ = nullptr;
+    QHash<QString, WatchedDataFile> watchedDataFiles_;
+    QSet<QString> changedDataFiles_;
+    bool askingAboutDataFile_ = false;
 
     // Controls of the layout.
     QWidget* Panel15 = nullptr;
@@ -232,6 +280,7 @@ private:
     QPushButton* ButtonPrint = nullptr;
     QPushButton* ButtonExport = nullptr;
     QTabBar* TabSet1 = nullptr;
+    QLabel* DataFileNote = nullptr;
 
     // Menu.
     QMenu* File1 = nullptr;

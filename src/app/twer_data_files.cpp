@@ -1,28 +1,53 @@
 // The main window's data files: the weights table and system catalogue read over the built-in
-// tables at start, and written by the data pages' "Save" buttons.
+// tables at start, written by the data pages' "Save" buttons, and watched while the window
+// runs, so that a table another window saves is not silently outdated here.
+#include <QFileSystemWatcher>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "app/twer.h"
 #include "data/data_files.h"
 #include "data/data_folder.h"
+#include "platform/program_error.h"
 #include "widgets/widgets.h"
 
+namespace {
+// Writers that replace a file in several steps are given this long to finish.
+constexpr int kSettleMilliseconds = 150;
+}  // namespace
+
 void TWER::LoadDataFiles() {
-    // Replacing a table's text raises its change handler, as an edit would.
-    const QString weightsPath =
-        DataFilePath(env_.programFolder, kWeightsFileName, DataFileUse::Read);
-    if (DataFileExists(weightsPath)) {
-        Memo1->setPlainText(ReadTableFile(weightsPath));
+    LoadDataFile(Memo1, kWeightsFileName);
+    LoadDataFile(MemoSystem, kSystemFileName);
+}
+
+void TWER::LoadDataFile(QPlainTextEdit* memo, const QString& fileName) {
+    const QString path = DataFilePath(env_.programFolder, fileName, DataFileUse::Read);
+    if (!DataFileExists(path)) {
+        return;
     }
-    const QString systemPath = DataFilePath(env_.programFolder, kSystemFileName, DataFileUse::Read);
-    if (DataFileExists(systemPath)) {
-        MemoSystem->setPlainText(ReadTableFile(systemPath));
+    const QString text = ReadTableFile(path);
+    // Replacing a table's text raises its change handler, as an edit would.
+    memo->setPlainText(text);
+    WatchDataFile(memo, fileName, path, text);
+    const QString older = OlderOwnCopyNote(path, env_.programFolder + fileName);
+    PageControl1->SetTabToolTip(PageOfTable(memo), older);
+    if (!older.isEmpty()) {
+        ShowDataFileNote(older);
     }
 }
 
 void TWER::SaveTable(QPlainTextEdit* memo, const QString& fileName) {
-    WriteTableFile(DataFilePath(env_.programFolder, fileName, DataFileUse::Save), MemoText(memo));
+    const QString path = DataFilePath(env_.programFolder, fileName, DataFileUse::Save);
+    const QString text = MemoText(memo);
+    WriteTableFile(path, text);
+    // The file now holds this window's table, as it will read back.
+    WatchDataFile(memo, fileName, path, TableTextOfFileBytes(FileBytesOfTableText(text)));
 }
 
 void TWER::Button1Click(QObject*) {
@@ -35,4 +60,95 @@ void TWER::Button2Click(QObject*) {
     SaveTable(MemoSystem, kSystemFileName);
     MemoSystem->document()->setModified(false);
     ShowDataCheck(false);
+}
+
+QWidget* TWER::PageOfTable(const QPlainTextEdit* memo) const {
+    return memo == Memo1 ? TabSheet2 : TabSheet5;
+}
+
+void TWER::ShowDataFileNote(const QString& note) {
+    DataFileNote->setText(note);
+    DataFileNote->setToolTip(note);
+    statusBar()->show();
+}
+
+void TWER::WatchDataFile(QPlainTextEdit* memo, const QString& fileName, const QString& path,
+                         const QString& text) {
+    if (dataWatcher_ == nullptr) {
+        dataWatcher_ = new QFileSystemWatcher(this);
+        connect(dataWatcher_, &QFileSystemWatcher::fileChanged, this, [this](const QString& file) {
+            changedDataFiles_.insert(file);
+            // Several notices of one save come as one.
+            QTimer::singleShot(kSettleMilliseconds, this,
+                               [this] { Guarded([this] { CheckChangedDataFiles(); }); });
+        });
+    }
+    watchedDataFiles_[path] = {memo, fileName, text};
+    if (!dataWatcher_->files().contains(path)) {
+        dataWatcher_->addPath(path);
+    }
+}
+
+void TWER::CheckChangedDataFiles() {
+    if (askingAboutDataFile_) {
+        return;  // asked again when the question in hand has been answered
+    }
+    while (!changedDataFiles_.isEmpty()) {
+        const QString path = *changedDataFiles_.begin();
+        changedDataFiles_.erase(changedDataFiles_.begin());
+        if (!watchedDataFiles_.contains(path)) {
+            continue;
+        }
+        WatchedDataFile& watched = watchedDataFiles_[path];
+        if (!DataFileExists(path)) {
+            ShowDataFileNote(
+                QStringLiteral("%1 was removed from the disk; the table here is kept as it is.")
+                    .arg(watched.fileName));
+            continue;
+        }
+        // A file replaced by a rename is a new file: it is watched afresh.
+        dataWatcher_->addPath(path);
+        const QString text = ReadTableFile(path);
+        if (text == watched.text) {
+            continue;  // this window's own save, or a change that left the table as it was
+        }
+        QPlainTextEdit* const memo = watched.memo;
+        const QString fileName = watched.fileName;
+        watched.text = text;
+        if (memo->document()->isModified() && !ReloadOverEdits(fileName)) {
+            // The edits stand against the file as it now is: unsaved.
+            memo->document()->setModified(true);
+            ShowDataFileNote(
+                QStringLiteral("%1 was changed on the disk; your edits are kept, not saved.")
+                    .arg(fileName));
+            continue;
+        }
+        LoadDataFile(memo, fileName);
+        ShowDataFileNote(
+            QStringLiteral("%1 was changed on the disk and has been read again.").arg(fileName));
+    }
+}
+
+bool TWER::ReloadOverEdits(const QString& fileName) {
+    askingAboutDataFile_ = true;
+    QMessageBox question(
+        QMessageBox::Question, windowTitle(),
+        QStringLiteral("%1 was changed on the disk by another program.").arg(fileName),
+        QMessageBox::NoButton, this);
+    question.setObjectName(QStringLiteral("DataFileChangedBox"));
+    question.setInformativeText(
+        QStringLiteral("Read it again and lose your edits here, or keep your edits?"));
+    QPushButton* reload =
+        question.addButton(QStringLiteral("&Read again"), QMessageBox::AcceptRole);
+    reload->setObjectName(QStringLiteral("ReloadButton"));
+    QPushButton* keep =
+        question.addButton(QStringLiteral("&Keep my edits"), QMessageBox::RejectRole);
+    keep->setObjectName(QStringLiteral("KeepEditsButton"));
+    question.setDefaultButton(keep);
+    question.exec();
+    askingAboutDataFile_ = false;
+    if (!changedDataFiles_.isEmpty()) {
+        QTimer::singleShot(0, this, [this] { Guarded([this] { CheckChangedDataFiles(); }); });
+    }
+    return question.clickedButton() == reload;
 }

@@ -64,7 +64,8 @@ void TWER::BtnWerDraw(QObject*) {
         BreRatingLines(), RatingsColumn(), SystemDisplayName(), ComboBox1->currentText(),
         ComboBox2->currentText(), ComboBox3->currentText(), Commercial());
     // Texts are never clipped, so a long value of the last run may lie outside the frame:
-    // every run starts from the white image the window starts with.
+    // every run starts from the white image the window starts with, at the screen's resolution.
+    Image1->SetBitmapSize(Image1->width(), Image1->height());
     Image1->Bitmap().fill(Qt::white);
     {
         QPainter painter(&Image1->Bitmap());
@@ -73,6 +74,15 @@ void TWER::BtnWerDraw(QObject*) {
     }
     Image1->show();
     Image1->update();
+}
+
+void TWER::RedrawForScreen() {
+    if (shown_ && Image1->Bitmap().devicePixelRatio() != Image1->devicePixelRatio()) {
+        Guarded([this] {
+            BtnWerDraw(this);
+            RefreshPreview(this);
+        });
+    }
 }
 
 void TWER::RefreshPreview(QObject* sender) {
@@ -134,8 +144,8 @@ void TWER::PrintCertificate(QPrinter& printer, const CertificateData& data) {
         CertificatePdfSettings settings;
         settings.layout = printer.pageLayout();
         settings.resolution = printer.resolution();
-        settings.title = printer.docName();
-        settings.creator = printer.creator();
+        // The file says what an exported one says; the print job keeps its empty name.
+        SetCertificatePdfMetadata(settings, data, ProgramNameAndVersion());
         const WholeFileResult result = WriteCertificatePdf(file, data, settings);
         if (!result.written) {
             throw ProgramError(QStringLiteral("Cannot print to ") + file + QLatin1Char('\n') +

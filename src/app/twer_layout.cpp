@@ -159,6 +159,9 @@ bool TWER::event(QEvent* event) {
         case QEvent::WindowActivate:
             FitFrame();
             break;
+        case QEvent::ScreenChangeInternal:
+            RedrawForScreen();
+            break;
         default:
             break;
     }
@@ -389,5 +392,7 @@ void TWER::BuildLayout() {
 
     // The status line shows only while there is something to say.
     statusBar()->setObjectName(QStringLiteral("StatusLine"));
+    DataFileNote = Named(new QLabel(statusBar()), "DataFileNote");
+    statusBar()->addPermanentWidget(DataFileNote);
     statusBar()->hide();
 }

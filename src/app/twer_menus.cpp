@@ -2,7 +2,6 @@
 // shortcut that reveals the data pages and the weight fields.
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -111,12 +110,8 @@ void TWER::About1Click(QObject*) {
 }
 
 void TWER::Exit1Click(QObject*) {
-    // Unsaved tables are asked about first; Cancel keeps the program open.
-    if (!ConfirmUnsavedTables()) {
-        return;
-    }
-    RememberWindow();
-    QApplication::quit();
+    // Closing the main window ends the program; its close decides what is asked.
+    close();
 }
 
 void TWER::AAAClick(QObject*) {

@@ -1,5 +1,6 @@
 // The main window's rating recalculation and the ratings grid.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -69,7 +70,7 @@ void TWER::ShowRatingProblem(const FoundWeightLines& found) {
     }
     EditOA->setToolTip(reason);
     statusBar()->showMessage(reason);
-    statusBar()->setVisible(!reason.isEmpty());
+    statusBar()->setVisible(!reason.isEmpty() || !DataFileNote->text().isEmpty());
 }
 
 QStringList TWER::BreRatingLines() const {

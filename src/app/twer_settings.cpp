@@ -2,7 +2,6 @@
 // system, profiles and building type as the user chooses them, the company and project texts
 // and the window's frame as they are at close. A remembered value that the tables no longer
 // offer is ignored, and with nothing remembered the window starts as designed.
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -11,8 +10,11 @@
 #include <QSettings>
 #include <QSignalBlocker>
 
+#include <optional>
+
 #include "app/twer.h"
 #include "app/window_placement.h"
+#include "documents/certificate_page.h"
 #include "widgets/widgets.h"
 
 namespace {
@@ -29,13 +31,27 @@ const QString kCommercial = QStringLiteral("Commercial");
 int EntryOf(const QComboBox* combo, const QString& text) {
     return combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
+
+// A remembered text; none when it is missing or longer than any field of the window
+// can hold: such a value was never typed there, and taking it in would hold up the start.
+std::optional<QString> RememberedText(const QSettings& settings, const QString& key) {
+    if (!settings.contains(key)) {
+        return std::nullopt;
+    }
+    QString text = settings.value(key).toString();
+    if (text.size() > kLongestFieldText) {
+        return std::nullopt;
+    }
+    return text;
+}
 }  // namespace
 
-QRect TWER::StartFrame() const {
-    QRect frame = FrameOfText(settings_->value(kWindowFrameKey).toString());
+QRect TWER::StartFrame() {
+    QRect frame = FrameOfText(RememberedText(*settings_, kWindowFrameKey).value_or(QString()));
     if (frame.isEmpty()) {
         frame = kDesignFrame;
     }
+    chosenFrame_ = frame;
     const QScreen* screen = QGuiApplication::screenAt(frame.center());
     if (screen == nullptr) {
         screen = QGuiApplication::primaryScreen();
@@ -44,11 +60,11 @@ QRect TWER::StartFrame() const {
 }
 
 void TWER::ApplyRememberedSystem(QObject* sender) {
-    if (settings_->contains(kLastSystem) &&
-        EntryOf(ComboBox5, settings_->value(kLastSystem).toString()) >= 0) {
+    const std::optional<QString> system = RememberedText(*settings_, kLastSystem);
+    if (system && EntryOf(ComboBox5, *system) >= 0) {
         ButtonDefaultsClick(sender);
     }
-    const QString type = settings_->value(kBuildingTypeKey).toString();
+    const QString type = RememberedText(*settings_, kBuildingTypeKey).value_or(QString());
     if (type == kDomestic) {
         RadioButton2->setChecked(true);
     } else if (type == kCommercial) {
@@ -58,7 +74,7 @@ void TWER::ApplyRememberedSystem(QObject* sender) {
     const std::pair<QPlainTextEdit*, const QString*> texts[] = {{MemoSim, &kCompanyKey},
                                                                 {MemoPro, &kProjectKey}};
     for (const auto& [memo, key] : texts) {
-        const QString text = settings_->value(*key).toString();
+        const QString text = RememberedText(*settings_, *key).value_or(QString());
         if (!text.isEmpty()) {
             const QSignalBlocker quiet(memo);
             memo->setPlainText(text);
@@ -70,10 +86,8 @@ void TWER::ApplyRememberedProfiles(QObject* sender) {
     QComboBox* const selectors[3] = {ComboBox1, ComboBox2, ComboBox3};
     bool changed = false;
     for (int k = 0; k < 3; ++k) {
-        if (!settings_->contains(kProfileKeys[k])) {
-            continue;
-        }
-        const int entry = EntryOf(selectors[k], settings_->value(kProfileKeys[k]).toString());
+        const std::optional<QString> code = RememberedText(*settings_, kProfileKeys[k]);
+        const int entry = code ? EntryOf(selectors[k], *code) : -1;
         if (entry >= 0 && entry != selectors[k]->currentIndex()) {
             selectors[k]->setCurrentIndex(entry);
             changed = true;
@@ -99,15 +113,15 @@ void TWER::RememberBuildingType() {
 void TWER::RememberWindow() {
     settings_->setValue(kCompanyKey, MemoText(MemoSim));
     settings_->setValue(kProjectKey, MemoText(MemoPro));
-    settings_->setValue(kWindowFrameKey, FrameText(frameGeometry()));
-    settings_->sync();
-}
-
-void TWER::closeEvent(QCloseEvent* event) {
-    if (!ConfirmUnsavedTables()) {
-        event->ignore();
-        return;
+    // What the program forced on the window to fit its screen is no choice of the user's: a
+    // size or place left as placed keeps the one chosen before.
+    QRect frame = frameGeometry();
+    if (frame.size() == wantedFrame_.size()) {
+        frame.setSize(chosenFrame_.size());
     }
-    RememberWindow();
-    QMainWindow::closeEvent(event);
+    if (frame.topLeft() == wantedFrame_.topLeft()) {
+        frame.moveTopLeft(chosenFrame_.topLeft());
+    }
+    settings_->setValue(kWindowFrameKey, FrameText(frame));
+    settings_->sync();
 }

@@ -37,4 +37,6 @@ void TWER::FormShow(QObject* sender) {
     for (QPlainTextEdit* memo : {MemoSim, MemoPro, MemoDate}) {
         MarkTooLongForCertificate(memo);
     }
+    // The keys work at once: the focus starts on the first control of the Tab chain.
+    ComboBox5->setFocus(Qt::OtherFocusReason);
 }

@@ -1,10 +1,12 @@
 // The main window's event wiring: every control's event connected to its named handler, run at
 // the edge of the event loop so that a program error is shown and the program goes on.
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSessionManager>
 #include <QTabBar>
 #include <QTextDocument>
 
@@ -77,7 +79,12 @@ void TWER::ConnectEvents() {
     for (QPlainTextEdit* table : {Memo1, MemoSystem}) {
         connect(table->document(), &QTextDocument::modificationChanged, this,
                 [this] { ShowUnsavedMarks(); });
+        // An answer to the leaving question covers the tables as they were then.
+        connect(table, &QPlainTextEdit::textChanged, this, [this] { ForgetLeavingAnswer(); });
     }
+    // The session manager waits for the answer, so the question is asked inside the signal.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &TWER::CommitSessionData,
+            Qt::DirectConnection);
     for (QPlainTextEdit* memo : {MemoSim, MemoPro, MemoDate}) {
         connect(memo, &QPlainTextEdit::textChanged, this,
                 [this, memo] { Guarded([this, memo] { RefreshPreview(memo); }); });

@@ -1,5 +1,6 @@
 #include "data/data_folder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -29,4 +30,15 @@ QString DataFilePath(const QString& programFolder, const QString& fileName, Data
         return own;
     }
     return beside;
+}
+
+QString OlderOwnCopyNote(const QString& readPath, const QString& besidePath) {
+    if (readPath == besidePath || !DataFileExists(besidePath)) {
+        return {};
+    }
+    if (QFileInfo(besidePath).lastModified() <= QFileInfo(readPath).lastModified()) {
+        return {};
+    }
+    return QStringLiteral("Your copy %1 is older than %2 beside the program; yours is used.")
+        .arg(QDir::toNativeSeparators(readPath), QDir::toNativeSeparators(besidePath));
 }

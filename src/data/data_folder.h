@@ -15,3 +15,8 @@ QString UserDataFolder();
 // to the user's data folder, which is created for it, and a read takes the file there when it
 // exists, else the one beside the program.
 QString DataFilePath(const QString& programFolder, const QString& fileName, DataFileUse use);
+
+// When the table read from readPath is the user's own copy and besidePath, the file beside the
+// program, is newer (technical staff keep an installed program's tables up to date), a note that
+// says so, naming both files; empty otherwise.
+QString OlderOwnCopyNote(const QString& readPath, const QString& besidePath);

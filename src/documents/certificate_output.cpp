@@ -131,18 +131,23 @@ QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSetti
     return WithDocumentInfo(buffer.data(), settings);
 }
 
-CertificatePdfSettings ExportPdfSettings(const CertificateData& data, const QString& creator) {
-    CertificatePdfSettings settings;
-    settings.layout =
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                    QMarginsF(kExportMargin, kExportMargin, kExportMargin, kExportMargin));
-    settings.resolution = kExportResolution;
+void SetCertificatePdfMetadata(CertificatePdfSettings& settings, const CertificateData& data,
+                               const QString& creator) {
     settings.title = QStringLiteral("Environmental Profile Certificate");
     settings.subject = data.ProductName + QStringLiteral(": outer frame ") + data.OuterFrame +
                        QStringLiteral(", vent frame ") + data.VentFrame +
                        QStringLiteral(", transom/mullion ") + data.TransomMullion;
     settings.author = data.Company.section(QLatin1Char('\n'), 0, 0);
     settings.creator = creator;
+}
+
+CertificatePdfSettings ExportPdfSettings(const CertificateData& data, const QString& creator) {
+    CertificatePdfSettings settings;
+    settings.layout =
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(kExportMargin, kExportMargin, kExportMargin, kExportMargin));
+    settings.resolution = kExportResolution;
+    SetCertificatePdfMetadata(settings, data, creator);
     return settings;
 }
 

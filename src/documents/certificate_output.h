@@ -35,9 +35,14 @@ struct CertificatePdfSettings {
 // printable area of their page layout. Empty when the page could not be drawn.
 QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSettings& settings);
 
+// What every PDF of the certificate says about itself, exported or printed to a file: titled
+// "Environmental Profile Certificate", with the system and profiles as its subject, the
+// company's first line as its author and the given creator. The page is left as it is.
+void SetCertificatePdfMetadata(CertificatePdfSettings& settings, const CertificateData& data,
+                               const QString& creator);
+
 // An exported certificate's settings: one A4 portrait page at 600 dpi with a printer's usual
-// margins of 10 points, titled "Environmental Profile Certificate", with the system and
-// profiles as its subject, the company's first line as its author and the given creator.
+// margins of 10 points, and the certificate's metadata.
 CertificatePdfSettings ExportPdfSettings(const CertificateData& data, const QString& creator);
 
 // The name an exported certificate is offered under: "<project> - <system> - <rating>.pdf",

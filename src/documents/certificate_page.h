@@ -45,6 +45,10 @@ int DrawTextBlock(Canvas& canvas, const QStringList& lines, double s, double r, 
 // Paints the whole W x H pixel area and lays the certificate out on it, 630 page units wide.
 void DrawCertificatePage(const CertificateData& data, Canvas& canvas, int W, int H);
 
+// The most characters a company, project or date text can hold. The page runs out of room long
+// before (some fifty lines of some forty characters), so a longer text is none a user typed.
+inline constexpr qsizetype kLongestFieldText = 4096;
+
 // The part of a company, project or date text that does not fit its place on the certificate:
 // of the first line that runs past the end of its rule, the characters beyond it, measured as
 // the page draws them (the same on every device). Empty when every line fits.

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <cmath>
+
 namespace {
 
 // Qt's raster engine caches glyphs up to this em size and fills larger ones as outlines. Qt 6.4
@@ -16,7 +18,9 @@ namespace {
 constexpr double kLargestCachedGlyphEm = 64;
 
 void SettleOutlineOffset(QPainter& painter, const CellFont& font) {
-    if (font.em > kLargestCachedGlyphEm && font.glyphs.isValid() &&
+    // The em as the device draws it: larger on a high-resolution image.
+    const double scale = std::sqrt(std::abs(painter.deviceTransform().determinant()));
+    if (font.em * scale > kLargestCachedGlyphEm && font.glyphs.isValid() &&
         painter.paintEngine()->type() == QPaintEngine::Raster) {
         QRawFont probe = font.glyphs;
         probe.setPixelSize(font.em + 1);
@@ -200,8 +204,12 @@ void Canvas::StretchDrawAnd(const QRect& rect, const QImage& picture) {
     if (picture.isNull() || rect.isEmpty()) {
         return;
     }
-    const QImage scaled = picture.convertToFormat(QImage::Format_RGB32)
-                              .scaled(rect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // Scaled to the device's pixels, so that a high-resolution surface shows the picture's own
+    // detail rather than an enlargement of its 100 % copy.
+    const qreal ratio = painter_.device()->devicePixelRatio();
+    QImage scaled = picture.convertToFormat(QImage::Format_RGB32)
+                        .scaled(rect.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    scaled.setDevicePixelRatio(ratio);
     painter_.save();
     painter_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     painter_.drawImage(rect.topLeft(), scaled);

@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -79,10 +80,13 @@ protected:
 ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {}
 
 void ImageWidget::SetBitmapSize(int width, int height) {
-    if (bitmap_.width() == width && bitmap_.height() == height) {
+    const qreal ratio = devicePixelRatio();
+    const QSize pixels(qCeil(width * ratio), qCeil(height * ratio));
+    if (bitmap_.size() == pixels && bitmap_.devicePixelRatio() == ratio) {
         return;
     }
-    bitmap_ = QImage(width, height, QImage::Format_RGB32);
+    bitmap_ = QImage(pixels, QImage::Format_RGB32);
+    bitmap_.setDevicePixelRatio(ratio);
     bitmap_.fill(Qt::white);
 }
 
@@ -140,6 +144,13 @@ void PageControl::SetCaptionMark(QWidget* page, const QString& mark) {
     const int index = stack_->indexOf(page);
     if (index >= 0) {
         tabs_->setTabText(index, captions_[index] + mark);
+    }
+}
+
+void PageControl::SetTabToolTip(QWidget* page, const QString& tip) {
+    const int index = stack_->indexOf(page);
+    if (index >= 0) {
+        tabs_->setTabToolTip(index, tip);
     }
 }
 

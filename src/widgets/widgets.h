@@ -18,7 +18,9 @@ public:
     explicit ImageWidget(QWidget* parent = nullptr);
     QImage& Bitmap() { return bitmap_; }
     const QImage& Bitmap() const { return bitmap_; }
-    // Gives the bitmap this size (white) unless it has it already.
+    // Gives the bitmap this size in logical pixels (white) at the control's device pixel ratio,
+    // unless it has both already. Drawing on it is in logical pixels; at 200 % it holds twice as
+    // many pixels each way, so that its text and lines are as sharp as the toolkit's own.
     void SetBitmapSize(int width, int height);
     void SetPicture(const QImage& picture);
     void SetStretch(bool stretch) { stretch_ = stretch; }
@@ -48,6 +50,7 @@ public:
     QTabBar* TabBar() const { return tabs_; }
     // Shows the page's tab as its caption followed by mark (none when mark is empty).
     void SetCaptionMark(QWidget* page, const QString& mark);
+    void SetTabToolTip(QWidget* page, const QString& tip);
 
     static constexpr int kPageInset = 4;
 

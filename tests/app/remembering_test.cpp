@@ -8,6 +8,7 @@
 
 #include "app/window_placement.h"
 #include "data/data_files.h"
+#include "documents/certificate_page.h"
 #include "test_support.h"
 #include "widgets/widgets.h"
 #include "window_fixture.h"
@@ -88,6 +89,61 @@ TEST_F(Remembering, ValuesTheTablesNoLongerOfferAreIgnored) {
     // The window is wholly on the free area of its screen.
     const QRect free = window_->screen()->availableGeometry();
     EXPECT_TRUE(free.contains(window_->frameGeometry()));
+}
+
+TEST_F(Remembering, AFrameShrunkToFitItsScreenIsNoChoiceOfTheUsers) {
+    // The offscreen screen is narrower than the designed frame and smaller than the remembered.
+    const QString remembered = QStringLiteral("100,50,2000,1500");
+    struct Case {
+        const char* name;
+        QString before;
+        QPoint moveTo;
+        QSize resizeTo;
+        QString after;
+    };
+    const Case cases[] = {
+        {"designed, untouched", QString(), {}, {}, QStringLiteral("150,142,1060,667")},
+        {"remembered, moved", remembered, {10, 20}, {}, QStringLiteral("10,20,2000,1500")},
+        {"remembered, resized", remembered, {}, {760, 560}, QStringLiteral("100,50,760,560")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.before.isEmpty()) {
+            Store().setValue(QStringLiteral("WindowFrame"), c.before);
+        }
+        Start();
+        const QRect chosen = FrameOfText(c.before.isEmpty() ? FrameText(kDesignFrame) : c.before);
+        ASSERT_EQ(window_->frameGeometry(),
+                  FitFrameIntoArea(chosen, window_->screen()->availableGeometry()));
+        ASSERT_NE(window_->frameGeometry().size(), chosen.size());
+        if (!c.moveTo.isNull()) {
+            window_->move(c.moveTo);
+        }
+        if (c.resizeTo.isValid()) {
+            window_->resize(c.resizeTo - (window_->frameGeometry().size() - window_->size()));
+        }
+        ASSERT_TRUE(window_->close());
+        window_.reset();
+        EXPECT_EQ(Store().value(QStringLiteral("WindowFrame")).toString(), c.after);
+        Store().clear();
+    }
+}
+
+TEST_F(Remembering, ValuesLongerThanAFieldCanHoldAreIgnored) {
+    const QString longest(kLongestFieldText, QLatin1Char('p'));
+    QSettings store = Store();
+    store.setValue(QStringLiteral("LastCompany"), longest + QLatin1Char('c'));
+    store.setValue(QStringLiteral("LastProject"), longest);
+    store.setValue(QStringLiteral("LastSystem"), longest + QLatin1Char('s'));
+    store.setValue(QStringLiteral("WindowFrame"),
+                   QString(kLongestFieldText, QLatin1Char(' ')) + QStringLiteral("10,20,700,500"));
+    store.sync();
+    Start();
+    EXPECT_EQ(MemoText(Memo("MemoSim")), "");
+    EXPECT_EQ(MemoText(Memo("MemoPro")), longest);
+    EXPECT_EQ(Combo("ComboBox5")->currentIndex(), 0);
+    EXPECT_EQ(window_->frameGeometry(),
+              FitFrameIntoArea(kDesignFrame, window_->screen()->availableGeometry()));
 }
 
 TEST(WindowPlacement, FramesMoveThenShrinkIntoTheFreeArea) {

@@ -106,6 +106,14 @@ TEST_F(Report, PrintMakesOneA4PageWithTheCertificatesTexts) {
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
         << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
+    // The file says what an exported certificate says, though the job itself has no name.
+    for (const char* expected :
+         {"Title:           Environmental Profile Certificate\n",
+          "Subject:         Pelvanor 47: outer frame PRF010, vent frame PRF020, transom/mullion "
+          "PRF020\n",
+          "Author:          Acme Glazing Ltd\n", "Creator:         BRE Green Guide 1.0\n"}) {
+        EXPECT_TRUE(info.contains(QLatin1String(expected))) << expected << info.toStdString();
+    }
     const QString text = RunTool(QStringLiteral("pdftotext"), {pdf_, QStringLiteral("-")});
     for (const char* expected :
          {"Environmental Profile Certificate", "Tarvex Pelvanor 47", "PRF010", "1231500011",

@@ -21,3 +21,14 @@ TEST_F(StartUp, DataFilesLeadToOneRecalculationWhenTheWindowShows) {
     EXPECT_EQ(EditText("Edit1"), "4");
     EXPECT_EQ(window_->PreviewRefreshCount(), 2);
 }
+
+TEST_F(StartUp, TheKeysWorkAtOnceOnTheSystemSelector) {
+    Start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_EQ(focus, Combo("ComboBox5"));
+    QTest::keyClick(focus, Qt::Key_Down);
+    EXPECT_EQ(Combo("ComboBox5")->currentIndex(), 1);
+    // The choice ran its handlers as a click would.
+    EXPECT_EQ(window_->PreviewRefreshCount(), 2);
+}

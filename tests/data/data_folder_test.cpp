@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +20,12 @@ namespace {
 // write.
 const char kUnwritableFolder[] = "GG_TEST_UNWRITABLE_PROGRAM_FOLDER";
 constexpr int kNobody = 65534;
+
+bool SetModified(const QString& path, const QDateTime& when) {
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) &&
+           file.setFileTime(when, QFileDevice::FileModificationTime);
+}
 
 // With programFolder not writable and holding a weights file but no catalogue: reads come from
 // beside the program until the user saves, saves and later reads go to the user's folder.
@@ -108,4 +115,41 @@ TEST(DataFolder, AnUnwritableProgramFolderFallsBackToTheUsersFolder) {
     }
     EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
     EXPECT_TRUE(output.contains(QLatin1String("[  PASSED  ] 1 test"))) << output.toStdString();
+}
+
+TEST(DataFolder, AnOwnCopyOlderThanTheOneBesideTheProgramIsNamedWithIt) {
+    QTemporaryDir program;
+    QTemporaryDir user;
+    const QString beside = program.filePath(kWeightsFileName);
+    const QString own = user.filePath(kWeightsFileName);
+    const QDateTime now = QDateTime::currentDateTime();
+    struct Case {
+        const char* name;
+        int ownAgeDays;
+        int besideAgeDays;  // -1: no file beside the program
+        bool noted;
+    };
+    const Case cases[] = {
+        {"own older", 30, 1, true},
+        {"own newer", 1, 30, false},
+        {"same age", 5, 5, false},
+        {"nothing beside", 30, -1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(beside);
+        WriteBytes(own, "Profile,Area\r\n");
+        ASSERT_TRUE(SetModified(own, now.addDays(-c.ownAgeDays)));
+        if (c.besideAgeDays >= 0) {
+            WriteBytes(beside, "Profile,Area\r\n");
+            ASSERT_TRUE(SetModified(beside, now.addDays(-c.besideAgeDays)));
+        }
+        const QString note = OlderOwnCopyNote(own, beside);
+        EXPECT_EQ(!note.isEmpty(), c.noted) << note.toStdString();
+        if (c.noted) {
+            EXPECT_TRUE(note.contains(own) && note.contains(beside)) << note.toStdString();
+        }
+    }
+    // A table read from beside the program has no older copy of the user's.
+    EXPECT_EQ(OlderOwnCopyNote(beside, beside), QString());
 }

@@ -1,0 +1,49 @@
+// Leaving the program. Whichever way it is left, File > Exit and Ctrl+Q (which close the
+// window), the window's close button or the desktop session ending, one path asks about unsaved
+// work, once, and remembers the window only after the last answer.
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QSessionManager>
+
+#include "app/twer.h"
+
+void TWER::AddUnsavedWorkGuard(UnsavedWorkGuard guard) {
+    unsavedWorkGuards_.push_back(std::move(guard));
+}
+
+bool TWER::ConfirmLeaving() {
+    if (leavingConfirmed_) {
+        return true;
+    }
+    if (!ConfirmUnsavedTables()) {
+        return false;
+    }
+    for (const UnsavedWorkGuard& guard : unsavedWorkGuards_) {
+        if (!guard()) {
+            return false;
+        }
+    }
+    leavingConfirmed_ = true;
+    RememberWindow();
+    return true;
+}
+
+void TWER::closeEvent(QCloseEvent* event) {
+    if (!ConfirmLeaving()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TWER::CommitSessionData(QSessionManager& manager) {
+    // A session that lets nothing ask is not asked; the window is then closed as usual, if the
+    // program is still running, and asks there.
+    if (!manager.allowsInteraction()) {
+        return;
+    }
+    if (!ConfirmLeaving()) {
+        manager.cancel();
+    }
+    manager.release();
+}
