@@ -25,6 +25,7 @@
 #include "documents/certificate_record.h"
 #include "documents/specification_sheet.h"
 #include "platform/canvas.h"
+#include "platform/pictures.h"
 #include "platform/program_error.h"
 #include "platform/program_info.h"
 #include "widgets/widgets.h"
@@ -78,6 +79,8 @@ void TWER::BtnWerDraw(QObject*) {
 
 void TWER::RedrawForScreen() {
     if (shown_ && Image1->Bitmap().devicePixelRatio() != Image1->devicePixelRatio()) {
+        Image12->SetPicture(SmallLogo(Image12->devicePixelRatio()));
+        Image3->SetPicture(GreenGuideLogo(Image3->devicePixelRatio()));
         Guarded([this] {
             BtnWerDraw(this);
             RefreshPreview(this);

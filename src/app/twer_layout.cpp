@@ -195,7 +195,7 @@ void TWER::BuildLayout() {
     Label8->adjustSize();
     Image12 = Named(new ImageWidget(Panel15), "Image12");
     Image12->setGeometry(4, 4, 48, 20);
-    Image12->SetPicture(SmallLogo());
+    Image12->SetPicture(SmallLogo(Image12->devicePixelRatio()));
     Label9 = MakeLabel(Panel15, "Label9", QStringLiteral("BRE Green Guide Rating"), 60, 6);
     QFont bannerFont = Label9->font();
     bannerFont.setBold(true);
@@ -348,7 +348,7 @@ void TWER::BuildLayout() {
     Image1->SetBitmapSize(417, 580);
     Image3 = Named(new ImageWidget(sheetArea), "Image3");
     Image3->setGeometry(16, 5, 312, 99);
-    Image3->SetPicture(GreenGuideLogo());
+    Image3->SetPicture(GreenGuideLogo(Image3->devicePixelRatio()));
 
     // Report page: the certificate preview and the company, project and date fields.
     auto* reportRow = RowLayout(TabSheet8);

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRadialGradient>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -25,8 +26,11 @@ const QColor kCurveGreen(154, 205, 50);
 const QColor kMakerSteel(70, 84, 98);
 const QColor kMakerBlue(20, 92, 160);
 
-QImage Blank(int width, int height, const QColor& fill) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+// A picture of width x height logical pixels at the given device pixel ratio, to be drawn on
+// in logical pixels.
+QImage Blank(int width, int height, const QColor& fill, qreal ratio = 1.0) {
+    QImage image(qCeil(width * ratio), qCeil(height * ratio), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(fill);
     return image;
 }
@@ -145,8 +149,8 @@ QImage BannerBackground() {
     return image;
 }
 
-QImage SmallLogo() {
-    QImage image = Blank(48, 20, Qt::transparent);
+QImage SmallLogo(qreal ratio) {
+    QImage image = Blank(48, 20, Qt::transparent, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient red(0, 0, 0, 20);
@@ -164,9 +168,9 @@ QImage SmallLogo() {
     return image;
 }
 
-QImage GreenGuideLogo() {
+QImage GreenGuideLogo(qreal ratio) {
     // Ivory like the sheet underneath, so the logo sits on the sheet without a visible box.
-    QImage image = Blank(312, 99, kIvory);
+    QImage image = Blank(312, 99, kIvory, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -10,12 +10,15 @@
 // across the banner strip.
 QImage BannerBackground();
 
+// Pictures with a ratio are drawn at that device pixel ratio (logical size x ratio pixels), so
+// that they stay sharp on high-resolution screens.
+
 // 48 x 20: a red tab with the white letters "GG", at the left of the banner.
-QImage SmallLogo();
+QImage SmallLogo(qreal ratio = 1.0);
 
 // 312 x 99: the rating body's Green Guide logo, a leaf with the words "bre" and "Green Guide" in
 // the sheet's green on the sheet's ivory, shown over the top left of the specification sheet.
-QImage GreenGuideLogo();
+QImage GreenGuideLogo(qreal ratio = 1.0);
 
 // 103 x 45: the window maker's logo, a window mark and the word "Tarvex".
 QImage MakerLogo();

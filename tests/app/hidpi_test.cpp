@@ -71,6 +71,10 @@ TEST(HiDpiInChild, PicturesFollowTheRatioOfTheWindowsScreen) {
     EXPECT_EQ(sheetAt200.devicePixelRatio(), 2.0);
     EXPECT_EQ(preview->Bitmap().size(), QSize(1260, 1782));
     EXPECT_EQ(window.PreviewRefreshCount(), refreshes + 1);
+    // The logo over the sheet too.
+    const QImage& logo = window.findChild<ImageWidget*>(QStringLiteral("Image3"))->Bitmap();
+    EXPECT_EQ(logo.size(), QSize(624, 198));
+    EXPECT_GT(MixedBlocks(logo), 500);
     // Places stay in logical pixels: the frame, the ivory, box 0's fill and the marker.
     for (const QPoint p : {QPoint(10, 300), QPoint(15, 300), QPoint(85, 420), QPoint(68, 320)}) {
         EXPECT_EQ(PixelAt(sheetAt200, 2 * p.x(), 2 * p.y()), PixelAt(sheetAt100, p.x(), p.y()))
