@@ -1,15 +1,18 @@
 // The command line's batch as a whole process: a window schedule of N rows in, N certificates
 // and a summary out. Reports certificates per second of CPU time (per core: the batch runs on
 // one thread), certificates per second of wall time (the disk's syncs included) and the
-// process's peak memory, which must not grow with the number of rows.
+// process's peak memory, which must not grow with the number of rows; the same for one combined
+// PDF, with its size per window.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <chrono>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -37,7 +40,37 @@ QByteArray Schedule(int rows) {
     return csv;
 }
 
-void BM_BatchProcess(benchmark::State& state) {
+// One run of the program with the arguments; false when it could not start or failed.
+struct ProcessRun {
+    double wallSeconds = 0;
+    double cpuSeconds = 0;
+    long peakKib = 0;
+};
+bool RunProgram(QList<QByteArray> arguments, ProcessRun* run) {
+    const QByteArray program = GREENGUIDE_PROGRAM;
+    std::vector<char*> argv = {const_cast<char*>(program.constData())};
+    for (QByteArray& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+        return false;
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+    run->wallSeconds = wall.count();
+    run->cpuSeconds = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
+                      usage.ru_stime.tv_usec / 1e6;
+    run->peakKib = usage.ru_maxrss;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The batch of N rows: into a folder (one file each, each synced), or into one combined PDF.
+void BatchProcess(benchmark::State& state, bool combined) {
     const int rows = static_cast<int>(state.range(0));
     QTemporaryDir dir;
     const QString schedule = dir.filePath(QStringLiteral("schedule.csv"));
@@ -47,45 +80,52 @@ void BM_BatchProcess(benchmark::State& state) {
         return;
     }
     file.close();
-    const QByteArray program = GREENGUIDE_PROGRAM;
-    const QByteArray scheduleArg = schedule.toLocal8Bit();
-    const QByteArray outArg = dir.filePath(QStringLiteral("out")).toLocal8Bit();
+    const QString out =
+        dir.filePath(combined ? QStringLiteral("schedule.pdf") : QStringLiteral("out"));
+    const QList<QByteArray> arguments = {"batch", schedule.toLocal8Bit(),
+                                         combined ? "--combined" : "-o", out.toLocal8Bit()};
     double cpuSeconds = 0;
     double wallSeconds = 0;
     long peakKib = 0;
     int runs = 0;
     for (auto _ : state) {
-        char* argv[] = {const_cast<char*>(program.constData()),     const_cast<char*>("batch"),
-                        const_cast<char*>(scheduleArg.constData()), const_cast<char*>("-o"),
-                        const_cast<char*>(outArg.constData()),      nullptr};
-        const auto start = std::chrono::steady_clock::now();
-        pid_t child = 0;
-        if (posix_spawn(&child, argv[0], nullptr, nullptr, argv, environ) != 0) {
-            state.SkipWithError("cannot start the program");
-            return;
-        }
-        int status = 0;
-        rusage usage{};
-        wait4(child, &status, 0, &usage);
-        const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
-        state.SetIterationTime(wall.count());
-        wallSeconds += wall.count();
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        ProcessRun run;
+        if (!RunProgram(arguments, &run)) {
             state.SkipWithError("the batch failed");
             return;
         }
-        cpuSeconds += usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-                      usage.ru_stime.tv_usec / 1e6;
-        peakKib = std::max(peakKib, usage.ru_maxrss);
+        state.SetIterationTime(run.wallSeconds);
+        wallSeconds += run.wallSeconds;
+        cpuSeconds += run.cpuSeconds;
+        peakKib = std::max(peakKib, run.peakKib);
         ++runs;
     }
     state.counters["certs_per_cpu_s"] = runs * rows / cpuSeconds;
     state.counters["certs_per_wall_s"] = runs * rows / wallSeconds;
     state.counters["peak_rss_MiB"] = peakKib / 1024.0;
+    if (combined) {
+        state.counters["KiB_per_window"] = QFileInfo(out).size() / 1024.0 / rows;
+    }
+}
+
+void BM_BatchProcess(benchmark::State& state) {
+    BatchProcess(state, false);
 }
 BENCHMARK(BM_BatchProcess)
     ->Arg(100)
     ->Arg(1000)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+
+// The combined PDF: the goal is at least 250 certificates per CPU-second, at most 10 KiB a
+// window, and memory that stays flat (at most 200 MiB) as the rows grow.
+void BM_CombinedPdfProcess(benchmark::State& state) {
+    BatchProcess(state, true);
+}
+BENCHMARK(BM_CombinedPdfProcess)
+    ->Arg(100)
+    ->Arg(500)
     ->Iterations(3)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <unistd.h>
 #include <algorithm>
@@ -13,6 +15,7 @@
 #include "cli/rating_output.h"
 #include "data/data_check.h"
 #include "data/product_tables.h"
+#include "data/system_catalogue.h"
 #include "data/table_text.h"
 #include "documents/certificate_output.h"
 #include "platform/fonts.h"
@@ -142,8 +145,48 @@ int RunCheck(const QCommandLineParser&, CommandIo& io) {
     return findings.empty() ? kExitDone : kExitFindings;
 }
 
+int UsageError(CommandIo& io, const QString& message);
+
 int RunBatchCommand(const QCommandLineParser& parser, CommandIo& io) {
-    return RunBatch(parser.positionalArguments().value(0), parser.value(QStringLiteral("o")), io);
+    const QString folder = parser.value(QStringLiteral("o"));
+    const QString combined = parser.value(QStringLiteral("combined"));
+    if (folder.isEmpty() && combined.isEmpty()) {
+        return UsageError(io, QStringLiteral("batch needs -o DIR or --combined FILE.pdf"));
+    }
+    return RunBatch(parser.positionalArguments().value(0), folder, combined, io);
+}
+
+// The systems as the selector lists them, each with the codes its profile selectors offer.
+int RunList(const QCommandLineParser& parser, CommandIo& io) {
+    const ProductTables tables = LoadProductTables(io.dataFolder);
+    QJsonArray systems;
+    for (qsizetype i = 0; i < tables.systemHeaders.size(); ++i) {
+        const QString& header = tables.systemHeaders[i];
+        const SystemCodes codes = SystemCodesOf(tables.catalogueLines, header);
+        if (parser.isSet(QStringLiteral("json"))) {
+            QJsonObject system;
+            system.insert(QStringLiteral("header"), header);
+            system.insert(QStringLiteral("name"), tables.systemNames[i].trimmed());
+            system.insert(QStringLiteral("outerFrames"),
+                          QJsonArray::fromStringList(codes.outerFrames));
+            system.insert(QStringLiteral("ventFrames"),
+                          QJsonArray::fromStringList(codes.ventFrames));
+            system.insert(QStringLiteral("transomMullions"),
+                          QJsonArray::fromStringList(codes.transomMullions));
+            systems.append(system);
+            continue;
+        }
+        io.out << header << '\n'
+               << "  outer frames:      " << codes.outerFrames.join(QStringLiteral(", ")) << '\n'
+               << "  vent frames:       " << codes.ventFrames.join(QStringLiteral(", ")) << '\n'
+               << "  transoms/mullions: " << codes.transomMullions.join(QStringLiteral(", "))
+               << '\n';
+    }
+    if (parser.isSet(QStringLiteral("json"))) {
+        io.out << QJsonDocument(systems).toJson(QJsonDocument::Indented);
+    }
+    io.out.flush();
+    return kExitDone;
 }
 
 QString Usage() {
@@ -217,14 +260,28 @@ const std::vector<Command>& Commands() {
 
         Command batch;
         batch.name = QStringLiteral("batch");
-        batch.usage = QStringLiteral("batch SCHEDULE.csv -o DIR");
+        batch.usage = QStringLiteral(
+            "batch SCHEDULE.csv -o DIR [--combined FILE.pdf]\n"
+            "       greenguide batch SCHEDULE.csv --combined FILE.pdf");
         batch.summary = QStringLiteral(
-            "write <ref>.pdf for every row of a window schedule, and DIR/summary.csv");
-        batch.options << OutputOption(QStringLiteral("DIR"));
+            "write <ref>.pdf for every row of a window schedule and DIR/summary.csv, or one PDF");
+        batch.options << OutputOption(QStringLiteral("DIR"))
+                      << QCommandLineOption(QStringLiteral("combined"),
+                                            QStringLiteral("One PDF: a summary and every "
+                                                           "certificate."),
+                                            QStringLiteral("FILE.pdf"));
         batch.fileArguments = 1;
-        batch.requiredOptions = {QStringLiteral("o")};
         batch.run = RunBatchCommand;
         list.push_back(batch);
+
+        Command systems;
+        systems.name = QStringLiteral("list");
+        systems.usage = QStringLiteral("list [--data DIR] [--json]");
+        systems.summary =
+            QStringLiteral("list the systems as the selector does, with their profile codes");
+        systems.options << QCommandLineOption(QStringLiteral("json"), QStringLiteral("JSON."));
+        systems.run = RunList;
+        list.push_back(systems);
 
         Command check;
         check.name = QStringLiteral("check");

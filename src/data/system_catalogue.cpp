@@ -48,3 +48,15 @@ QString SystemDisplayName(const QString& selectorText) {
     }
     return name;
 }
+
+SystemCodes SystemCodesOf(const QStringList& catalogueLines, const QString& header) {
+    SystemCodes codes;
+    for (int start : CompleteBlockStarts(static_cast<int>(catalogueLines.size()))) {
+        if (catalogueLines[start] == header) {
+            codes = {OfferedProfileCodes(catalogueLines[start + 1]),
+                     OfferedProfileCodes(catalogueLines[start + 2]),
+                     OfferedProfileCodes(catalogueLines[start + 3])};
+        }
+    }
+    return codes;
+}

@@ -25,6 +25,16 @@ QStringList CodeLinePieces(const QString& line);
 // not "F"; empty pieces are kept as empty entries.
 QStringList OfferedProfileCodes(const QString& line);
 
+// The codes the profile selectors offer for a system (outer frames, vent frames,
+// transoms/mullions), from the last complete block whose header equals the header, as the window
+// fills its selectors; empty lists when no block has that header.
+struct SystemCodes {
+    QStringList outerFrames;
+    QStringList ventFrames;
+    QStringList transomMullions;
+};
+SystemCodes SystemCodesOf(const QStringList& catalogueLines, const QString& header);
+
 // The system's name as the documents print it, from the system selector's text: the header up
 // to its first comma, trimmed, cut before the first "(".
 QString SystemDisplayName(const QString& selectorText);

@@ -1,7 +1,6 @@
 #include "data/system_names.h"
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 #include "data/system_catalogue.h"
@@ -36,40 +35,54 @@ QString Quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-// The three ways of naming a system, in order of precedence.
-const std::function<QString(const QString&)> kNamings[] = {
-    [](const QString& header) { return header.trimmed(); },
-    [](const QString& header) { return CsvField(header, 0).trimmed(); },
-    [](const QString& header) { return SystemDisplayName(header).trimmed(); },
-};
+// A header's names by kind: 0 the header, 1 its first field, 2 the certificate's name; all
+// trimmed, as views into the header or its display name.
+QStringView NameOfKind(const QString& header, const QString& displayName, int kind) {
+    switch (kind) {
+        case 0:
+            return QStringView(header).trimmed();
+        case 1:
+            return CsvFieldView(header, 0).trimmed();
+        default:
+            return QStringView(displayName).trimmed();
+    }
+}
 
 }  // namespace
 
 SystemMatch FindSystem(const QStringList& headers, const QString& name) {
-    const QString asked = name.trimmed();
-    for (const Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
-        for (const auto& naming : kNamings) {
-            QStringList fitting;
-            for (const QString& header : headers) {
-                if (!fitting.contains(header) && naming(header).compare(asked, sensitivity) == 0) {
-                    fitting << header;
-                }
-            }
-            if (fitting.size() == 1) {
-                return {fitting.constFirst(), {}};
-            }
-            if (fitting.size() > 1) {
-                return {{},
-                        QStringLiteral("the system name %1 fits both %2 and %3")
-                            .arg(Quoted(name), Quoted(fitting[0]), Quoted(fitting[1]))};
-            }
-        }
-    }
     QStringList names;
     for (const QString& header : headers) {
         names << SystemDisplayName(header);
     }
-    return {{}, WithNearestNames(QStringLiteral("unknown system ") + Quoted(name), name, names)};
+    return FindSystem(headers, names, name);
+}
+
+SystemMatch FindSystem(const QStringList& headers, const QStringList& names, const QString& name) {
+    const QStringView asked = QStringView(name).trimmed();
+    for (const Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        for (int kind = 0; kind < 3; ++kind) {
+            int first = -1;
+            for (qsizetype i = 0; i < headers.size(); ++i) {
+                if (NameOfKind(headers[i], names[i], kind).compare(asked, sensitivity) != 0) {
+                    continue;
+                }
+                if (first < 0) {
+                    first = static_cast<int>(i);
+                } else if (headers[i] != headers[first]) {
+                    return {{},
+                            -1,
+                            QStringLiteral("the system name %1 fits both %2 and %3")
+                                .arg(Quoted(name), Quoted(headers[first]), Quoted(headers[i]))};
+                }
+            }
+            if (first >= 0) {
+                return {headers[first], first, {}};
+            }
+        }
+    }
+    return {
+        {}, -1, WithNearestNames(QStringLiteral("unknown system ") + Quoted(name), name, names)};
 }
 
 QStringList NearestNames(const QString& text, const QStringList& candidates) {

@@ -13,13 +13,16 @@
 // each compared with spaces trimmed from both ends. The first kind that fits decides, exactly
 // first, then with letter case ignored. Equal headers (a system listed twice) are one system.
 struct SystemMatch {
-    // The matching header, empty when none (or more than one) fits.
+    // The matching header, empty when none (or more than one) fits, and its place in headers.
     QString header;
+    int index = -1;
     // Why not: an unknown name with the nearest names, or a name that fits two systems,
     // naming both.
     QString error;
 };
 SystemMatch FindSystem(const QStringList& headers, const QString& name);
+// The same with each header's SystemDisplayName given beside it (names[i] of headers[i]).
+SystemMatch FindSystem(const QStringList& headers, const QStringList& names, const QString& name);
 
 // Up to three of the candidates nearest to text (fewest edits, letter case ignored), in order;
 // empty and repeated candidates are passed over.

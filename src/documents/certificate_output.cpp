@@ -107,7 +107,10 @@ void DrawFittedCertificatePage(const CertificateData& data, QPainter& painter, i
     painter.restore();
 }
 
-QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSettings& settings) {
+PdfPages PdfOfPages(const CertificatePdfSettings& settings, int pageCount,
+                    const DrawPdfPage& drawPage,
+                    const std::function<bool(int done, int total)>& progress) {
+    PdfPages pages;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -118,17 +121,36 @@ QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSetti
         writer.setCreator(settings.creator);
         QPainter painter;
         if (!painter.begin(&writer)) {
-            return {};
+            return pages;
         }
-        DrawFittedCertificatePage(data, painter, writer.width(), writer.height());
+        for (int page = 0; page < pageCount; ++page) {
+            if (page > 0 && !writer.newPage()) {
+                painter.end();
+                return pages;
+            }
+            drawPage(page, painter, writer.width(), writer.height());
+            if (progress && !progress(page + 1, pageCount)) {
+                pages.cancelled = true;
+                painter.end();
+                return pages;
+            }
+        }
         if (!painter.end()) {
-            return {};
+            return pages;
         }
     }
-    if (settings.subject.isEmpty() && settings.author.isEmpty()) {
-        return buffer.data();
-    }
-    return WithDocumentInfo(buffer.data(), settings);
+    pages.pdf = settings.subject.isEmpty() && settings.author.isEmpty()
+                    ? buffer.data()
+                    : WithDocumentInfo(buffer.data(), settings);
+    return pages;
+}
+
+QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSettings& settings) {
+    return PdfOfPages(settings, 1,
+                      [&data](int, QPainter& painter, int W, int H) {
+                          DrawFittedCertificatePage(data, painter, W, H);
+                      })
+        .pdf;
 }
 
 void SetCertificatePdfMetadata(CertificatePdfSettings& settings, const CertificateData& data,

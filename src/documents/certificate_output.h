@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 #include "documents/certificate_page.h"
 #include "platform/whole_file.h"
 
@@ -31,8 +33,21 @@ struct CertificatePdfSettings {
     QString creator;
 };
 
-// A one-page PDF of the certificate, fonts embedded, drawn at the settings' resolution on the
-// printable area of their page layout. Empty when the page could not be drawn.
+// A PDF of pageCount pages in memory, every page drawn by drawPage(page, painter, W, H) on the
+// W x H pixel printable area of the settings' page layout at their resolution, fonts embedded
+// once for the whole document, and the settings' texts as its document information. progress,
+// when given, is told after each page (pages done, total) and cancels by returning false.
+struct PdfPages {
+    QByteArray pdf;  // empty when cancelled or when a page could not be drawn
+    bool cancelled = false;
+};
+using DrawPdfPage = std::function<void(int page, QPainter& painter, int W, int H)>;
+PdfPages PdfOfPages(const CertificatePdfSettings& settings, int pageCount,
+                    const DrawPdfPage& drawPage,
+                    const std::function<bool(int done, int total)>& progress = {});
+
+// A one-page PDF of the certificate (PdfOfPages with DrawFittedCertificatePage). Empty when the
+// page could not be drawn.
 QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSettings& settings);
 
 // What every PDF of the certificate says about itself, exported or printed to a file: titled

@@ -1,5 +1,7 @@
 #include "rating/rated_window.h"
 
+#include <algorithm>
+
 #include "data/data_check.h"
 #include "data/system_catalogue.h"
 #include "data/system_names.h"
@@ -36,9 +38,23 @@ QString NoColumnReason(const FoundWeightLines& found, const RatedWindow& w) {
 
 }  // namespace
 
+WindowRater::WindowRater(const ProductTables& tables) : tables_(tables) {
+    for (const QString& header : tables.systemHeaders) {
+        codes_ << SystemCodesOf(tables.catalogueLines, header);
+    }
+    for (int column = 0; column <= kMaxRatingsColumn; ++column) {
+        columns_[column] = RatingsOfColumn(tables.breRatingLines, column);
+    }
+}
+
 std::optional<RatedWindow> RateRequest(const ProductTables& tables, const WindowRequest& request,
                                        QString* error) {
-    const SystemMatch system = FindSystem(tables.systemHeaders, request.system);
+    return WindowRater(tables).Rate(request, error);
+}
+
+std::optional<RatedWindow> WindowRater::Rate(const WindowRequest& request, QString* error) const {
+    const ProductTables& tables = tables_;
+    const SystemMatch system = FindSystem(tables.systemHeaders, tables.systemNames, request.system);
     if (system.header.isEmpty()) {
         *error = system.error;
         return std::nullopt;
@@ -46,27 +62,21 @@ std::optional<RatedWindow> RateRequest(const ProductTables& tables, const Window
 
     RatedWindow w;
     w.systemHeader = system.header;
-    w.systemName = SystemDisplayName(system.header);
+    w.systemName = tables.systemNames[system.index];
     w.commercial = request.commercial;
-    // The codes of the system's block, as the window's profile selectors offer them; the last
-    // block of that header fills them, as it does in the window.
-    int block = -1;
-    for (int start : CompleteBlockStarts(tables.catalogueLines.size())) {
-        if (tables.catalogueLines[start] == system.header) {
-            block = start;
-        }
-    }
+    const SystemCodes& codes = codes_[system.index];
     const struct {
         const char* name;
         const std::optional<QString>& asked;
         QString* chosen;
-    } profiles[3] = {{"outer frame", request.outerFrame, &w.outerFrame},
-                     {"vent frame", request.ventFrame, &w.ventFrame},
-                     {"transom/mullion", request.transomMullion, &w.transomMullion}};
+        const QStringList& offered;
+    } profiles[3] = {
+        {"outer frame", request.outerFrame, &w.outerFrame, codes.outerFrames},
+        {"vent frame", request.ventFrame, &w.ventFrame, codes.ventFrames},
+        {"transom/mullion", request.transomMullion, &w.transomMullion, codes.transomMullions}};
     for (int k = 0; k < 3; ++k) {
         const auto& slot = profiles[k];
-        const QStringList offered =
-            block < 0 ? QStringList() : OfferedProfileCodes(tables.catalogueLines[block + 1 + k]);
+        const QStringList& offered = slot.offered;
         if (!slot.asked) {
             *slot.chosen = offered.value(0);
             continue;
@@ -84,7 +94,8 @@ std::optional<RatedWindow> RateRequest(const ProductTables& tables, const Window
     const FoundWeightLines found =
         FindWeightLines(tables.weightsText, w.outerFrame, w.ventFrame, w.transomMullion);
     w.rating = RateWindow(found.texts, w.commercial);
-    w.ratings = RatingsOfColumn(tables.breRatingLines, w.rating.column);
+    // Column -1 reads as column 0: every field the labels' (CsvField of n <= 0).
+    w.ratings = columns_[std::clamp(w.rating.column, 0, kMaxRatingsColumn)];
     if (w.rating.column <= 0) {
         w.noColumnReason = NoColumnReason(found, w);
     }

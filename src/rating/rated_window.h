@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "data/product_tables.h"
+#include "data/system_catalogue.h"
 #include "rating/rating.h"
 
 // A window as asked for: a system by any of its names (FindSystem, data/system_names.h), profile
@@ -37,8 +38,23 @@ struct RatedWindow {
     QString noColumnReason;
 };
 
-// The request checked and rated, or nullopt with the reason in *error: an unknown system (with
-// the nearest names), a name that fits two systems, or a code that the system does not offer
-// (with the nearest codes).
+// Rates requests against one set of tables, which it holds by reference: every ratings column
+// and every system's codes are read from the tables once, so that a schedule of many rows costs
+// one weights lookup per row and little else.
+class WindowRater {
+public:
+    explicit WindowRater(const ProductTables& tables);
+    // The request checked and rated, or nullopt with the reason in *error: an unknown system
+    // (with the nearest names), a name that fits two systems, or a code that the system does not
+    // offer (with the nearest codes).
+    std::optional<RatedWindow> Rate(const WindowRequest& request, QString* error) const;
+
+private:
+    const ProductTables& tables_;
+    QList<SystemCodes> codes_;                      // by system, as tables.systemHeaders
+    ColumnRatings columns_[kMaxRatingsColumn + 1];  // [0] for no column
+};
+
+// One request rated (WindowRater for a single window).
 std::optional<RatedWindow> RateRequest(const ProductTables& tables, const WindowRequest& request,
                                        QString* error);

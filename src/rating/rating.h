@@ -45,6 +45,9 @@ constexpr int kTotalProfileLength = 3 * kStandardWindowWidth + 5 * kStandardWind
 // any of the three weights is 0.
 double ProfileWeightOf(bool commercial, double outerFrame, double ventFrame, double transomMullion);
 
+// The highest ratings column there is.
+constexpr int kMaxRatingsColumn = 8;
+
 // The ratings column: 1 to 3 for Domestic, 4 to 8 for Commercial, -1 when the weight is 0 or
 // less. A weight on a threshold belongs to the heavier band.
 int ChooseRatingsColumn(bool commercial, double weight);

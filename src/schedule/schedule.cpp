@@ -116,6 +116,22 @@ QString Schedule::ReportText(int row, ScheduleField field) const {
     return *ReportTextOf(copy, field);
 }
 
+QString Schedule::CommonReportText(ScheduleField field) const {
+    ScheduleReport copy = report;
+    const QString own = *ReportTextOf(copy, field);
+    if (!own.isEmpty()) {
+        return own;
+    }
+    QStringList texts;
+    for (int row = 0; row < RowCount(); ++row) {
+        const QString text = ReportTextOfCell(Value(row, field));
+        if (!text.isEmpty() && !texts.contains(text)) {
+            texts << text;
+        }
+    }
+    return texts.join(QStringLiteral("; "));
+}
+
 void Schedule::InsertRow(int at, const QStringList& cells, int line) {
     Row row{cells.mid(0, ColumnCount()), line};
     while (row.cells.size() < ColumnCount()) {
@@ -219,6 +235,40 @@ ScheduleReading ReadSchedule(const QString& text) {
 
 ScheduleReading ReadScheduleBytes(const QByteArray& bytes) {
     return ReadSchedule(ScheduleText(bytes));
+}
+
+QList<QStringList> PastedRows(const QString& text, const Schedule& schedule) {
+    QList<CsvRecord> records = CsvRecords(text, SeparatorOfHeader(text));
+    QList<int> target;  // the schedule's column of each pasted column, -1 for none
+    bool header = false;
+    if (!records.isEmpty()) {
+        for (const QString& name : records.first().fields) {
+            const std::optional<ScheduleField> field = ScheduleFieldOfName(name);
+            header = header || field == ScheduleField::Ref || field == ScheduleField::System;
+            int column = field ? schedule.ColumnOf(*field) : -1;
+            for (int k = 0; column < 0 && !field && k < schedule.ColumnCount(); ++k) {
+                if (schedule.Columns()[k].compare(name.trimmed(), Qt::CaseInsensitive) == 0) {
+                    column = k;
+                }
+            }
+            target << column;
+        }
+    }
+    if (header) {
+        records.removeFirst();
+    }
+    QList<QStringList> rows;
+    for (const CsvRecord& record : records) {
+        QStringList cells(schedule.ColumnCount());
+        for (qsizetype k = 0; k < record.fields.size(); ++k) {
+            const int column = header ? target.value(k, -1) : static_cast<int>(k);
+            if (column >= 0 && column < schedule.ColumnCount()) {
+                cells[column] = record.fields[k];
+            }
+        }
+        rows << cells;
+    }
+    return rows;
 }
 
 QString ScheduleCsv(const Schedule& schedule, QChar separator) {

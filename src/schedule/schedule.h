@@ -70,6 +70,10 @@ public:
     // schedule's report text; company lines given as "|" become line breaks.
     QString ReportText(int row, ScheduleField field) const;
 
+    // The schedule's company, project or date for a document about all of it: the report's
+    // text, or when that is empty the rows' own different texts joined by "; ".
+    QString CommonReportText(ScheduleField field) const;
+
     // Inserts a row of cells (padded or cut to the columns) before row at (RowCount() appends).
     void InsertRow(int at, const QStringList& cells = {}, int line = 0);
     void RemoveRow(int at);
@@ -111,6 +115,13 @@ struct ScheduleReading {
 ScheduleReading ReadSchedule(const QString& text);
 // The same from a file's bytes (ScheduleText: UTF-8 or Windows-1252, a BOM dropped).
 ScheduleReading ReadScheduleBytes(const QByteArray& bytes);
+
+// Rows pasted from a spreadsheet (tab-separated, or as the first line's separator says) as cells
+// of the schedule's columns, ready for InsertRow. When the first line names schedule columns
+// (ref or system among them) it is a header and the cells go to the columns of those names
+// (other names: to the schedule's column of the same name, letter case ignored, else dropped);
+// without one the cells fill the schedule's columns in order.
+QList<QStringList> PastedRows(const QString& text, const Schedule& schedule);
 
 // The schedule as a file's text, in the format ReadSchedule and "batch" read: the header line,
 // then one line per row, "\r\n" after each, fields quoted where needed. The report's texts are

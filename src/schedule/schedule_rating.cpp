@@ -29,6 +29,10 @@ WindowRequest RequestOfRow(const Schedule& schedule, int row) {
 }
 
 ScheduleRowRating RateScheduleRow(const ProductTables& tables, const Schedule& schedule, int row) {
+    return RateScheduleRow(WindowRater(tables), schedule, row);
+}
+
+ScheduleRowRating RateScheduleRow(const WindowRater& rater, const Schedule& schedule, int row) {
     ScheduleRowRating rating;
     const QString building = schedule.Value(row, ScheduleField::Building);
     if (!CommercialOfBuilding(building)) {
@@ -37,7 +41,7 @@ ScheduleRowRating RateScheduleRow(const ProductTables& tables, const Schedule& s
         return rating;
     }
     QString error;
-    rating.window = RateRequest(tables, RequestOfRow(schedule, row), &error);
+    rating.window = rater.Rate(RequestOfRow(schedule, row), &error);
     if (!rating.window) {
         rating.note = error;
         return rating;
@@ -59,8 +63,9 @@ ScheduleRowRating RateScheduleRow(const ProductTables& tables, const Schedule& s
 QList<ScheduleRowRating> RateSchedule(const ProductTables& tables, const Schedule& schedule) {
     QList<ScheduleRowRating> ratings;
     ratings.reserve(schedule.RowCount());
+    const WindowRater rater(tables);
     for (int row = 0; row < schedule.RowCount(); ++row) {
-        ratings << RateScheduleRow(tables, schedule, row);
+        ratings << RateScheduleRow(rater, schedule, row);
     }
     return ratings;
 }

@@ -38,6 +38,8 @@ std::optional<bool> CommercialOfBuilding(const QString& building);
 // The request a row makes: a profile cell left empty is the system's first code.
 WindowRequest RequestOfRow(const Schedule& schedule, int row);
 
+ScheduleRowRating RateScheduleRow(const WindowRater& rater, const Schedule& schedule, int row);
+// The same for one row alone.
 ScheduleRowRating RateScheduleRow(const ProductTables& tables, const Schedule& schedule, int row);
 // Every row, in schedule order. Run again whenever the tables change.
 QList<ScheduleRowRating> RateSchedule(const ProductTables& tables, const Schedule& schedule);

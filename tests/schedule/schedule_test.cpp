@@ -154,6 +154,15 @@ TEST(ScheduleEditing, RowsColumnsAndRefs) {
     s.report.project = "School";
     EXPECT_EQ(s.ReportText(0, ScheduleField::Project), "School");
     EXPECT_EQ(s.ReportText(1, ScheduleField::Project), "Riverside");
+    EXPECT_EQ(s.CommonReportText(ScheduleField::Project), "School");
+    s.report.project.clear();
+    s.SetValue(0, ScheduleField::Project, "Riverside");
+    s.InsertRow(2, {"W03"});
+    s.SetValue(2, ScheduleField::Project, "Hall");
+    EXPECT_EQ(s.CommonReportText(ScheduleField::Project), "Riverside; Hall");
+    s.RemoveRow(2);
+    s.SetValue(0, ScheduleField::Project, "");
+    s.report.project = "School";
     s.MoveRow(1, 0);
     EXPECT_EQ(s.Value(0, ScheduleField::Ref), "w02");
     s.RemoveRow(0);
@@ -162,6 +171,21 @@ TEST(ScheduleEditing, RowsColumnsAndRefs) {
     EXPECT_EQ(ScheduleCsv(s),
               "ref,system,outer,vent,transom,building,project\r\n"
               "W01,Pelvanor 47,,,,,School\r\n");
+}
+
+TEST(ScheduleEditing, RowsPastedFromASpreadsheet) {
+    Schedule s = *ReadSchedule("ref,system,Qty,building\n").schedule;
+    const std::pair<const char*, QList<QStringList>> cases[] = {
+        // No header: the schedule's columns in order.
+        {"W1\tPelvanor 47\t4\nW2\tPelvanor 55\n",
+         {{"W1", "Pelvanor 47", "4", ""}, {"W2", "Pelvanor 55", "", ""}}},
+        // A header in its own order; an unknown column is dropped, a known extra one kept.
+        {"System\tColour\tqty\tRef\nPelvanor 47\tred\t2\tW3\n", {{"W3", "Pelvanor 47", "2", ""}}},
+        {"", {}},
+    };
+    for (const auto& [text, rows] : cases) {
+        EXPECT_EQ(PastedRows(QString::fromUtf8(text), s), rows) << text;
+    }
 }
 
 TEST(SystemNames, HeaderSelectorNameOrCertificateName) {

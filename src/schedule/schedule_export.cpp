@@ -1,0 +1,185 @@
+#include "schedule/schedule_export.h"
+
+#include <QDir>
+#include <QHash>
+#include <QPainter>
+
+#include "platform/canvas.h"
+#include "platform/whole_file.h"
+#include "schedule/csv_text.h"
+#include "schedule/schedule_summary_page.h"
+
+const QStringList kScheduleSummaryColumns = {
+    QStringLiteral("ref"),           QStringLiteral("system"),  QStringLiteral("outer"),
+    QStringLiteral("vent"),          QStringLiteral("transom"), QStringLiteral("building"),
+    QStringLiteral("weight"),        QStringLiteral("column"),  QStringLiteral("elementNumber"),
+    QStringLiteral("summaryRating"), QStringLiteral("co2"),     QStringLiteral("error")};
+
+namespace {
+
+// One row of summary.csv: the row's texts, or the window's names once it is known, the rating,
+// and the error last.
+QStringList SummaryFields(const Schedule& s, int row, const ScheduleRowRating& r,
+                          const QString& error) {
+    QStringList fields = {
+        s.Value(row, ScheduleField::Ref),     s.Value(row, ScheduleField::System),
+        s.Value(row, ScheduleField::Outer),   s.Value(row, ScheduleField::Vent),
+        s.Value(row, ScheduleField::Transom), s.Value(row, ScheduleField::Building)};
+    if (r.window) {
+        const RatedWindow& w = *r.window;
+        fields = {s.Value(row, ScheduleField::Ref),
+                  w.systemName,
+                  w.outerFrame,
+                  w.ventFrame,
+                  w.transomMullion,
+                  w.commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic"),
+                  r.weightText,
+                  QString::number(r.column)};
+        if (r.Rated()) {
+            fields << r.elementNumber << r.summaryRating << r.co2;
+        }
+    }
+    while (fields.size() < kScheduleSummaryColumns.size() - 1) {
+        fields << QString();
+    }
+    return fields << error;
+}
+
+}  // namespace
+
+CertificatePdfSettings CombinedPdfSettings(const Schedule& schedule, int certificates,
+                                           const QString& creator) {
+    CertificatePdfSettings settings = ExportPdfSettings(CertificateData(), creator);
+    settings.title = QStringLiteral("Window Schedule");
+    const QString count =
+        certificates == 1
+            ? QStringLiteral("1 Environmental Profile Certificate")
+            : QStringLiteral("%1 Environmental Profile Certificates").arg(certificates);
+    const QString project = schedule.CommonReportText(ScheduleField::Project).simplified();
+    settings.subject = project.isEmpty() ? count : project + QStringLiteral(": ") + count;
+    settings.author =
+        schedule.CommonReportText(ScheduleField::Company).section(QLatin1Char('\n'), 0, 0);
+    return settings;
+}
+
+QByteArray CombinedSchedulePdf(const ProductTables& tables, const Schedule& schedule,
+                               const QList<ScheduleRowRating>& ratings, const QString& creator,
+                               const ExportProgress& progress, bool* cancelled) {
+    QList<int> rated;
+    for (int row = 0; row < ratings.size(); ++row) {
+        if (ratings[row].Rated()) {
+            rated << row;
+        }
+    }
+    const int summaryPages = SummaryPageCount(ratings.size());
+    const PdfPages pages = PdfOfPages(
+        CombinedPdfSettings(schedule, rated.size(), creator), summaryPages + rated.size(),
+        [&](int page, QPainter& painter, int W, int H) {
+            if (page < summaryPages) {
+                const QRect fitted = FittedCertificateRect(W, H);
+                painter.save();
+                painter.translate(fitted.topLeft());
+                {
+                    Canvas canvas(painter);
+                    DrawScheduleSummaryPage(canvas, fitted.width(), fitted.height(), schedule,
+                                            ratings, page);
+                }
+                painter.restore();
+                return;
+            }
+            const int row = rated[page - summaryPages];
+            DrawFittedCertificatePage(CertificateOfRow(tables, schedule, row, ratings[row]),
+                                      painter, W, H);
+        },
+        progress);
+    if (cancelled != nullptr) {
+        *cancelled = pages.cancelled;
+    }
+    return pages.pdf;
+}
+
+CombinedPdfResult WriteCombinedSchedulePdf(const QString& path, const ProductTables& tables,
+                                           const Schedule& schedule,
+                                           const QList<ScheduleRowRating>& ratings,
+                                           const QString& creator, const ExportProgress& progress) {
+    CombinedPdfResult result;
+    for (const ScheduleRowRating& rating : ratings) {
+        result.certificates += rating.Rated() ? 1 : 0;
+    }
+    const QByteArray pdf =
+        CombinedSchedulePdf(tables, schedule, ratings, creator, progress, &result.cancelled);
+    if (result.cancelled) {
+        return result;
+    }
+    if (pdf.isEmpty()) {
+        result.error = CannotCreateFileText(path, QStringLiteral("The pages could not be drawn."));
+        return result;
+    }
+    const WholeFileResult written = WriteWholeFile(path, pdf);
+    result.written = written.written;
+    if (!written.written) {
+        result.error = CannotCreateFileText(path, written.reason);
+    }
+    return result;
+}
+
+FolderExportResult ExportScheduleFolder(
+    const QString& folder, const ProductTables& tables, const Schedule& schedule,
+    const QString& creator, const ExportProgress& progress,
+    const std::function<void(int row, const QString& reason)>& onFailedRow) {
+    FolderExportResult result;
+    const QDir dir(folder);
+    QByteArray summary = CsvLine(kScheduleSummaryColumns).toUtf8();
+    QHash<QString, int> fileLines;  // a file name (case folded) and the row that took it
+    const WindowRater rater(tables);
+    const auto fail = [&](int row, const QString& reason) {
+        result.failedRows.append({row, reason});
+        if (onFailedRow) {
+            onFailedRow(row, reason);
+        }
+    };
+    for (int row = 0; row < schedule.RowCount(); ++row) {
+        if (result.cancelled) {
+            summary +=
+                CsvLine(SummaryFields(schedule, row, {}, QStringLiteral("cancelled"))).toUtf8();
+            continue;
+        }
+        const QString fileName = SafeFileName(schedule.Value(row, ScheduleField::Ref));
+        const QString fileKey = fileName.toCaseFolded();
+        ScheduleRowRating rating;
+        QString error;
+        if (fileName.isEmpty()) {
+            error = QStringLiteral("no ref to name the certificate by");
+        } else if (fileLines.contains(fileKey)) {
+            error = QStringLiteral("the ref names the same file as line %1")
+                        .arg(fileLines.value(fileKey));
+        } else {
+            fileLines.insert(fileKey, schedule.RowLine(row));
+            rating = RateScheduleRow(rater, schedule, row);
+            error = rating.note;
+        }
+        if (error.isEmpty()) {
+            const CertificateData data = CertificateOfRow(tables, schedule, row, rating);
+            const QString path = dir.filePath(fileName + QStringLiteral(".pdf"));
+            const WholeFileResult written =
+                WriteCertificatePdf(path, data, ExportPdfSettings(data, creator));
+            if (!written.written) {
+                error = CannotCreateFileText(path, written.reason)
+                            .replace(QLatin1Char('\n'), QStringLiteral(": "));
+            }
+        }
+        if (!error.isEmpty()) {
+            fail(row, error);
+        }
+        summary += CsvLine(SummaryFields(schedule, row, rating, error)).toUtf8();
+        if (progress && !progress(row + 1, schedule.RowCount())) {
+            result.cancelled = true;
+        }
+    }
+    const QString summaryPath = dir.filePath(QStringLiteral("summary.csv"));
+    const WholeFileResult written = WriteWholeFile(summaryPath, summary);
+    if (!written.written) {
+        result.summaryError = CannotCreateFileText(summaryPath, written.reason);
+    }
+    return result;
+}

@@ -1,0 +1,71 @@
+// The certificates of a whole schedule, as the schedule window's "Export Certificates..." and
+// "greenguide batch" make them: one combined PDF (the summary, then one certificate page per
+// rated row in schedule order, every page drawn by the certificate's one page routine, fonts
+// embedded once), or a folder of <ref>.pdf per row and summary.csv. No widgets: the window runs
+// these with a progress dialog, the command line with a progress bar.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+#include "data/product_tables.h"
+#include "documents/certificate_output.h"
+#include "schedule/schedule.h"
+#include "schedule/schedule_rating.h"
+
+// Called after each step (a page, a row) with the steps done and their total; returning false
+// cancels the export.
+using ExportProgress = std::function<bool(int done, int total)>;
+
+// The combined PDF's settings: A4 portrait at 600 dpi with the single export's margins, titled
+// "Window Schedule", the project and the number of certificates as its subject, the company's
+// first line as its author and the given creator.
+CertificatePdfSettings CombinedPdfSettings(const Schedule& schedule, int certificates,
+                                           const QString& creator);
+
+// The combined PDF in memory; empty when cancelled (*cancelled set) or when it could not be
+// drawn. ratings are the rows' ratings (RateSchedule) in schedule order.
+QByteArray CombinedSchedulePdf(const ProductTables& tables, const Schedule& schedule,
+                               const QList<ScheduleRowRating>& ratings, const QString& creator,
+                               const ExportProgress& progress = {}, bool* cancelled = nullptr);
+
+struct CombinedPdfResult {
+    bool written = false;
+    bool cancelled = false;
+    // "Cannot create file <path>" and the system's reason, when not written nor cancelled.
+    QString error;
+    int certificates = 0;
+};
+
+// Writes the combined PDF whole through WriteWholeFile, or nothing at all (cancelled, or any
+// failure: the old file stays as it was).
+CombinedPdfResult WriteCombinedSchedulePdf(const QString& path, const ProductTables& tables,
+                                           const Schedule& schedule,
+                                           const QList<ScheduleRowRating>& ratings,
+                                           const QString& creator,
+                                           const ExportProgress& progress = {});
+
+// The folder's summary.csv columns.
+extern const QStringList kScheduleSummaryColumns;
+
+struct FolderExportResult {
+    // Rows that got no certificate, with the reason (as summary.csv gives it), in order.
+    QList<std::pair<int, QString>> failedRows;
+    bool cancelled = false;
+    // Set when summary.csv itself could not be written ("Cannot create file ...").
+    QString summaryError;
+    bool AllDone() const { return failedRows.isEmpty() && !cancelled && summaryError.isEmpty(); }
+};
+
+// Writes <ref>.pdf for every rated row (each file whole, through WriteWholeFile) and then
+// summary.csv listing every row with what became of it, into folder, which must exist. A row
+// with no ref, or whose ref names the same file as an earlier row's, is not written. On cancel
+// the rows not reached are listed in the summary as "cancelled"; only whole files remain.
+// onFailedRow is told of each failed row as it happens.
+FolderExportResult ExportScheduleFolder(
+    const QString& folder, const ProductTables& tables, const Schedule& schedule,
+    const QString& creator, const ExportProgress& progress = {},
+    const std::function<void(int row, const QString& reason)>& onFailedRow = {});

@@ -1,0 +1,160 @@
+// The certificates of a whole schedule: the combined PDF, checked with poppler's tools as a
+// reader sees it, and the folder; neither leaves a cut file when cancelled or when a write fails.
+#include "schedule/schedule_export.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "data/builtin_tables.h"
+#include "schedule/schedule_summary_page.h"
+#include "test_support.h"
+
+namespace {
+
+ProductTables BuiltInTables() {
+    return ProductTablesOf(BuiltInWeightsTable(), BuiltInSystemCatalogue(),
+                           BuiltInBreRatingsTable(), BuiltInProductList());
+}
+
+Schedule ThreeRows() {
+    Schedule s = *ReadSchedule(
+                      "ref,system,outer,building,Qty\n"
+                      "W01,Pelvanor 47,PRF010,Domestic,4\n"
+                      "W02,Pelvanr 47,,,1\n"
+                      "W03,Pelvanor 62,,,2\n")
+                      .schedule;
+    s.report = {"Acme Glazing Ltd\nUnit 4", "Riverside School", "1 May 2024"};
+    return s;
+}
+
+// The combined PDF of the schedule, rated by the built-in tables, written to path.
+CombinedPdfResult WriteCombined(const QString& path, const Schedule& schedule,
+                                const ExportProgress& progress = {}) {
+    const ProductTables tables = BuiltInTables();
+    return WriteCombinedSchedulePdf(path, tables, schedule, RateSchedule(tables, schedule),
+                                    "BRE Green Guide 1.0", progress);
+}
+
+QString Tool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList Files(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+}  // namespace
+
+TEST(CombinedPdf, SummaryThenOneCertificatePerRatedRowInOrder) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("schedule.pdf");
+    const CombinedPdfResult result = WriteCombined(pdf, ThreeRows());
+    ASSERT_TRUE(result.written) << result.error.toStdString();
+    EXPECT_EQ(result.certificates, 2);
+    const QString info = Tool("pdfinfo", {pdf});
+    for (const char* expected :
+         {"Title:           Window Schedule\n",
+          "Subject:         Riverside School: 2 Environmental Profile Certificates\n",
+          "Author:          Acme Glazing Ltd\n", "Creator:         BRE Green Guide 1.0\n",
+          "Pages:           3\n"}) {
+        EXPECT_TRUE(info.contains(expected)) << expected << info.toStdString();
+    }
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size: +595[.0-9]* x 84[12][.0-9]* pts")));
+    // Page by page: the summary with every row, then W01's and W03's certificates.
+    const QStringList pages = Tool("pdftotext", {"-layout", pdf, "-"}).split('\f');
+    ASSERT_GE(pages.size(), 3);
+    const QString& summary = pages[0];
+    for (const char* expected :
+         {"Window Schedule", "Acme Glazing Ltd, Unit 4", "Riverside School", "1 May 2024", "W01",
+          "PRF010 / PRF020 / PRF020", "0.709", "1213100007", "W02", "Not rated: unknown system",
+          "W03", "Pelvanor 62", "Summary page 1 of 1"}) {
+        EXPECT_TRUE(summary.contains(expected)) << expected;
+    }
+    EXPECT_LT(summary.indexOf("W01"), summary.indexOf("W02"));
+    EXPECT_LT(summary.indexOf("W02"), summary.indexOf("W03"));
+    EXPECT_TRUE(pages[1].contains("PRF010") && pages[1].contains("Domestic"));
+    EXPECT_TRUE(pages[2].contains("PRF210") && pages[2].contains("Riverside School"));
+    // Fonts embedded, each face once for the whole document.
+    const QStringList fonts = Tool("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_FALSE(fonts.isEmpty());
+    QStringList names;
+    for (const QString& row : fonts) {
+        EXPECT_TRUE(row.contains(" yes ")) << row.toStdString();
+        names << row.section(' ', 0, 0);
+    }
+    EXPECT_EQ(names.removeDuplicates(), 0) << names.join(' ').toStdString();
+}
+
+TEST(CombinedPdf, ASummaryOfManyRowsTakesPagesOfItsOwn) {
+    Schedule s;
+    for (int i = 0; i < 120; ++i) {
+        s.InsertRow(i, {QStringLiteral("R%1").arg(i), "Pelvanor 55"});
+    }
+    const ProductTables tables = BuiltInTables();
+    const QList<ScheduleRowRating> ratings = RateSchedule(tables, s);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("many.pdf");
+    WriteBytes(pdf, CombinedSchedulePdf(tables, s, ratings, "x"));
+    const int summaryPages = SummaryPageCount(120);
+    EXPECT_EQ(summaryPages, 3);
+    EXPECT_TRUE(Tool("pdfinfo", {pdf}).contains(QString("Pages:           %1\n").arg(120 + 3)));
+    const QStringList pages = Tool("pdftotext", {pdf, "-"}).split('\f');
+    EXPECT_TRUE(pages[2].contains("R119") && pages[2].contains("Summary page 3 of 3"));
+    EXPECT_FALSE(pages[0].contains("R119"));
+}
+
+TEST(CombinedPdf, CancelOrAFailedWriteLeavesNoCutFile) {
+    QTemporaryDir dir;
+    const QByteArray old = "%PDF-1.4 an older schedule";
+    const QString pdf = dir.filePath("schedule.pdf");
+    WriteBytes(pdf, old);
+    int calls = 0;
+    const CombinedPdfResult cancelled =
+        WriteCombined(pdf, ThreeRows(), [&calls](int done, int total) {
+            EXPECT_EQ(total, 3);
+            ++calls;
+            return done < 2;
+        });
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_FALSE(cancelled.written);
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(ReadBytes(pdf), old);
+
+    const QString folderInTheWay = dir.filePath("in the way.pdf");
+    ASSERT_TRUE(QDir().mkpath(folderInTheWay));
+    const CombinedPdfResult blocked = WriteCombined(folderInTheWay, ThreeRows());
+    EXPECT_FALSE(blocked.written);
+    EXPECT_EQ(blocked.error, "Cannot create file " + folderInTheWay + "\nIs a directory");
+    EXPECT_EQ(Files(dir.path()), QStringList{"schedule.pdf"});
+}
+
+TEST(ScheduleFolder, EveryRowAFileOrAReasonAndCancelKeepsOnlyWholeFiles) {
+    QTemporaryDir dir;
+    Schedule s = ThreeRows();
+    s.InsertRow(3, {"w01", "Pelvanor 55"}, 5);
+    QList<int> told;
+    const FolderExportResult all = ExportScheduleFolder(
+        dir.path(), BuiltInTables(), s, "x", {}, [&told](int row, const QString&) { told << row; });
+    EXPECT_EQ(told, QList<int>({1, 3}));
+    EXPECT_FALSE(all.AllDone());
+    EXPECT_EQ(all.failedRows[1].second, "the ref names the same file as line 2");
+    EXPECT_EQ(Files(dir.path()), QStringList({"W01.pdf", "W03.pdf", "summary.csv"}));
+
+    QTemporaryDir cancelledDir;
+    const FolderExportResult cancelled = ExportScheduleFolder(
+        cancelledDir.path(), BuiltInTables(), s, "x", [](int done, int) { return done < 1; });
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_EQ(Files(cancelledDir.path()), QStringList({"W01.pdf", "summary.csv"}));
+    const QStringList summary = QString::fromUtf8(ReadBytes(cancelledDir.filePath("summary.csv")))
+                                    .split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(summary.size(), 5);
+    EXPECT_TRUE(summary[1].startsWith("W01,Pelvanor 47,PRF010,PRF020,PRF020,Domestic,0.709,1,"));
+    EXPECT_EQ(summary[2], "W02,Pelvanr 47,,,,,,,,,,cancelled");
+}
