@@ -1,12 +1,20 @@
 #include <QAbstractButton>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
+
+#include <unistd.h>
 
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
+#include "data/data_folder.h"
 #include "test_support.h"
 #include "widgets/widgets.h"
 #include "window_fixture.h"
@@ -106,4 +114,76 @@ TEST_F(DataWatch, ChangesByOthersAreReadAgainOrAskedAboutAndOwnSavesAreNot) {
         EXPECT_EQ(Find<PageControl>("PageControl1")->TabBar()->tabText(1),
                   c.keptEdit ? "Frame Weights*" : "Frame Weights");
     }
+}
+
+namespace {
+// Holds, in a copy of this program run as an unprivileged user, the program folder it cannot
+// write, with a weights table newer than the user's own copy.
+const char kUnwritableFolder[] = "GG_TEST_UNWRITABLE_PROGRAM_FOLDER";
+constexpr int kNobody = 65534;
+}  // namespace
+
+// Runs as an unprivileged user, started by the test below.
+using DataWatchInChild = DataWatch;
+TEST_F(DataWatchInChild, AnOlderOwnCopyIsNamedAtStart) {
+    const QString program = qEnvironmentVariable(kUnwritableFolder);
+    if (program.isEmpty()) {
+        GTEST_SKIP() << "runs only as an unprivileged user, started by the test below";
+    }
+    ASSERT_FALSE(QFileInfo(program).isWritable());
+    const QString own = UserDataFolder() + kWeightsFileName;
+    ASSERT_TRUE(QDir().mkpath(UserDataFolder()));
+    WriteTableFile(own, BuiltInWeightsTable());
+    QFile file(own);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addDays(-30),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+    env_.programFolder = program;
+    env_.pictureBase = pictures_.filePath(QStringLiteral("Updates"));
+    window_ = std::make_unique<TWER>(env_);
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    const QString note = Note();
+    EXPECT_TRUE(note.contains(own) && note.contains(program + kWeightsFileName))
+        << note.toStdString();
+    EXPECT_TRUE(window_->statusBar()->isVisible());
+    EXPECT_EQ(Find<PageControl>("PageControl1")->TabBar()->tabToolTip(1), note);
+    // The user's own copy is the one used.
+    EXPECT_EQ(EditText("Edit1"), "4");
+}
+
+TEST(DataWatchAtStart, AnOlderOwnCopyIsNamedWithTheNewerOneBesideTheProgram) {
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (geteuid() != 0 || setpriv.isEmpty()) {
+        GTEST_SKIP() << "needs root and setpriv to run the window as an unprivileged user";
+    }
+    QTemporaryDir program;
+    QTemporaryDir home;
+    WriteTableFile(program.filePath(kWeightsFileName), WeightsWithOuterFrame("1.3"));
+    QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                              QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    ASSERT_EQ(chown(home.path().toLocal8Bit().constData(), kNobody, kNobody), 0);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(kUnwritableFolder), program.path() + QLatin1Char('/'));
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    environment.remove(QStringLiteral("XDG_DATA_HOME"));
+    environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.start(setpriv, {QStringLiteral("--reuid=%1").arg(kNobody),
+                          QStringLiteral("--regid=%1").arg(kNobody),
+                          QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
+                          QStringLiteral("--gtest_filter=DataWatchInChild.*")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString output =
+        QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError());
+    if (!output.contains(QLatin1String("[ RUN      ]"))) {
+        GTEST_SKIP() << "the test program cannot run as an unprivileged user here: "
+                     << output.toStdString();
+    }
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(QLatin1String("[  PASSED  ] 1 test"))) << output.toStdString();
 }
