@@ -1,6 +1,7 @@
 // The main window's data files: the weights table and system catalogue read over the built-in
 // tables at start, written by the data pages' "Save" buttons, and watched while the window
 // runs, so that a table another window saves is not silently outdated here.
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLabel>
 #include <QMessageBox>
@@ -29,6 +30,8 @@ void TWER::LoadDataFiles() {
 void TWER::LoadDataFile(QPlainTextEdit* memo, const QString& fileName) {
     const QString path = DataFilePath(env_.programFolder, fileName, DataFileUse::Read);
     if (!DataFileExists(path)) {
+        // A file that another window saves later is taken in as a change of this one.
+        WatchDataFile(memo, fileName, path, QString());
         return;
     }
     const QString text = ReadTableFile(path);
@@ -82,9 +85,25 @@ void TWER::WatchDataFile(QPlainTextEdit* memo, const QString& fileName, const QS
             QTimer::singleShot(kSettleMilliseconds, this,
                                [this] { Guarded([this] { CheckChangedDataFiles(); }); });
         });
+        // The folder of a file not there yet: a file that appears is a change of its table.
+        connect(dataWatcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+            const QStringList watching = dataWatcher_->files();
+            for (auto it = watchedDataFiles_.cbegin(); it != watchedDataFiles_.cend(); ++it) {
+                if (!watching.contains(it.key()) && DataFileExists(it.key())) {
+                    changedDataFiles_.insert(it.key());
+                }
+            }
+            QTimer::singleShot(kSettleMilliseconds, this,
+                               [this] { Guarded([this] { CheckChangedDataFiles(); }); });
+        });
     }
     watchedDataFiles_[path] = {memo, fileName, text};
-    if (!dataWatcher_->files().contains(path)) {
+    if (!DataFileExists(path)) {
+        const QString folder = QFileInfo(path).absolutePath();
+        if (QFileInfo(folder).isDir() && !dataWatcher_->directories().contains(folder)) {
+            dataWatcher_->addPath(folder);
+        }
+    } else if (!dataWatcher_->files().contains(path)) {
         dataWatcher_->addPath(path);
     }
 }
@@ -104,6 +123,7 @@ void TWER::CheckChangedDataFiles() {
             ShowDataFileNote(
                 QStringLiteral("%1 was removed from the disk; the table here is kept as it is.")
                     .arg(watched.fileName));
+            WatchDataFile(watched.memo, watched.fileName, path, watched.text);
             continue;
         }
         // A file replaced by a rename is a new file: it is watched afresh.

@@ -71,6 +71,12 @@ TEST_F(DataWatch, ChangesByOthersAreReadAgainOrAskedAboutAndOwnSavesAreNot) {
     EXPECT_EQ(Note(), "GGWeights.Dat was changed on the disk and has been read again.");
     EXPECT_FALSE(Unsaved());
 
+    // A catalogue file that was not there at start is taken in when another window saves it.
+    const QString catalogue = BuiltInSystemCatalogue() + QStringLiteral("Saved elsewhere\n");
+    WriteTableFile(DataPath(kSystemFileName), catalogue);
+    EXPECT_EQ(Settle("ReloadButton"), QStringList());
+    EXPECT_EQ(MemoText(Memo("MemoSystem")), catalogue);
+
     // This window's own save asks nothing and reads nothing again.
     QPlainTextEdit* table = Memo("Memo1");
     table->moveCursor(QTextCursor::End);
