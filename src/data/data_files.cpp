@@ -8,6 +8,8 @@
 #include "platform/program_error.h"
 #include "platform/whole_file.h"
 
+#include <algorithm>
+
 namespace {
 
 // Characters of the bytes 0x80 to 0x9F; the undefined ones stand for themselves.
@@ -23,7 +25,45 @@ QChar CharOfByte(char byte) {
     return (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
 }
 
+// Reading a file this much at a time: a long table is then held once, as its text, and not
+// also as its bytes.
+constexpr qint64 kReadPiece = 1 << 20;
+// Room made for a file's text up front, at most; a longer one grows as it is read.
+constexpr qint64 kMostReserved = qint64(1) << 28;
+
 }  // namespace
+
+TableTextDecoder::TableTextDecoder(qsizetype expectedSize) {
+    text_.reserve(std::min<qint64>(expectedSize, kMostReserved));
+}
+
+bool TableTextDecoder::Feed(const char* bytes, qsizetype size) {
+    // One decoding pass: the text ends at a NUL byte, CR LF and a lone CR become "\n", and
+    // every other byte becomes its character. A CR that ends one piece pairs with an LF that
+    // starts the next.
+    if (ended_) {
+        return false;
+    }
+    const qsizetype start = text_.size();
+    text_.resize(start + size);
+    QChar* const out = text_.data();
+    qsizetype n = start;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char byte = bytes[i];
+        if (byte == '\0') {
+            ended_ = true;
+            break;
+        }
+        const bool pairedLf = afterCr_ && byte == '\n';
+        afterCr_ = byte == '\r';
+        if (pairedLf) {
+            continue;
+        }
+        out[n++] = afterCr_ ? QChar(QLatin1Char('\n')) : CharOfByte(byte);
+    }
+    text_.truncate(n);
+    return !ended_;
+}
 
 QString DecodeWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
@@ -56,25 +96,9 @@ QByteArray EncodeWindows1252(const QString& text) {
 }
 
 QString TableTextOfFileBytes(const QByteArray& bytes) {
-    // One decoding pass: the text ends at a NUL byte, CR LF and a lone CR become "\n", and
-    // every other byte becomes its character.
-    const qsizetype zero = bytes.indexOf('\0');
-    const qsizetype size = zero < 0 ? bytes.size() : zero;
-    QString text(size, Qt::Uninitialized);
-    QChar* const out = text.data();
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (bytes[i] == '\r') {
-            out[n++] = QLatin1Char('\n');
-            if (i + 1 < size && bytes[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            out[n++] = CharOfByte(bytes[i]);
-        }
-    }
-    text.truncate(n);
-    return text;
+    TableTextDecoder decoder(bytes.size());
+    decoder.Feed(bytes.constData(), bytes.size());
+    return decoder.Take();
 }
 
 QByteArray FileBytesOfTableText(const QString& text) {
@@ -101,11 +125,18 @@ QString ReadTableFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         throw ProgramError(QStringLiteral("Cannot open file ") + path);
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw ProgramError(QStringLiteral("Cannot open file ") + path);
+    TableTextDecoder decoder(file.size());
+    QByteArray piece(kReadPiece, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(piece.data(), piece.size());
+        if (got < 0 || file.error() != QFileDevice::NoError) {
+            throw ProgramError(QStringLiteral("Cannot open file ") + path);
+        }
+        if (got == 0 || !decoder.Feed(piece.constData(), got)) {
+            break;
+        }
     }
-    return TableTextOfFileBytes(bytes);
+    return decoder.Take();
 }
 
 void WriteTableFile(const QString& path, const QString& text) {

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <utility>
+
 inline const QString kWeightsFileName = QStringLiteral("GGWeights.Dat");
 inline const QString kSystemFileName = QStringLiteral("GGSystem.Dat");
 
@@ -17,6 +19,19 @@ QByteArray EncodeWindows1252(const QString& text);
 // A file's bytes as a table's text: everything after a zero byte is dropped, and every CR LF,
 // lone CR and lone LF becomes one line break ("\n").
 QString TableTextOfFileBytes(const QByteArray& bytes);
+// The same, piece by piece as a file is read, so that its bytes need not be held whole.
+class TableTextDecoder {
+public:
+    explicit TableTextDecoder(qsizetype expectedSize);
+    // Decodes the next piece; false once a zero byte has ended the text.
+    bool Feed(const char* bytes, qsizetype size);
+    QString Take() { return std::move(text_); }
+
+private:
+    QString text_;
+    bool afterCr_ = false;
+    bool ended_ = false;
+};
 // A table's text as file bytes: each line break becomes CR LF.
 QByteArray FileBytesOfTableText(const QString& text);
 

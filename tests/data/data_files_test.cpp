@@ -36,6 +36,18 @@ TEST(TableFileText, LineBreaksAreNormalised) {
     EXPECT_EQ(FileBytesOfTableText(QStringLiteral("a\nb\n")), QByteArray("a\r\nb\r\n"));
 }
 
+TEST(TableFileText, PiecesDecodeAsTheWholeFile) {
+    // A file read piece by piece: a CR LF split between two pieces is still one line break.
+    const QByteArray file("a\r\nb\rc\n\rd\r\r\ne\0f\r\n", 17);
+    for (qsizetype cut = 0; cut <= file.size(); ++cut) {
+        TableTextDecoder decoder(1);
+        if (decoder.Feed(file.constData(), cut)) {
+            EXPECT_FALSE(decoder.Feed(file.constData() + cut, file.size() - cut)) << cut;
+        }
+        EXPECT_EQ(decoder.Take(), "a\nb\nc\n\nd\n\ne") << cut;
+    }
+}
+
 TEST(DataFileExists, OnlyOrdinaryFilesCount) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
