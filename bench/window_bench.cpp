@@ -13,6 +13,7 @@
 #include "app/twer.h"
 #include "data/data_files.h"
 #include "data/table_text.h"
+#include "widgets/table_memo.h"
 
 namespace {
 
@@ -67,7 +68,8 @@ void BM_Recalculation(benchmark::State& state) {
         window.Button12Click(nullptr);
     }
     state.counters["weights_lines"] = static_cast<double>(
-        LinesOfText(window.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText())
+        LinesOfText(
+            TableText::Of(window.findChild<QPlainTextEdit*>(QStringLiteral("Memo1")))->PlainText())
             .size());
 }
 BENCHMARK(BM_Recalculation)

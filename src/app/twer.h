@@ -34,9 +34,9 @@ class Canvas;
 struct CertificateData;
 struct FoundWeightLines;
 class DrawGrid;
-class EditorText;
 class ImageWidget;
 class PageControl;
+class TableText;
 class TFormAbt;
 
 // What the main window takes from its surroundings, with the real defaults; tests give their
@@ -249,8 +249,6 @@ private:
     DrawGrid* DrawGrid1 = nullptr;
     QWidget* TabSheet2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
-    // The weights table's text, followed edit by edit, which the recalculation scans in place.
-    EditorText* weightsText_ = nullptr;
     QWidget* Panel4 = nullptr;
     QPushButton* Button1 = nullptr;
     QWidget* TabSheet5 = nullptr;
@@ -281,6 +279,12 @@ private:
     QPushButton* ButtonExport = nullptr;
     QTabBar* TabSet1 = nullptr;
     QLabel* DataFileNote = nullptr;
+
+    // The four tables, each the one owner of its memo's text: every reader goes through it.
+    TableText* weightsTable_ = nullptr;
+    TableText* systemTable_ = nullptr;
+    TableText* productTable_ = nullptr;
+    TableText* breTable_ = nullptr;
 
     // Menu.
     QMenu* File1 = nullptr;

@@ -15,6 +15,7 @@
 #include "data/data_files.h"
 #include "data/data_folder.h"
 #include "platform/program_error.h"
+#include "widgets/table_memo.h"
 #include "widgets/widgets.h"
 
 namespace {
@@ -35,8 +36,9 @@ void TWER::LoadDataFile(QPlainTextEdit* memo, const QString& fileName) {
         return;
     }
     const QString text = ReadTableFile(path);
-    // Replacing a table's text raises its change handler, as an edit would.
-    memo->setPlainText(text);
+    // Replacing a table's text raises its change handler, as an edit would. The memo is filled
+    // only when revealed: a long table costs its reading, not an editor's blocks.
+    TableText::Of(memo)->SetText(text);
     WatchDataFile(memo, fileName, path, text);
     const QString older = OlderOwnCopyNote(path, env_.programFolder + fileName);
     PageControl1->SetTabToolTip(PageOfTable(memo), older);
@@ -47,7 +49,7 @@ void TWER::LoadDataFile(QPlainTextEdit* memo, const QString& fileName) {
 
 void TWER::SaveTable(QPlainTextEdit* memo, const QString& fileName) {
     const QString path = DataFilePath(env_.programFolder, fileName, DataFileUse::Save);
-    const QString text = MemoText(memo);
+    const QString text = TableText::Of(memo)->PlainText();
     WriteTableFile(path, text);
     // The file now holds this window's table, as it will read back.
     WatchDataFile(memo, fileName, path, TableTextOfFileBytes(FileBytesOfTableText(text)));

@@ -25,6 +25,7 @@
 #include "rating/grid_cells.h"
 #include "widgets/draw_grid.h"
 #include "widgets/owner_draw_combo.h"
+#include "widgets/table_memo.h"
 #include "widgets/widgets.h"
 
 namespace {
@@ -297,8 +298,7 @@ void TWER::BuildLayout() {
 
     auto* weightsRow = RowLayout(TabSheet2);
     Memo1 = MakeMemo(TabSheet2, "Memo1");
-    Memo1->setPlainText(BuiltInWeightsTable());
-    weightsText_ = new EditorText(Memo1);
+    weightsTable_ = new TableText(Memo1, BuiltInWeightsTable());
     Panel4 = MakeRightPanel(TabSheet2, "Panel4", 106, Bevel::None);
     Button1 = Named(new QPushButton(QStringLiteral("&Save"), Panel4), "Button1");
     Button1->setGeometry(16, 8, 75, 25);
@@ -309,10 +309,10 @@ void TWER::BuildLayout() {
 
     auto* systemRow = RowLayout(TabSheet5);
     MemoSystem = MakeMemo(TabSheet5, "MemoSystem");
-    MemoSystem->setPlainText(BuiltInSystemCatalogue());
+    systemTable_ = new TableText(MemoSystem, BuiltInSystemCatalogue());
     Memo3 = MakeMemo(TabSheet5, "Memo3");
     Memo3->setFixedWidth(89);
-    Memo3->setPlainText(BuiltInProductList());
+    productTable_ = new TableText(Memo3, BuiltInProductList());
     Panel5 = MakeRightPanel(TabSheet5, "Panel5", 106, Bevel::None);
     Button2 = Named(new QPushButton(QStringLiteral("&Save"), Panel5), "Button2");
     Button2->setGeometry(16, 8, 75, 25);
@@ -327,7 +327,7 @@ void TWER::BuildLayout() {
     QPalette greyPalette = Memo2->palette();
     greyPalette.setColor(QPalette::Base, QColor(192, 192, 192));
     Memo2->setPalette(greyPalette);
-    Memo2->setPlainText(BuiltInBreRatingsTable());
+    breTable_ = new TableText(Memo2, BuiltInBreRatingsTable());
     ColumnLayout(TabSheet6)->addWidget(Memo2);
     // As designed, the data pages' control opens on "System Data" until the window is shown.
     PageControl1->SetActivePage(TabSheet5);

@@ -13,12 +13,12 @@
 #include "rating/grid_cells.h"
 #include "rating/rating.h"
 #include "widgets/draw_grid.h"
-#include "widgets/widgets.h"
+#include "widgets/table_memo.h"
 
 void TWER::Button12Click(QObject* sender) {
     // The grid, the sheet and the preview that this run redraws share one reading of the BRE
     // ratings table; the next event reads it again.
-    const QStringList breRatings = LinesOfText(MemoText(Memo2));
+    const QStringList breRatings = LinesOfText(breTable_->PlainText());
     breRatingLinesOfRun_ = &breRatings;
     const auto forget = qScopeGuard([this] { breRatingLinesOfRun_ = nullptr; });
 
@@ -28,7 +28,7 @@ void TWER::Button12Click(QObject* sender) {
     EditTM->clear();
     // One pass over the weights table finds the three weights and their lines.
     const FoundWeightLines found =
-        FindWeightLines(weightsText_->Text(), ComboBox1->currentText(), ComboBox2->currentText(),
+        FindWeightLines(weightsTable_->Text(), ComboBox1->currentText(), ComboBox2->currentText(),
                         ComboBox3->currentText());
     const WindowRating rating = RateWindow(found.texts, Commercial());
     EditOF->setText(rating.weightTexts.outerFrame);
@@ -74,7 +74,8 @@ void TWER::ShowRatingProblem(const FoundWeightLines& found) {
 }
 
 QStringList TWER::BreRatingLines() const {
-    return breRatingLinesOfRun_ != nullptr ? *breRatingLinesOfRun_ : LinesOfText(MemoText(Memo2));
+    return breRatingLinesOfRun_ != nullptr ? *breRatingLinesOfRun_
+                                           : LinesOfText(breTable_->PlainText());
 }
 
 QString TWER::GridCellTextAt(int col, int row) const {

@@ -9,16 +9,16 @@
 #include "app/twer.h"
 #include "data/system_catalogue.h"
 #include "data/table_text.h"
-#include "widgets/widgets.h"
+#include "widgets/table_memo.h"
 
 void TWER::ButtonSystem(QObject*) {
     ComboBox5->clear();
-    const bool variants = VariantSystemsOffered(MemoText(Memo3));
-    ComboBox5->addItems(SystemSelectorEntries(LinesOfText(MemoText(MemoSystem)), variants));
+    const bool variants = VariantSystemsOffered(productTable_->PlainText());
+    ComboBox5->addItems(SystemSelectorEntries(LinesOfText(systemTable_->PlainText()), variants));
 }
 
 void TWER::ButtonRefreshSystem(QObject* sender) {
-    const QStringList catalogue = LinesOfText(MemoText(MemoSystem));
+    const QStringList catalogue = LinesOfText(systemTable_->PlainText());
     const QString selected = ComboBox5->currentText();
     QComboBox* const selectors[3] = {ComboBox1, ComboBox2, ComboBox3};
     for (int i : CompleteBlockStarts(catalogue.size())) {

@@ -12,6 +12,7 @@
 #include "data/data_files.h"
 #include "data/table_text.h"
 #include "platform/program_error.h"
+#include "widgets/table_memo.h"
 #include "widgets/widgets.h"
 
 namespace {
@@ -71,8 +72,8 @@ void TWER::ButtonCheckClick(QObject*) {
 }
 
 void TWER::ShowDataCheck(bool evenWhenClean) {
-    const std::vector<DataFinding> findings =
-        CheckDataTables(LinesOfText(MemoText(Memo1)), LinesOfText(MemoText(MemoSystem)));
+    const std::vector<DataFinding> findings = CheckDataTables(
+        LinesOfText(weightsTable_->PlainText()), LinesOfText(systemTable_->PlainText()));
     if (findings.empty() && !evenWhenClean) {
         return;
     }

@@ -14,6 +14,7 @@
 #include "app/twer.h"
 #include "widgets/draw_grid.h"
 #include "widgets/owner_draw_combo.h"
+#include "widgets/table_memo.h"
 
 void TWER::Guarded(const std::function<void()>& handler) {
     RunGuarded(this, handler);
@@ -58,12 +59,12 @@ void TWER::ConnectEvents() {
                Canvas& canvas) { DrawGrid1DrawCell(sender, col, row, rect, selected, canvas); });
     // The tables that the data files fill before the window first shows need no recalculation
     // of their own: showing the window runs the whole chain once over them.
-    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] {
+    connect(weightsTable_, &TableText::Changed, this, [this] {
         if (shown_) {
             Guarded([this] { Button12Click(Memo1); });
         }
     });
-    connect(MemoSystem, &QPlainTextEdit::textChanged, this, [this] {
+    connect(systemTable_, &TableText::Changed, this, [this] {
         if (shown_) {
             Guarded([this] { ButtonRefreshSystem(MemoSystem); });
         }

@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QTimer>
 
+#include "widgets/table_memo.h"
+
 namespace {
 void ClearSettingsStore() {
     QSettings(QStringLiteral("VB and VBA Program Settings"), QStringLiteral("TarvexWER")).clear();
@@ -25,6 +27,12 @@ void WindowTest::Start() {
     window_ = std::make_unique<TWER>(env_);
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+QPlainTextEdit* WindowTest::Memo(const char* name) const {
+    auto* memo = Find<QPlainTextEdit>(name);
+    TableText* table = memo != nullptr ? TableText::Of(memo) : nullptr;
+    return table != nullptr ? table->Editor() : memo;
 }
 
 void WindowTest::Choose(const char* selector, int index) {

@@ -35,7 +35,8 @@ protected:
     }
     QComboBox* Combo(const char* name) const { return Find<QComboBox>(name); }
     QString EditText(const char* name) const { return Find<QLineEdit>(name)->text(); }
-    QPlainTextEdit* Memo(const char* name) const { return Find<QPlainTextEdit>(name); }
+    // A memo as the user reaches it: a data table's memo is revealed (filled) first.
+    QPlainTextEdit* Memo(const char* name) const;
     DrawGrid* Grid() const { return Find<DrawGrid>("DrawGrid1"); }
 
     // Chooses an entry of a selector as a user does: focus it and press the arrow keys.
