@@ -1,7 +1,8 @@
 // Process start to the first frame of the main window: the calculator beside a bare Qt window
-// with a menu, started in turns in the same run so that both see the same machine load; and
-// the calculator starting over a 200,000-line weights file. Each start is a new process of
-// startup_probe (next to this program); the platform is the one this program runs on.
+// with a menu, started in turns in the same run so that both see the same machine load, with
+// the built-in tables and with small data files; and the calculator starting over long weights
+// files, with its peak memory. Every start must show the same first rating. Each start is a new
+// process of startup_probe (next to this program); the platform is the one this program runs on.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -12,14 +13,22 @@
 
 #include "bench_support.h"
 
+#include <algorithm>
 #include <cstdlib>
 
+#include "data/builtin_tables.h"
 #include "data/data_files.h"
 
 namespace {
 
-// Seconds from starting the probe to its report of the first frame.
-double SecondsToFirstFrame(const QStringList& arguments) {
+// What one start of the probe reports.
+struct Start {
+    double seconds = 0;  // from starting the probe to its report of the first frame
+    double peakMib = 0;  // the probe's peak memory until then
+    QString rating;      // the ratings column and profile weight its first frame shows
+};
+
+Start StartProbe(const QStringList& arguments) {
     QProcess probe;
     probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer timer;
@@ -31,38 +40,77 @@ double SecondsToFirstFrame(const QStringList& arguments) {
             std::abort();
         }
     }
-    const double seconds = timer.nsecsElapsed() / 1e9;
+    Start start;
+    start.seconds = timer.nsecsElapsed() / 1e9;
     if (probe.readLine() != "frame\n" || !probe.waitForFinished(60000) ||
         probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0) {
         std::abort();
     }
-    return seconds;
+    const QString report = QString::fromLatin1(probe.readLine()).trimmed();
+    start.peakMib = report.section(QLatin1Char(' '), 0, 0).toDouble() / 1024;
+    start.rating = report.section(QLatin1Char(' '), 1);
+    return start;
 }
 
-// Iteration time: the calculator's start; "bare_ms" the bare window's start just before it,
-// "ratio" the mean of the paired ratios.
+// The first frame's rating with the built-in tables, and with the long weights tables, whose
+// last lines hold the built-in weights of the first system's profiles.
+const QString kFirstRating = QStringLiteral("4 0.698");
+
+// Iteration time: the calculator's start, with the built-in tables (0) or with both tables
+// as small data files (1); "bare_ms" the bare window's start just before it, "ratio" the mean
+// of the paired ratios.
 void BM_StartUpBesideBareWindow(benchmark::State& state) {
     QTemporaryDir dir;
+    if (state.range(0) == 1) {
+        WriteFile(dir.filePath(kWeightsFileName), FileBytesOfTableText(BuiltInWeightsTable()));
+        WriteFile(dir.filePath(kSystemFileName), FileBytesOfTableText(BuiltInSystemCatalogue()));
+    }
     double bare = 0, ratio = 0;
     for (auto _ : state) {
-        const double b = SecondsToFirstFrame({QStringLiteral("bare")});
-        const double a = SecondsToFirstFrame({QStringLiteral("app"), dir.path()});
-        state.SetIterationTime(a);
+        const double b = StartProbe({QStringLiteral("bare")}).seconds;
+        const Start a = StartProbe({QStringLiteral("app"), dir.path()});
+        if (a.rating != kFirstRating) {
+            std::abort();
+        }
+        state.SetIterationTime(a.seconds);
         bare += b;
-        ratio += a / b;
+        ratio += a.seconds / b;
     }
     state.counters["bare_ms"] = benchmark::Counter(bare * 1000, benchmark::Counter::kAvgIterations);
     state.counters["ratio"] = benchmark::Counter(ratio, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_StartUpBesideBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpBesideBareWindow)
+    ->ArgName("data_files")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
+// Start over a long weights file of the given number of lines: time, peak memory, and the
+// peak as a multiple of the file's size.
 void BM_StartUpWithLargeWeightsFile(benchmark::State& state) {
     QTemporaryDir dir;
-    WriteFile(dir.filePath(kWeightsFileName), LargeWeightsFile(200000));
+    const QByteArray file = LargeWeightsFile(static_cast<int>(state.range(0)));
+    WriteFile(dir.filePath(kWeightsFileName), file);
+    double peak = 0;
     for (auto _ : state) {
-        state.SetIterationTime(SecondsToFirstFrame({QStringLiteral("app"), dir.path()}));
+        const Start start = StartProbe({QStringLiteral("app"), dir.path()});
+        if (start.rating != kFirstRating) {
+            std::abort();
+        }
+        state.SetIterationTime(start.seconds);
+        peak = std::max(peak, start.peakMib);
     }
+    const double fileMib = file.size() / (1024.0 * 1024.0);
+    state.counters["file_MiB"] = fileMib;
+    state.counters["peak_MiB"] = peak;
+    state.counters["peak_per_file"] = peak / fileMib;
 }
-BENCHMARK(BM_StartUpWithLargeWeightsFile)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpWithLargeWeightsFile)
+    ->ArgName("lines")
+    ->Arg(200000)
+    ->Arg(3000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

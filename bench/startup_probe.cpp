@@ -3,11 +3,16 @@
 //   startup_probe app <folder>   the calculator's start as the program makes it, with <folder>
 //                                as the folder of its data files
 //   startup_probe bare           a bare main window with a menu bar, the baseline
+// After "frame" it writes one more line: the peak memory of the process until then, in KiB,
+// and for the calculator the ratings column and profile weight that its first frame shows.
 #include <QApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTimer>
 #include <QWindow>
+
+#include <sys/resource.h>
 
 #include <cstdio>
 
@@ -23,12 +28,14 @@ namespace {
 // fires after it.
 class FirstFrameWatch : public QObject {
 public:
+    explicit FirstFrameWatch(QWidget& window) : window_(window) {}
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Expose && !armed_) {
             armed_ = true;
-            QTimer::singleShot(0, qApp, [] {
+            QTimer::singleShot(0, qApp, [this] {
                 std::fputs("frame\n", stdout);
                 std::fflush(stdout);
+                Report();
                 QCoreApplication::quit();
             });
         }
@@ -36,11 +43,25 @@ public:
     }
 
 private:
+    void Report() const {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("%ld", usage.ru_maxrss);
+        for (const char* name : {"Edit1", "EditOA"}) {
+            if (auto* edit = window_.findChild<QLineEdit*>(QLatin1String(name))) {
+                std::printf(" %s", qPrintable(edit->text()));
+            }
+        }
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+
+    QWidget& window_;
     bool armed_ = false;
 };
 
 int RunUntilFirstFrame(QWidget& window) {
-    FirstFrameWatch watch;
+    FirstFrameWatch watch(window);
     window.winId();  // makes the window so that its exposure can be watched
     window.windowHandle()->installEventFilter(&watch);
     window.show();
