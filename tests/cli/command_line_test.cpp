@@ -437,3 +437,22 @@ TEST(CommandLine, ListGivesTheSystemsAsTheSelectorListsThem) {
               "Halvorn 60 (Slim)\n  outer frames:      A1\n  vent frames:       B1\n"
               "  transoms/mullions: C1\n");
 }
+
+TEST(CommandLine, ASystemIsNamedAsASchedulesRowsNameIt) {
+    QTemporaryDir data;
+    WriteBytes(data.filePath("GGSystem.Dat"),
+               "Halvorn 60 (Slim),1\r\nA1\r\nB1\r\nC1\r\n\r\nHalvorn 60 "
+               "(Wide),2\r\nA2\r\nB2\r\nC2\r\n\r\n");
+    WriteBytes(data.filePath("GGWeights.Dat"), "A1,1.0\r\nA2,2.0\r\n");
+    const auto system = [&data](const QString& name) {
+        return Greenguide({"rate", "--json", "--data", data.path(), "--system", name});
+    };
+    const Outcome wide = system("halvorn 60 (wide)");
+    EXPECT_EQ(wide.code, 0) << wide.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(wide.out.toUtf8()).object()["outerFrame"].toString(), "A2");
+    const Outcome both = system("Halvorn 60");
+    EXPECT_EQ(both.code, 2);
+    EXPECT_EQ(both.err,
+              "greenguide: the system name \"Halvorn 60\" fits both \"Halvorn 60 (Slim),1\" and "
+              "\"Halvorn 60 (Wide),2\"\n");
+}
