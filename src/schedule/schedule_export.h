@@ -18,6 +18,11 @@
 
 // Called after each step (a page, a row) with the steps done and their total; returning false
 // cancels the export.
+//
+// Threads: the exports draw through the canvas, whose font and text-layout caches belong to one
+// thread, so run them on the thread that draws the window. A page takes a few milliseconds (see
+// bench/schedule_bench), so a window stays responsive by handling its events in this callback
+// (QProgressDialog::setValue does, for a modal dialog) and cancels by returning false.
 using ExportProgress = std::function<bool(int done, int total)>;
 
 // The combined PDF's settings: A4 portrait at 600 dpi with the single export's margins, titled
