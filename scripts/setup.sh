@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     poppler-utils xvfb xauth openbox desktop-file-utils
+    dpkg-dev appstream groff-base
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,23 @@
+# The Debian package: `cpack -G DEB` in a build folder packs what `cmake --install` installs,
+# stripped. Build it from a Release build (see the README's "Installing").
+set(CPACK_PACKAGE_NAME greenguide)
+set(CPACK_PACKAGE_VENDOR "Tarvex Aluminium Systems Ltd")
+set(CPACK_PACKAGE_CONTACT "Tarvex Aluminium Systems Ltd <https://www.tarvex.co.uk>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Green Guide rating and certificate of an aluminium window")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Gives the BRE Green Guide environmental profile of an aluminium window built from Tarvex\n"
+    "window systems, and prints or saves its Environmental Profile Certificate. Its command\n"
+    "line rates windows and writes the certificates of a whole window schedule.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY greenguide)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tarvex.co.uk)
+# The libraries the program links are found by dpkg-shlibdeps; the certificate's metrics need
+# Liberation Sans, which no library names.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+
+include(CPack)
