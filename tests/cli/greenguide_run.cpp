@@ -1,0 +1,33 @@
+#include "cli/greenguide_run.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+Outcome Greenguide(const QStringList& arguments, const std::function<void()>& inChild) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        environment.remove(QLatin1String(name));
+    }
+    process.setProcessEnvironment(environment);
+    if (inChild) {
+        process.setChildProcessModifier(inChild);
+    }
+    process.start(QStringLiteral(GREENGUIDE_PROGRAM), arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), process.exitStatus() == QProcess::NormalExit,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString Tool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList Files(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
