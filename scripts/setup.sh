@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the calculator needs from Debian's packages (only what is missing), then
-# configures and builds it in build/. Used by run.sh and test.sh.
+# configures and builds it in build/ (or $BUILD_DIR, as $BUILD_TYPE). Used by run.sh and test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,5 +28,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build build
+build_dir=${BUILD_DIR:-build}
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
+cmake --build "$build_dir"
