@@ -107,37 +107,43 @@ void DrawFittedCertificatePage(const CertificateData& data, QPainter& painter, i
     painter.restore();
 }
 
-PdfPages PdfOfPages(const CertificatePdfSettings& settings, int pageCount,
-                    const DrawPdfPage& drawPage,
-                    const std::function<bool(int done, int total)>& progress) {
+PagesPainted PaintPages(QPagedPaintDevice& device, int pageCount, const DrawPage& drawPage,
+                        const PagesProgress& progress) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return PagesPainted::Failed;
+    }
+    for (int page = 0; page < pageCount; ++page) {
+        if (page > 0 && !device.newPage()) {
+            painter.end();
+            return PagesPainted::Failed;
+        }
+        drawPage(page, painter, device.width(), device.height());
+        if (progress && !progress(page + 1, pageCount)) {
+            painter.end();
+            return PagesPainted::Cancelled;
+        }
+    }
+    return painter.end() ? PagesPainted::Done : PagesPainted::Failed;
+}
+
+PdfPages PdfOfPages(const CertificatePdfSettings& settings, int pageCount, const DrawPage& drawPage,
+                    const PagesProgress& progress) {
     PdfPages pages;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
+    PagesPainted painted = PagesPainted::Failed;
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(settings.layout);
         writer.setResolution(settings.resolution);
         writer.setTitle(settings.title);
         writer.setCreator(settings.creator);
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            return pages;
-        }
-        for (int page = 0; page < pageCount; ++page) {
-            if (page > 0 && !writer.newPage()) {
-                painter.end();
-                return pages;
-            }
-            drawPage(page, painter, writer.width(), writer.height());
-            if (progress && !progress(page + 1, pageCount)) {
-                pages.cancelled = true;
-                painter.end();
-                return pages;
-            }
-        }
-        if (!painter.end()) {
-            return pages;
-        }
+        painted = PaintPages(writer, pageCount, drawPage, progress);
+    }
+    pages.cancelled = painted == PagesPainted::Cancelled;
+    if (painted != PagesPainted::Done) {
+        return pages;
     }
     pages.pdf = settings.subject.isEmpty() && settings.author.isEmpty()
                     ? buffer.data()

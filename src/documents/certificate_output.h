@@ -13,6 +13,7 @@
 #include "documents/certificate_page.h"
 #include "platform/whole_file.h"
 
+class QPagedPaintDevice;
 class QPainter;
 
 // The part of a W x H pixel area that the certificate takes: the largest rectangle of the
@@ -41,10 +42,18 @@ struct PdfPages {
     QByteArray pdf;  // empty when cancelled or when a page could not be drawn
     bool cancelled = false;
 };
-using DrawPdfPage = std::function<void(int page, QPainter& painter, int W, int H)>;
-PdfPages PdfOfPages(const CertificatePdfSettings& settings, int pageCount,
-                    const DrawPdfPage& drawPage,
-                    const std::function<bool(int done, int total)>& progress = {});
+using DrawPage = std::function<void(int page, QPainter& painter, int W, int H)>;
+using PagesProgress = std::function<bool(int done, int total)>;
+PdfPages PdfOfPages(const CertificatePdfSettings& settings, int pageCount, const DrawPage& drawPage,
+                    const PagesProgress& progress = {});
+
+// Paints pageCount pages on a paged device (a printer, a PDF writer) as one job: every page drawn
+// by drawPage on the device's W x H pixel printable area, a new page between them; progress as
+// above. Done, Cancelled (the job is ended early: a printer should be aborted by the caller), or
+// Failed (the device could not be started or take a new page, or failed at the end).
+enum class PagesPainted { Done, Cancelled, Failed };
+PagesPainted PaintPages(QPagedPaintDevice& device, int pageCount, const DrawPage& drawPage,
+                        const PagesProgress& progress = {});
 
 // A one-page PDF of the certificate (PdfOfPages with DrawFittedCertificatePage). Empty when the
 // page could not be drawn.

@@ -62,34 +62,44 @@ CertificatePdfSettings CombinedPdfSettings(const Schedule& schedule, int certifi
     return settings;
 }
 
+ScheduleDocument::ScheduleDocument(const ProductTables& tables, const Schedule& schedule,
+                                   const QList<ScheduleRowRating>& ratings)
+    : tables_(tables),
+      schedule_(schedule),
+      ratings_(ratings),
+      summaryPages_(SummaryPageCount(static_cast<int>(ratings.size()))) {
+    for (int row = 0; row < ratings.size(); ++row) {
+        if (ratings[row].Rated()) {
+            rated_ << row;
+        }
+    }
+}
+
+void ScheduleDocument::DrawPage(int page, QPainter& painter, int W, int H) const {
+    if (page >= summaryPages_) {
+        const int row = rated_[page - summaryPages_];
+        DrawFittedCertificatePage(CertificateOfRow(tables_, schedule_, row, ratings_[row]), painter,
+                                  W, H);
+        return;
+    }
+    const QRect fitted = FittedCertificateRect(W, H);
+    painter.save();
+    painter.translate(fitted.topLeft());
+    {
+        Canvas canvas(painter);
+        DrawScheduleSummaryPage(canvas, fitted.width(), fitted.height(), schedule_, ratings_, page);
+    }
+    painter.restore();
+}
+
 QByteArray CombinedSchedulePdf(const ProductTables& tables, const Schedule& schedule,
                                const QList<ScheduleRowRating>& ratings, const QString& creator,
                                const ExportProgress& progress, bool* cancelled) {
-    QList<int> rated;
-    for (int row = 0; row < ratings.size(); ++row) {
-        if (ratings[row].Rated()) {
-            rated << row;
-        }
-    }
-    const int summaryPages = SummaryPageCount(ratings.size());
+    const ScheduleDocument document(tables, schedule, ratings);
     const PdfPages pages = PdfOfPages(
-        CombinedPdfSettings(schedule, rated.size(), creator), summaryPages + rated.size(),
-        [&](int page, QPainter& painter, int W, int H) {
-            if (page < summaryPages) {
-                const QRect fitted = FittedCertificateRect(W, H);
-                painter.save();
-                painter.translate(fitted.topLeft());
-                {
-                    Canvas canvas(painter);
-                    DrawScheduleSummaryPage(canvas, fitted.width(), fitted.height(), schedule,
-                                            ratings, page);
-                }
-                painter.restore();
-                return;
-            }
-            const int row = rated[page - summaryPages];
-            DrawFittedCertificatePage(CertificateOfRow(tables, schedule, row, ratings[row]),
-                                      painter, W, H);
+        CombinedPdfSettings(schedule, document.CertificateCount(), creator), document.PageCount(),
+        [&document](int page, QPainter& painter, int W, int H) {
+            document.DrawPage(page, painter, W, H);
         },
         progress);
     if (cancelled != nullptr) {

@@ -25,6 +25,27 @@
 // (QProgressDialog::setValue does, for a modal dialog) and cancels by returning false.
 using ExportProgress = std::function<bool(int done, int total)>;
 
+// The combined document's pages, for a PDF or a printer ("Print All..." paints them with
+// PaintPages, documents/certificate_output.h, in one job): the summary pages, then one
+// certificate page per rated row in schedule order, each drawn by DrawFittedCertificatePage.
+// Holds its arguments by reference.
+class ScheduleDocument {
+public:
+    ScheduleDocument(const ProductTables& tables, const Schedule& schedule,
+                     const QList<ScheduleRowRating>& ratings);
+    int PageCount() const { return summaryPages_ + static_cast<int>(rated_.size()); }
+    int CertificateCount() const { return static_cast<int>(rated_.size()); }
+    // Draws page (from 0) on a W x H pixel area, in the certificate's fitted rectangle.
+    void DrawPage(int page, QPainter& painter, int W, int H) const;
+
+private:
+    const ProductTables& tables_;
+    const Schedule& schedule_;
+    const QList<ScheduleRowRating>& ratings_;
+    QList<int> rated_;  // the rows that get a certificate
+    int summaryPages_;
+};
+
 // The combined PDF's settings: A4 portrait at 600 dpi with the single export's margins, titled
 // "Window Schedule", the project and the number of certificates as its subject, the company's
 // first line as its author and the given creator.

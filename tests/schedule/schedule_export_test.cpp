@@ -3,6 +3,7 @@
 #include "schedule/schedule_export.h"
 
 #include <QDir>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -157,4 +158,26 @@ TEST(ScheduleFolder, EveryRowAFileOrAReasonAndCancelKeepsOnlyWholeFiles) {
     ASSERT_EQ(summary.size(), 5);
     EXPECT_TRUE(summary[1].startsWith("W01,Pelvanor 47,PRF010,PRF020,PRF020,Domestic,0.709,1,"));
     EXPECT_EQ(summary[2], "W02,Pelvanr 47,,,,,,,,,,cancelled");
+}
+
+TEST(CombinedPdf, ThePagesPrintAsOneJobOnAPrinter) {
+    QTemporaryDir dir;
+    const ProductTables tables = BuiltInTables();
+    const Schedule schedule = ThreeRows();
+    const QList<ScheduleRowRating> ratings = RateSchedule(tables, schedule);
+    const ScheduleDocument document(tables, schedule, ratings);
+    ASSERT_EQ(document.PageCount(), 3);
+    const auto draw = [&document](int page, QPainter& painter, int W, int H) {
+        document.DrawPage(page, painter, W, H);
+    };
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    EXPECT_EQ(PaintPages(printer, document.PageCount(), draw), PagesPainted::Done);
+    const QString printed = Tool("pdftotext", {dir.filePath("printed.pdf"), "-"});
+    EXPECT_EQ(printed.count('\f'), 3);
+    EXPECT_TRUE(printed.startsWith("Window Schedule"));
+    QPrinter cancelled(QPrinter::HighResolution);
+    cancelled.setOutputFileName(dir.filePath("cancelled.pdf"));
+    EXPECT_EQ(PaintPages(cancelled, 3, draw, [](int done, int) { return done < 2; }),
+              PagesPainted::Cancelled);
 }
