@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QSessionManager>
+#include <QThread>
 
 #include "app/twer.h"
 
@@ -34,6 +35,12 @@ void TWER::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
+    // Closing the main window ends the program whatever other windows are open: their unsaved
+    // work has been asked about above, so they are not closed (and asked) one by one. Outside a
+    // running loop there is nothing to end.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(0);
+    }
 }
 
 void TWER::CommitSessionData(QSessionManager& manager) {

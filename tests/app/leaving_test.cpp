@@ -139,3 +139,21 @@ TEST_F(Leaving, TheSessionsAnswerStandsForTheCloseThatFollowsAndOtherWorkIsAsked
     EXPECT_EQ(Answering({}, [&] { EXPECT_TRUE(window_->close()); }), QStringList{});
     EXPECT_EQ(guardAsked, 3);
 }
+
+TEST_F(Leaving, ExitEndsTheProgramWhileAnotherWindowIsOpen) {
+    Start();
+    // Another window of the program, such as the schedule, still open and unparented.
+    QWidget other;
+    other.show();
+    int guardAsked = 0;
+    window_->AddUnsavedWorkGuard([&] { return ++guardAsked > 0; });
+    QTimer::singleShot(0, [this] { ExitByMenu(); });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    QObject::connect(&failsafe, &QTimer::timeout, [] { QApplication::exit(1); });
+    failsafe.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(guardAsked, 1);
+    // The other window was not closed one by one: its work was asked about with the rest.
+    EXPECT_TRUE(other.isVisible());
+}
