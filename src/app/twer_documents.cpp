@@ -112,11 +112,12 @@ void TWER::RefreshPreview(QObject* sender) {
 
     const CertificateData data = CurrentCertificateData();
     if (!printing) {
-        {
-            QPainter painter(&Image2->Bitmap());
+        // The page covers the whole preview, so only the latest one need be drawn, when the
+        // report view shows it; its record is taken now, from the controls as they are.
+        Image2->DrawWhenNeeded([data, width, height](QImage& bitmap) {
+            QPainter painter(&bitmap);
             DrawFittedCertificatePage(data, painter, width, height);
-        }
-        Image2->update();
+        });
         ++previewRefreshes_;
         return;
     }

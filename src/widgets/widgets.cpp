@@ -11,6 +11,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -79,23 +80,50 @@ protected:
 
 ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {}
 
+QImage& ImageWidget::Bitmap() {
+    MakePendingDrawing();
+    return bitmap_;
+}
+
+const QImage& ImageWidget::Bitmap() const {
+    MakePendingDrawing();
+    return bitmap_;
+}
+
+void ImageWidget::DrawWhenNeeded(std::function<void(QImage&)> draw) {
+    pending_ = std::move(draw);
+    update();
+}
+
+void ImageWidget::MakePendingDrawing() const {
+    if (pending_) {
+        const auto draw = std::move(pending_);
+        pending_ = nullptr;
+        draw(bitmap_);
+    }
+}
+
 void ImageWidget::SetBitmapSize(int width, int height) {
     const qreal ratio = devicePixelRatio();
     const QSize pixels(qCeil(width * ratio), qCeil(height * ratio));
     if (bitmap_.size() == pixels && bitmap_.devicePixelRatio() == ratio) {
         return;
     }
+    // A drawing not yet made would have been made on the bitmap now replaced.
+    pending_ = nullptr;
     bitmap_ = QImage(pixels, QImage::Format_RGB32);
     bitmap_.setDevicePixelRatio(ratio);
     bitmap_.fill(Qt::white);
 }
 
 void ImageWidget::SetPicture(const QImage& picture) {
+    pending_ = nullptr;
     bitmap_ = picture.convertToFormat(QImage::Format_RGB32);
     update();
 }
 
 void ImageWidget::paintEvent(QPaintEvent*) {
+    MakePendingDrawing();
     if (bitmap_.isNull()) {
         return;
     }

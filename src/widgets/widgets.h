@@ -11,25 +11,35 @@
 #include <QTabBar>
 #include <QWidget>
 
+#include <functional>
+
 // An image control: owns a bitmap and paints it, scaled to the control when stretched.
 class ImageWidget : public QWidget {
     Q_OBJECT
 public:
     explicit ImageWidget(QWidget* parent = nullptr);
-    QImage& Bitmap() { return bitmap_; }
-    const QImage& Bitmap() const { return bitmap_; }
+    // The bitmap, with any drawing still to be made on it made first.
+    QImage& Bitmap();
+    const QImage& Bitmap() const;
     // Gives the bitmap this size in logical pixels (white) at the control's device pixel ratio,
     // unless it has both already. Drawing on it is in logical pixels; at 200 % it holds twice as
     // many pixels each way, so that its text and lines are as sharp as the toolkit's own.
     void SetBitmapSize(int width, int height);
     void SetPicture(const QImage& picture);
     void SetStretch(bool stretch) { stretch_ = stretch; }
+    // Makes the drawing on the bitmap when it is first needed, painted or read, rather than
+    // now: a page on a hidden view costs nothing until it is shown. The drawing must cover the
+    // whole bitmap, since a later one replaces it unmade; it gets its data now, by value.
+    void DrawWhenNeeded(std::function<void(QImage&)> draw);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage bitmap_;
+    void MakePendingDrawing() const;
+
+    mutable QImage bitmap_;
+    mutable std::function<void(QImage&)> pending_;
     bool stretch_ = false;
 };
 
