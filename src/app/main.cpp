@@ -8,15 +8,12 @@
 #include "cli/command_line.h"
 #include "platform/fonts.h"
 #include "platform/program_error.h"
-
-#include <csignal>
+#include "platform/system_calls.h"
 
 int main(int argc, char* argv[]) {
-#ifdef SIGXFSZ
     // Past a file-size limit a write must fail and be reported, not end the program with the
     // unsaved edits of the other table.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    IgnoreFileSizeLimitSignal();
     if (argc > 1) {
         return RunCommandLine(argc, argv);
     }

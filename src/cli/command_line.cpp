@@ -7,7 +7,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <unistd.h>
 #include <algorithm>
 #include <optional>
 
@@ -21,6 +20,7 @@
 #include "platform/fonts.h"
 #include "platform/program_error.h"
 #include "platform/program_info.h"
+#include "platform/system_calls.h"
 #include "rating/rated_window.h"
 #include "schedule/schedule_rating.h"
 
@@ -369,7 +369,7 @@ int RunCommandLine(int argc, char* argv[]) {
     InstallFontSubstitutes();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    CommandIo io{out, err, QString(), isatty(STDERR_FILENO) == 1};
+    CommandIo io{out, err, QString(), StandardErrorIsTerminal()};
     const int code = RunCommands(arguments, io);
     out.flush();
     err.flush();

@@ -130,7 +130,11 @@ QString FindUpdateFile(const QString& baseFolder, const QString& innerPath,
 }
 
 QString DefaultPictureBaseFolder() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:/TarvexV6/Database/Updates");
+#else
     return QDir::homePath() + QStringLiteral("/TarvexV6/Database/Updates");
+#endif
 }
 
 QImage LoadPicture(const QString& path) {

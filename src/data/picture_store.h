@@ -27,8 +27,9 @@ QString PictureFileNameFor(const QString& entryText);
 QString FindUpdateFile(const QString& baseFolder, const QString& innerPath,
                        const QString& fileName);
 
-// The database's update folder "C:\TarvexV6\Database\Updates" on this system: the drive root
-// stands for the user's home folder, so it is "<home>/TarvexV6/Database/Updates".
+// The database's update folder "C:\TarvexV6\Database\Updates" itself when built for Windows;
+// on other systems the drive root stands for the user's home folder, so it is
+// "<home>/TarvexV6/Database/Updates".
 QString DefaultPictureBaseFolder();
 
 // The picture at path read as a bitmap file, or a null image when it cannot be read as one.

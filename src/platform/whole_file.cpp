@@ -4,8 +4,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <unistd.h>
 #include <cerrno>
+
+#include "platform/system_calls.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
         file.cancelWriting();
         return Failed(reason);
     }
-    if (::fsync(file.handle()) != 0) {
+    if (!SyncFileToDisk(file.handle())) {
         const QString syncReason = qt_error_string(errno);
         file.cancelWriting();
         return Failed(syncReason);
