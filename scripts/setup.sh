@@ -11,6 +11,7 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     poppler-utils xvfb xauth openbox desktop-file-utils
     dpkg-dev appstream groff-base
+    clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
