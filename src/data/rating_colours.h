@@ -27,6 +27,20 @@ inline const std::array<RatingColour, 9> kRatingColours = {{
     {"npd", QColor(255, 255, 255)},
 }};
 
+// The first entries are the rating letters, best first; the last is the "npd" marker.
+constexpr int kRatingLetterCount = 8;
+
+// A rating letter's place from the best (0, "A+") to the worst (7, "G"); -1 for any other
+// text, "npd" included. A lower place is a better rating.
+inline int RatingLetterRank(const QString& text) {
+    for (int rank = 0; rank < kRatingLetterCount; ++rank) {
+        if (text == QLatin1String(kRatingColours[rank].text)) {
+            return rank;
+        }
+    }
+    return -1;
+}
+
 // The colour of a rating text that equals one of the entries exactly, if any.
 inline std::optional<QColor> RatingColourOf(const QString& text) {
     for (const RatingColour& entry : kRatingColours) {

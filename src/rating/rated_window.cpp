@@ -96,6 +96,7 @@ std::optional<RatedWindow> WindowRater::Rate(const WindowRequest& request, QStri
     w.rating = RateWindow(found.texts, w.commercial);
     // Column -1 reads as column 0: every field the labels' (CsvField of n <= 0).
     w.ratings = columns_[std::clamp(w.rating.column, 0, kMaxRatingsColumn)];
+    w.headroom = HeadroomOf(w.commercial, w.rating.weight, tables.breRatingLines);
     if (w.rating.column <= 0) {
         w.noColumnReason = NoColumnReason(found, w);
     }

@@ -10,6 +10,7 @@
 
 #include "data/product_tables.h"
 #include "data/system_catalogue.h"
+#include "rating/headroom.h"
 #include "rating/rating.h"
 
 // A window as asked for: a system by any of its names (FindSystem, data/system_names.h), profile
@@ -33,6 +34,9 @@ struct RatedWindow {
     bool commercial = true;
     WindowRating rating;
     ColumnRatings ratings;
+    // How far the weight is from a better and a worse summary rating; nullopt when no ratings
+    // column applies.
+    std::optional<Headroom> headroom;
     // Why no ratings column applies (a weight missing from the weights table, a weight that is
     // no positive number), as the window's status line says it; empty when one does.
     QString noColumnReason;

@@ -85,32 +85,26 @@ double ProfileWeightOf(bool commercial, double outerFrame, double ventFrame,
     return static_cast<double>(sum / static_cast<long double>(kTotalProfileLength));
 }
 
+const WeightBands& WeightBandsOf(bool commercial) {
+    // 0.9, 0.88 and 1.08 are the doubles nearest those decimals; the others are exact.
+    static constexpr double kCommercial[] = {0.9, 1.25, 1.5, 1.75};
+    static constexpr double kDomestic[] = {0.88, 1.08};
+    static const WeightBands commercialBands{4, kCommercial, 4};
+    static const WeightBands domesticBands{1, kDomestic, 2};
+    return commercial ? commercialBands : domesticBands;
+}
+
 int ChooseRatingsColumn(bool commercial, double weight) {
     if (!(weight > 0)) {
         return -1;
     }
-    if (commercial) {
-        if (weight < 0.9) {
-            return 4;
-        }
-        if (weight < 1.25) {
-            return 5;
-        }
-        if (weight < 1.5) {
-            return 6;
-        }
-        if (weight < 1.75) {
-            return 7;
-        }
-        return 8;
+    // "At least" at every threshold: a weight on one belongs to the heavier band.
+    const WeightBands& bands = WeightBandsOf(commercial);
+    int band = 0;
+    while (band < bands.thresholdCount && weight >= bands.thresholds[band]) {
+        ++band;
     }
-    if (weight < 0.88) {
-        return 1;
-    }
-    if (weight < 1.08) {
-        return 2;
-    }
-    return 3;
+    return bands.firstColumn + band;
 }
 
 QString FormatProfileWeight(double weight) {
@@ -158,6 +152,10 @@ ColumnRatings RatingsOfColumn(const QStringList& breRatingLines, int column) {
     }
     ratings.co2Label = CsvField(row(kCo2Row), 0);
     ratings.co2 = CsvField(row(kCo2Row), column);
-    ratings.summaryRating = CsvField(row(kSummaryRatingRow), column);
+    ratings.summaryRating = SummaryRatingOfColumn(breRatingLines, column);
     return ratings;
+}
+
+QString SummaryRatingOfColumn(const QStringList& breRatingLines, int column) {
+    return CsvField(breRatingLines.value(kSummaryRatingRow), column);
 }

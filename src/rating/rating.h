@@ -48,6 +48,24 @@ double ProfileWeightOf(bool commercial, double outerFrame, double ventFrame, dou
 // The highest ratings column there is.
 constexpr int kMaxRatingsColumn = 8;
 
+// The weight bands of one building type, lightest first: the lightest band's ratings column
+// and the thresholds (kg/m) where each heavier band starts. The lightest band starts above 0.
+// These are the rating logic's fixed thresholds; the band labels of the BRE ratings table are
+// display texts and never read.
+struct WeightBands {
+    int firstColumn;
+    const double* thresholds;
+    int thresholdCount;
+
+    int BandCount() const { return thresholdCount + 1; }
+    int LastColumn() const { return firstColumn + thresholdCount; }
+    // Where the band of a column of this type starts (0 for the lightest, which excludes it).
+    double LowerLimit(int column) const {
+        return column > firstColumn ? thresholds[column - firstColumn - 1] : 0.0;
+    }
+};
+const WeightBands& WeightBandsOf(bool commercial);
+
 // The ratings column: 1 to 3 for Domestic, 4 to 8 for Commercial, -1 when the weight is 0 or
 // less. A weight on a threshold belongs to the heavier band.
 int ChooseRatingsColumn(bool commercial, double weight);
@@ -78,6 +96,8 @@ struct ColumnRatings {
     QString summaryRating;
 };
 ColumnRatings RatingsOfColumn(const QStringList& breRatingLines, int column);
+// Only its summary rating (row 18).
+QString SummaryRatingOfColumn(const QStringList& breRatingLines, int column);
 
 // Rows of the ratings grid for a BRE ratings table of the given number of lines.
 int GridRowCount(int breRatingLines);
