@@ -3,6 +3,36 @@
 #include <QJsonValue>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "data/table_text.h"
+
+namespace {
+
+QJsonValue StepJson(const std::optional<HeadroomStep>& step, const char* limitKey,
+                    const char* amountKey) {
+    if (!step) {
+        return QJsonValue(QJsonValue::Null);
+    }
+    QJsonObject json;
+    json.insert(QStringLiteral("rating"), step->rating);
+    json.insert(QLatin1String(limitKey), step->limit);
+    json.insert(QLatin1String(amountKey), step->amount);
+    return json;
+}
+
+}  // namespace
+
+QJsonValue HeadroomJson(const std::optional<Headroom>& headroom) {
+    if (!headroom) {
+        return QJsonValue(QJsonValue::Null);
+    }
+    QJsonObject json;
+    json.insert(QStringLiteral("better"), StepJson(headroom->better, "below", "lose"));
+    json.insert(QStringLiteral("worse"), StepJson(headroom->worse, "from", "gain"));
+    return json;
+}
 
 QJsonObject RatingJson(const RatedWindow& w) {
     const bool rated = w.rating.column > 0;
@@ -13,6 +43,7 @@ QJsonObject RatingJson(const RatedWindow& w) {
     for (const auto& [label, letter] : w.ratings.impacts) {
         ratings.insert(label, orNull(letter));
     }
+    const double co2 = TextToNumber(w.ratings.co2, std::numeric_limits<double>::quiet_NaN());
     QJsonObject json;
     json.insert(QStringLiteral("system"), w.systemName);
     json.insert(QStringLiteral("outerFrame"), w.outerFrame);
@@ -20,13 +51,17 @@ QJsonObject RatingJson(const RatedWindow& w) {
     json.insert(QStringLiteral("transomMullion"), w.transomMullion);
     json.insert(QStringLiteral("building"),
                 w.commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic"));
-    // The weight as the window shows it, to the thousandth.
-    json.insert(QStringLiteral("profileWeight"), FormatProfileWeight(w.rating.weight).toDouble());
+    // The weight that chose the column, and as the window shows it.
+    json.insert(QStringLiteral("profileWeight"), w.rating.weight);
+    json.insert(QStringLiteral("profileWeightText"), FormatProfileWeight(w.rating.weight));
     json.insert(QStringLiteral("column"), w.rating.column);
     json.insert(QStringLiteral("elementNumber"), orNull(w.ratings.elementNumber));
     json.insert(QStringLiteral("weightBand"), orNull(w.ratings.weightBand));
     json.insert(QStringLiteral("summaryRating"), orNull(w.ratings.summaryRating));
-    json.insert(QStringLiteral("co2"), orNull(w.ratings.co2));
+    json.insert(QStringLiteral("co2"),
+                rated && std::isfinite(co2) ? QJsonValue(co2) : QJsonValue(QJsonValue::Null));
+    json.insert(QStringLiteral("co2Text"), orNull(w.ratings.co2));
+    json.insert(QStringLiteral("headroom"), HeadroomJson(w.headroom));
     json.insert(QStringLiteral("ratings"), ratings);
     return json;
 }
@@ -50,6 +85,8 @@ QString RatingText(const RatedWindow& w) {
         {QStringLiteral("Weight band"), orFallBack(w.ratings.weightBand, QStringLiteral("??"))},
         {QStringLiteral("Summary rating"),
          orFallBack(w.ratings.summaryRating, QStringLiteral("XXXXXXXX"))},
+        {QStringLiteral("Headroom"),
+         w.headroom ? HeadroomText(w.rating.weight, w.ratings.summaryRating, *w.headroom) : npd},
         {w.ratings.co2Label, orFallBack(w.ratings.co2, npd)},
     };
     for (const auto& [label, letter] : w.ratings.impacts) {

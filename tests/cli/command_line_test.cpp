@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/greenguide_run.h"
+#include "rating/rating.h"
 #include "schedule/csv_text.h"
 #include "test_support.h"
 
@@ -26,9 +27,10 @@ void WriteShortWeights(const QString& folder) {
     WriteBytes(folder + QStringLiteral("/GGWeights.Dat"), "Profile,Area\r\nPRF010,0.698112\r\n");
 }
 
-const QStringList kJsonKeys = {
-    "building", "co2",           "column", "elementNumber",  "outerFrame", "profileWeight",
-    "ratings",  "summaryRating", "system", "transomMullion", "ventFrame",  "weightBand"};
+const QStringList kJsonKeys = {"building",          "co2",       "co2Text",       "column",
+                               "elementNumber",     "headroom",  "outerFrame",    "profileWeight",
+                               "profileWeightText", "ratings",   "summaryRating", "system",
+                               "transomMullion",    "ventFrame", "weightBand"};
 
 }  // namespace
 
@@ -49,7 +51,7 @@ TEST(CommandLine, RateGivesTheWorkedExamplesAsJson) {
           "--transom", "PRF020"},
          {"PRF010", "PRF020", "PRF020"},
          "Domestic",
-         0.709,
+         ProfileWeightOf(false, 0.698112, 0.71928, 0.71928),
          1,
          "< 0.88",
          "1213100007",
@@ -59,7 +61,7 @@ TEST(CommandLine, RateGivesTheWorkedExamplesAsJson) {
         {{"--system", "Pelvanor 55", "--domestic"},
          {"PRF110", "PRF120", "PRF130"},
          "Domestic",
-         1.013,
+         ProfileWeightOf(false, 0.918, 1.1637, 0.93096),
          2,
          "< 1.08",
          "1213100004",
@@ -87,17 +89,47 @@ TEST(CommandLine, RateGivesTheWorkedExamplesAsJson) {
         EXPECT_EQ(json["ventFrame"].toString(), c.codes[1]);
         EXPECT_EQ(json["transomMullion"].toString(), c.codes[2]);
         EXPECT_EQ(json["building"].toString(), c.building);
+        // The exact weight that chose the column; the text as the window shows it.
         EXPECT_EQ(json["profileWeight"].toDouble(), c.weight);
+        EXPECT_EQ(json["profileWeightText"].toString(), FormatProfileWeight(c.weight));
         EXPECT_EQ(json["column"].toInt(), c.column);
         EXPECT_EQ(json["weightBand"].toString(), c.band);
         EXPECT_EQ(json["elementNumber"].toString(), c.element);
         EXPECT_EQ(json["summaryRating"].toString(), "A");
-        EXPECT_EQ(json["co2"].toString(), c.co2);
+        EXPECT_EQ(json["co2Text"].toString(), c.co2);
+        EXPECT_EQ(json["co2"].toDouble(), QString(c.co2).toDouble());
         const QJsonObject ratings = json["ratings"].toObject();
         EXPECT_EQ(ratings.size(), 13);
         EXPECT_EQ(ratings["Climate Change"].toString(), c.climateChange);
         EXPECT_EQ(ratings["Stratospheric Ozone Depletion"].toString(), "A+");
     }
+}
+
+TEST(CommandLine, RateGivesTheHeadroomExactlyAndInOneLine) {
+    const QStringList window = {"--system", "Pelvanor 55", "--outer", "PRF110"};
+    const QJsonObject headroom =
+        QJsonDocument::fromJson(Greenguide(QStringList{"rate", "--json"} + window).out.toUtf8())
+            .object()["headroom"]
+            .toObject();
+    const QJsonObject better = headroom["better"].toObject();
+    const QJsonObject worse = headroom["worse"].toObject();
+    EXPECT_EQ(better["rating"].toString(), "A+");
+    EXPECT_EQ(better["below"].toDouble(), 0.9);
+    EXPECT_EQ(better["lose"].toDouble(), 0.918 - 0.9);
+    EXPECT_EQ(worse["rating"].toString(), "B");
+    EXPECT_EQ(worse["from"].toDouble(), 1.5);
+    EXPECT_EQ(worse["gain"].toDouble(), 1.5 - 0.918);
+    EXPECT_TRUE(Greenguide(QStringList{"rate"} + window)
+                    .out.contains("Headroom:                      0.918 kg/m: A, 0.018 over the A+ "
+                                  "limit 0.9; B from 1.5\n"));
+    // Domestic 1.013 is "A" as the lighter band is: no better side.
+    const QJsonObject domestic =
+        QJsonDocument::fromJson(
+            Greenguide({"rate", "--json", "--system", "Pelvanor 55", "--domestic"}).out.toUtf8())
+            .object()["headroom"]
+            .toObject();
+    EXPECT_TRUE(domestic["better"].isNull());
+    EXPECT_EQ(domestic["worse"].toObject()["from"].toDouble(), 1.08);
 }
 
 TEST(CommandLine, WithoutARatingsColumnTheFallBackFieldsAreNull) {
@@ -112,7 +144,8 @@ TEST(CommandLine, WithoutARatingsColumnTheFallBackFieldsAreNull) {
     EXPECT_EQ(object.keys(), kJsonKeys);
     EXPECT_EQ(object["column"].toInt(), -1);
     EXPECT_EQ(object["profileWeight"].toDouble(), 0.0);
-    for (const char* key : {"elementNumber", "weightBand", "summaryRating", "co2"}) {
+    for (const char* key :
+         {"elementNumber", "weightBand", "summaryRating", "co2", "co2Text", "headroom"}) {
         EXPECT_TRUE(object[key].isNull()) << key;
     }
     EXPECT_EQ(object["ratings"].toObject().size(), 13);
@@ -121,6 +154,7 @@ TEST(CommandLine, WithoutARatingsColumnTheFallBackFieldsAreNull) {
     const Outcome text = Greenguide(QStringList{"rate"} + window);
     EXPECT_TRUE(text.out.contains(QRegularExpression("Summary rating: +XXXXXXXX\n")));
     EXPECT_TRUE(text.out.contains(QRegularExpression("Climate Change: +npd\n")));
+    EXPECT_TRUE(text.out.contains(QRegularExpression("Headroom: +npd\n")));
 }
 
 TEST(CommandLine, BadArgumentsShowTheUsageAndWriteNothing) {
