@@ -35,6 +35,7 @@ struct CertificateData;
 struct FoundWeightLines;
 class DrawGrid;
 class ImageWidget;
+class StatusLine;
 class PageControl;
 class TableText;
 class TFormAbt;
@@ -60,6 +61,10 @@ bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent);
 
 // The default export file choice: the save dialog for PDF files.
 QString ChooseExportFileWithDialog(QWidget* parent, const QString& suggestedPath);
+
+// What the status text in the tab set's row speaks of; each topic keeps its own text, shown
+// side by side in this order.
+enum class StatusTopic { Rating, DataFiles };
 
 class TWER : public QMainWindow {
     Q_OBJECT
@@ -119,6 +124,10 @@ public:
     QString GridCellTextAt(int col, int row) const;
     // How many times the report preview has been drawn.
     int PreviewRefreshCount() const { return previewRefreshes_; }
+    // The window's status text, in the empty part of the tab set's row: one text per topic
+    // (empty: none). Every message of the status line goes through here.
+    void ShowStatusText(StatusTopic topic, const QString& text);
+    QString StatusTextOf(StatusTopic topic) const;
 
 protected:
     bool event(QEvent* event) override;
@@ -154,9 +163,11 @@ private:
     // Shows the data check's findings in a box beside the window (which stays usable); with
     // no findings, only when asked for.
     void ShowDataCheck(bool evenWhenClean);
-    // Why no ratings column applies, if none does: in the weight fields' tooltips and the
-    // window's status line, which shows only then.
-    void ShowRatingProblem(const FoundWeightLines& found);
+    // Why no ratings column applies, if none does, in the weight fields' tooltips and the
+    // status text; else the headroom to the next ratings, in the status text and the tooltip
+    // of the grid's summary-rating cell.
+    void ShowRatingStatus(const FoundWeightLines& found, double weight,
+                          const QStringList& breRatings);
     // Frames a company, project or date field in the "E" rating colour, with a tooltip naming
     // what will be cut, while its text does not fit its place on the certificate.
     void MarkTooLongForCertificate(QPlainTextEdit* memo);
@@ -174,8 +185,8 @@ private:
     void CheckChangedDataFiles();
     bool ReloadOverEdits(const QString& fileName);
     QWidget* PageOfTable(const QPlainTextEdit* memo) const;
-    // What the window has to say about its data files, in its status line.
-    void ShowDataFileNote(const QString& note);
+    // What the window has to say about its data files, in its status text.
+    void ShowDataFileNote(const QString& note) { ShowStatusText(StatusTopic::DataFiles, note); }
     // Prints the page on the chosen printer, or writes it whole when the printer is a file.
     void PrintCertificate(QPrinter& printer, const CertificateData& data);
     // The certificate's record as the controls give it now.
@@ -278,7 +289,7 @@ private:
     QPushButton* ButtonPrint = nullptr;
     QPushButton* ButtonExport = nullptr;
     QTabBar* TabSet1 = nullptr;
-    QLabel* DataFileNote = nullptr;
+    StatusLine* StatusText = nullptr;
 
     // The four tables, each the one owner of its memo's text: every reader goes through it.
     TableText* weightsTable_ = nullptr;

@@ -71,12 +71,6 @@ QWidget* TWER::PageOfTable(const QPlainTextEdit* memo) const {
     return memo == Memo1 ? TabSheet2 : TabSheet5;
 }
 
-void TWER::ShowDataFileNote(const QString& note) {
-    DataFileNote->setText(note);
-    DataFileNote->setToolTip(note);
-    statusBar()->show();
-}
-
 void TWER::WatchDataFile(QPlainTextEdit* memo, const QString& fileName, const QString& path,
                          const QString& text) {
     if (dataWatcher_ == nullptr) {

@@ -12,7 +12,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -25,6 +24,7 @@
 #include "rating/grid_cells.h"
 #include "widgets/draw_grid.h"
 #include "widgets/owner_draw_combo.h"
+#include "widgets/status_line.h"
 #include "widgets/table_memo.h"
 #include "widgets/widgets.h"
 
@@ -390,9 +390,14 @@ void TWER::BuildLayout() {
     KeepScrollArrowsOutOfTabChain(TabSet1);
     windowColumn->addWidget(TabSet1);
 
-    // The status line shows only while there is something to say.
-    statusBar()->setObjectName(QStringLiteral("StatusLine"));
-    DataFileNote = Named(new QLabel(statusBar()), "DataFileNote");
-    statusBar()->addPermanentWidget(DataFileNote);
-    statusBar()->hide();
+    // The status text lies in the tab set's empty part, so it never moves the layout.
+    StatusText = Named(new StatusLine(TabSet1), "StatusText");
+}
+
+void TWER::ShowStatusText(StatusTopic topic, const QString& text) {
+    StatusText->SetText(static_cast<int>(topic), text);
+}
+
+QString TWER::StatusTextOf(StatusTopic topic) const {
+    return StatusText->Text(static_cast<int>(topic));
 }

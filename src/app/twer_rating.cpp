@@ -5,12 +5,12 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopeGuard>
-#include <QStatusBar>
 
 #include "app/twer.h"
 #include "data/data_check.h"
 #include "data/table_text.h"
 #include "rating/grid_cells.h"
+#include "rating/headroom.h"
 #include "rating/rating.h"
 #include "widgets/draw_grid.h"
 #include "widgets/table_memo.h"
@@ -36,13 +36,14 @@ void TWER::Button12Click(QObject* sender) {
     EditTM->setText(rating.weightTexts.transomMullion);
     Edit1->setText(QString::number(rating.column));
     EditOA->setText(FormatProfileWeight(rating.weight));
-    ShowRatingProblem(found);
+    ShowRatingStatus(found, rating.weight, breRatings);
     DrawGrid1->RepaintNow();
     BtnWerDraw(sender);
     RefreshPreview(sender);
 }
 
-void TWER::ShowRatingProblem(const FoundWeightLines& found) {
+void TWER::ShowRatingStatus(const FoundWeightLines& found, double weight,
+                            const QStringList& breRatings) {
     const struct {
         QLineEdit* field;
         QComboBox* selector;
@@ -65,12 +66,17 @@ void TWER::ShowRatingProblem(const FoundWeightLines& found) {
             reason = QStringLiteral("No rating, %1: %2").arg(QLatin1String(profile.role), problem);
         }
     }
-    if (RatingsColumn() > 0) {
+    const std::optional<Headroom> headroom = HeadroomOf(Commercial(), weight, breRatings);
+    const QString headroomText =
+        headroom
+            ? HeadroomText(weight, SummaryRatingOfColumn(breRatings, RatingsColumn()), *headroom)
+            : QString();
+    if (headroom) {
         reason.clear();
     }
     EditOA->setToolTip(reason);
-    statusBar()->showMessage(reason);
-    statusBar()->setVisible(!reason.isEmpty() || !DataFileNote->text().isEmpty());
+    DrawGrid1->SetCellToolTip(1, kGridSummaryRow, headroomText);
+    ShowStatusText(StatusTopic::Rating, headroom ? headroomText : reason);
 }
 
 QStringList TWER::BreRatingLines() const {

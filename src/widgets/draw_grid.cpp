@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QToolTip>
 
 #include "platform/canvas.h"
 
@@ -81,6 +82,41 @@ QRect DrawGrid::CellRect(int col, int row) const {
     }
     const int width = col < ColumnCount() ? columnWidths_[col] : 0;
     return QRect(x, y, width, rowHeight_);
+}
+
+QPoint DrawGrid::CellAt(const QPoint& point) const {
+    const int row = RowAt(point.y());
+    for (int col = 0; col < ColumnCount() && row >= 0 && row < rowCount_; ++col) {
+        const QRect cell = CellRect(col, row);
+        if (point.x() >= cell.left() && point.x() <= cell.right() + kGridLineWidth) {
+            return QPoint(col, row);
+        }
+    }
+    return QPoint(-1, -1);
+}
+
+void DrawGrid::SetCellToolTip(int col, int row, const QString& text) {
+    if (text.isEmpty()) {
+        toolTips_.remove(QPoint(col, row));
+    } else {
+        toolTips_.insert(QPoint(col, row), text);
+    }
+}
+
+bool DrawGrid::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return QAbstractScrollArea::viewportEvent(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint cell = CellAt(help->pos());
+    const QString text = CellToolTip(cell.x(), cell.y());
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, viewport(), CellRect(cell.x(), cell.y()));
+    }
+    return true;
 }
 
 void DrawGrid::UpdateScrollBar() {

@@ -7,6 +7,10 @@
 
 #include <QAbstractScrollArea>
 
+#include <QHash>
+#include <QPoint>
+#include <QString>
+
 #include <functional>
 #include <vector>
 
@@ -33,6 +37,11 @@ public:
     void RepaintNow();
     // The rectangle of a cell in viewport pixels (the grid line to its right and below excluded).
     QRect CellRect(int col, int row) const;
+    // The cell at a viewport point, (-1, -1) outside every cell.
+    QPoint CellAt(const QPoint& point) const;
+    // A cell's tooltip, shown while the mouse rests on it; an empty text removes it.
+    void SetCellToolTip(int col, int row, const QString& text);
+    QString CellToolTip(int col, int row) const { return toolTips_.value(QPoint(col, row)); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +51,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void UpdateScrollBar();
@@ -53,4 +63,5 @@ private:
     int selectedRow_ = 1;
     int topRow_ = 1;  // first normal row shown below the fixed row
     DrawCellHandler drawCell_;
+    QHash<QPoint, QString> toolTips_;
 };

@@ -1,6 +1,6 @@
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStatusBar>
 
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
@@ -13,14 +13,14 @@ using DataCheckWindow = WindowTest;
 TEST_F(DataCheckWindow, MissingWeightsAreExplainedAndCheckedFromTheDataPages) {
     WriteBytes(DataPath(kWeightsFileName), "Profile,Area\r\nPRF010,abc\r\n");
     Start();
-    QStatusBar* status = window_->statusBar();
     const QString why =
         QStringLiteral("the weight \"abc\" of PRF010 on line 2 of GGWeights.Dat is not a number");
     EXPECT_EQ(window_->GridCellTextAt(1, 1), "npd");
-    EXPECT_TRUE(status->isVisible());
-    EXPECT_EQ(status->currentMessage(), QStringLiteral("No rating, outer frame: ") + why);
+    const QString status = window_->StatusTextOf(StatusTopic::Rating);
+    EXPECT_TRUE(Find<QLabel>("StatusText")->isVisible());
+    EXPECT_EQ(status, QStringLiteral("No rating, outer frame: ") + why);
     EXPECT_EQ(Find<QLineEdit>("EditOF")->toolTip(), why);
-    EXPECT_EQ(Find<QLineEdit>("EditOA")->toolTip(), status->currentMessage());
+    EXPECT_EQ(Find<QLineEdit>("EditOA")->toolTip(), status);
     EXPECT_EQ(Find<QLineEdit>("EditVF")->toolTip(), "PRF020 has no line in GGWeights.Dat");
 
     // Checked from the weights page, the box lists the findings by line and the window stays
@@ -38,10 +38,12 @@ TEST_F(DataCheckWindow, MissingWeightsAreExplainedAndCheckedFromTheDataPages) {
     EXPECT_TRUE(lines.last().startsWith(QLatin1String("... and "))) << lines.last().toStdString();
     box->hide();
 
-    // Mended weights rate again and the status line goes; a save of clean tables shows nothing.
+    // Mended weights rate again and the status text gives the headroom instead; a save of
+    // clean tables shows nothing.
     Memo("Memo1")->setPlainText(BuiltInWeightsTable());
     EXPECT_EQ(window_->GridCellTextAt(1, 1), "A");
-    EXPECT_FALSE(status->isVisible());
+    EXPECT_EQ(window_->StatusTextOf(StatusTopic::Rating),
+              "0.698 kg/m: A+, no lighter band rates better; A from 0.9");
     EXPECT_EQ(Find<QLineEdit>("EditOF")->toolTip(), "");
     QTest::mouseClick(Find<QPushButton>("Button1"), Qt::LeftButton);
     EXPECT_FALSE(box->isVisible());

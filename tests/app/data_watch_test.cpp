@@ -52,7 +52,7 @@ protected:
         QTest::qWait(600);
         return asked;
     }
-    QString Note() const { return Find<QLabel>("DataFileNote")->text(); }
+    QString Note() const { return window_->StatusTextOf(StatusTopic::DataFiles); }
     bool Unsaved() const { return Memo("Memo1")->document()->isModified(); }
 };
 
@@ -153,7 +153,8 @@ TEST_F(DataWatchInChild, AnOlderOwnCopyIsNamedAtStart) {
     const QString note = Note();
     EXPECT_TRUE(note.contains(own) && note.contains(program + kWeightsFileName))
         << note.toStdString();
-    EXPECT_TRUE(window_->statusBar()->isVisible());
+    EXPECT_TRUE(Find<QLabel>("StatusText")->isVisible());
+    EXPECT_TRUE(Find<QLabel>("StatusText")->toolTip().contains(note));
     EXPECT_EQ(Find<PageControl>("PageControl1")->TabBar()->tabToolTip(1), note);
     // The user's own copy is the one used.
     EXPECT_EQ(EditText("Edit1"), "4");
