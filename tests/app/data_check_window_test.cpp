@@ -21,6 +21,7 @@ TEST_F(DataCheckWindow, MissingWeightsAreExplainedAndCheckedFromTheDataPages) {
     EXPECT_EQ(status, QStringLiteral("No rating, outer frame: ") + why);
     EXPECT_EQ(Find<QLineEdit>("EditOF")->toolTip(), why);
     EXPECT_EQ(Find<QLineEdit>("EditOA")->toolTip(), status);
+    EXPECT_EQ(Grid()->CellToolTip(1, 15), "");
     EXPECT_EQ(Find<QLineEdit>("EditVF")->toolTip(), "PRF020 has no line in GGWeights.Dat");
 
     // Checked from the weights page, the box lists the findings by line and the window stays
@@ -44,6 +45,7 @@ TEST_F(DataCheckWindow, MissingWeightsAreExplainedAndCheckedFromTheDataPages) {
     EXPECT_EQ(window_->GridCellTextAt(1, 1), "A");
     EXPECT_EQ(window_->StatusTextOf(StatusTopic::Rating),
               "0.698 kg/m: A+, no lighter band rates better; A from 0.9");
+    EXPECT_EQ(Grid()->CellToolTip(1, 15), window_->StatusTextOf(StatusTopic::Rating));
     EXPECT_EQ(Find<QLineEdit>("EditOF")->toolTip(), "");
     QTest::mouseClick(Find<QPushButton>("Button1"), Qt::LeftButton);
     EXPECT_FALSE(box->isVisible());
