@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "cli/batch.h"
+#include "cli/options_command.h"
 #include "cli/rating_output.h"
 #include "data/data_check.h"
 #include "data/product_tables.h"
@@ -282,6 +283,17 @@ const std::vector<Command>& Commands() {
         systems.options << QCommandLineOption(QStringLiteral("json"), QStringLiteral("JSON."));
         systems.run = RunList;
         list.push_back(systems);
+
+        Command options;
+        options.name = QStringLiteral("options");
+        options.usage = QStringLiteral("options --system NAME [--domestic] [--data DIR] [--json]");
+        options.summary = QStringLiteral(
+            "rate every combination of a system's profiles, best summary rating first");
+        options.options << SystemOption() << WindowOptions().last()
+                        << QCommandLineOption(QStringLiteral("json"), QStringLiteral("JSON."));
+        options.requiredOptions = {QStringLiteral("system")};
+        options.run = RunOptions;
+        list.push_back(options);
 
         Command check;
         check.name = QStringLiteral("check");

@@ -173,6 +173,8 @@ TEST(CommandLine, BadArgumentsShowTheUsageAndWriteNothing) {
         {"batch", EXAMPLES_FOLDER "/window-schedule.csv"},
         {"batch", EXAMPLES_FOLDER "/window-schedule.csv", "--combined"},
         {"list", "--system", "Pelvanor 47"},
+        {"options", "--domestic"},
+        {"options", "--system", "Pelvanor 47", "--outer", "PRF010"},
     };
     for (const QStringList& arguments : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
@@ -183,6 +185,38 @@ TEST(CommandLine, BadArgumentsShowTheUsageAndWriteNothing) {
         EXPECT_TRUE(run.err.contains("\nUsage: greenguide"));
         EXPECT_EQ(Files(dir.path()), QStringList());
     }
+}
+
+TEST(CommandLine, OptionsListEveryCombinationAsRateRatesIt) {
+    const QStringList system = {"--system", "Pelvanor 47", "--domestic"};
+    const Outcome json = Greenguide(QStringList{"options", "--json"} + system);
+    ASSERT_EQ(json.code, 0) << json.err.toStdString();
+    const QJsonArray options = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    ASSERT_EQ(options.size(), 4 * 3 * 3);
+    const QJsonObject first = options.first().toObject();
+    EXPECT_EQ(first.keys(), QStringList({"column", "outerFrame", "profileWeight", "summaryRating",
+                                         "transomMullion", "ventFrame"}));
+    // The first and the last agree with rate on the same window.
+    for (const QJsonValue& option : {options.first(), options.last()}) {
+        const QJsonObject o = option.toObject();
+        const QJsonObject rated =
+            QJsonDocument::fromJson(
+                Greenguide(QStringList{"rate", "--json"} + system +
+                           QStringList{"--outer", o["outerFrame"].toString(), "--vent",
+                                       o["ventFrame"].toString(), "--transom",
+                                       o["transomMullion"].toString()})
+                    .out.toUtf8())
+                .object();
+        EXPECT_EQ(rated["profileWeight"].toDouble(), o["profileWeight"].toDouble());
+        EXPECT_EQ(rated["column"].toInt(), o["column"].toInt());
+        EXPECT_EQ(rated["summaryRating"], o["summaryRating"]);
+    }
+    // As text: a heading, then one line a combination.
+    const Outcome text = Greenguide(QStringList{"options"} + system);
+    const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1 + options.size());
+    EXPECT_TRUE(lines[0].startsWith("Outer frame  Vent frame  Transom/mullion  Weight"));
+    EXPECT_TRUE(lines[1].startsWith(first["outerFrame"].toString())) << lines[1].toStdString();
 }
 
 TEST(CommandLine, HelpVersionAndTheNearestNames) {
