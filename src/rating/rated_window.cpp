@@ -38,7 +38,8 @@ QString NoColumnReason(const FoundWeightLines& found, const RatedWindow& w) {
 
 }  // namespace
 
-WindowRater::WindowRater(const ProductTables& tables) : tables_(tables) {
+WindowRater::WindowRater(const ProductTables& tables)
+    : tables_(tables), weights_(tables.weightsText) {
     for (const QString& header : tables.systemHeaders) {
         codes_ << SystemCodesOf(tables.catalogueLines, header);
     }
@@ -91,8 +92,7 @@ std::optional<RatedWindow> WindowRater::Rate(const WindowRequest& request, QStri
         *slot.chosen = *slot.asked;
     }
 
-    const FoundWeightLines found =
-        FindWeightLines(tables.weightsText, w.outerFrame, w.ventFrame, w.transomMullion);
+    const FoundWeightLines found = weights_.Find(w.outerFrame, w.ventFrame, w.transomMullion);
     w.rating = RateWindow(found.texts, w.commercial);
     // Column -1 reads as column 0: every field the labels' (CsvField of n <= 0).
     w.ratings = columns_[std::clamp(w.rating.column, 0, kMaxRatingsColumn)];

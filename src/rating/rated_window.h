@@ -42,9 +42,10 @@ struct RatedWindow {
     QString noColumnReason;
 };
 
-// Rates requests against one set of tables, which it holds by reference: every ratings column
-// and every system's codes are read from the tables once, so that a schedule of many rows costs
-// one weights lookup per row and little else.
+// Rates requests against one set of tables, which it holds by reference: the weights, every
+// ratings column and every system's codes are read from the tables once, so that a schedule of
+// many rows, or every combination of a system's codes, costs three look-ups in an index per
+// window and little else.
 class WindowRater {
 public:
     explicit WindowRater(const ProductTables& tables);
@@ -55,6 +56,7 @@ public:
 
 private:
     const ProductTables& tables_;
+    WeightIndex weights_;
     QList<SystemCodes> codes_;                      // by system, as tables.systemHeaders
     ColumnRatings columns_[kMaxRatingsColumn + 1];  // [0] for no column
 };

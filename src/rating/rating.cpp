@@ -45,11 +45,13 @@ ProfileWeightTexts LookupProfileWeights(QStringView weightsText, const QString& 
     return FindWeightLines(weightsText, outerFrame, ventFrame, transomMullion).texts;
 }
 
-FoundWeightLines FindWeightLines(QStringView weightsText, const QString& outerFrame,
-                                 const QString& ventFrame, const QString& transomMullion) {
-    WeightMatcher matcher(outerFrame, ventFrame, transomMullion);
-    // One pass over the characters: each line's end and its first comma are found on the way;
-    // the text after the last line break is a line only when it is not empty.
+namespace {
+
+// Calls scan(line, code) for every line of the weights table's text, in order: one pass over the
+// characters, each line's end and its first comma found on the way; the text after the last
+// line break is a line only when it is not empty.
+template <typename Scan>
+void ScanWeightLines(QStringView weightsText, Scan&& scan) {
     const char16_t* p = weightsText.utf16();
     const char16_t* const end = p + weightsText.size();
     while (p < end) {
@@ -61,12 +63,40 @@ FoundWeightLines FindWeightLines(QStringView weightsText, const QString& outerFr
         while (p < end && !IsLineEnd(*p)) {
             ++p;
         }
-        matcher.Scan(QStringView(lineStart, p), QStringView(lineStart, codeEnd));
+        scan(QStringView(lineStart, p), QStringView(lineStart, codeEnd));
         if (p < end) {
             ++p;
         }
     }
+}
+
+}  // namespace
+
+FoundWeightLines FindWeightLines(QStringView weightsText, const QString& outerFrame,
+                                 const QString& ventFrame, const QString& transomMullion) {
+    WeightMatcher matcher(outerFrame, ventFrame, transomMullion);
+    ScanWeightLines(weightsText,
+                    [&matcher](QStringView line, QStringView code) { matcher.Scan(line, code); });
     return {matcher.Found(), matcher.FoundLine(0), matcher.FoundLine(1), matcher.FoundLine(2)};
+}
+
+WeightIndex::WeightIndex(QStringView weightsText) {
+    int number = 0;
+    ScanWeightLines(weightsText, [this, &number](QStringView line, QStringView code) {
+        last_.insert(code, {CsvFieldView(line, 1), number++});
+    });
+}
+
+FoundWeightLines WeightIndex::Find(const QString& outerFrame, const QString& ventFrame,
+                                   const QString& transomMullion) const {
+    const Line none{QStringView(), -1};
+    const Line of = last_.value(outerFrame, none);
+    const Line vf = last_.value(ventFrame, none);
+    const Line tm = last_.value(transomMullion, none);
+    return {{of.weight.toString(), vf.weight.toString(), tm.weight.toString()},
+            of.number,
+            vf.number,
+            tm.number};
 }
 
 double ProfileWeightOf(bool commercial, double outerFrame, double ventFrame,

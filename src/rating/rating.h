@@ -2,6 +2,7 @@
 // column of the BRE ratings table that the building type and weight choose.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,23 @@ struct FoundWeightLines {
 };
 FoundWeightLines FindWeightLines(QStringView weightsText, const QString& outerFrame,
                                  const QString& ventFrame, const QString& transomMullion);
+
+// The same lookups for many windows over one weights table: the table is read once, into the
+// last line of each code, and each Find gives what FindWeightLines gives. The table's text must
+// outlive the index.
+class WeightIndex {
+public:
+    explicit WeightIndex(QStringView weightsText);
+    FoundWeightLines Find(const QString& outerFrame, const QString& ventFrame,
+                          const QString& transomMullion) const;
+
+private:
+    struct Line {
+        QStringView weight;
+        int number;
+    };
+    QHash<QStringView, Line> last_;
+};
 
 // Lengths in millimetres of each profile in the standard window (1230 wide, 1480 high).
 constexpr int kStandardWindowWidth = 1230;

@@ -54,16 +54,26 @@ std::optional<std::vector<RatedWindow>> WindowOptionsOf(const ProductTables& tab
             }
         }
     }
-    std::stable_sort(options.begin(), options.end(),
-                     [](const RatedWindow& a, const RatedWindow& b) {
-                         const int placeA = PlaceOf(a);
-                         const int placeB = PlaceOf(b);
-                         if (placeA != placeB) {
-                             return placeA < placeB;
-                         }
-                         return a.rating.weight < b.rating.weight;
-                     });
-    return options;
+    // Sorted by key, then moved once into place: a window is a good many texts to move about.
+    struct Key {
+        int place;
+        double weight;
+        size_t index;
+    };
+    std::vector<Key> keys;
+    keys.reserve(options.size());
+    for (size_t i = 0; i < options.size(); ++i) {
+        keys.push_back({PlaceOf(options[i]), options[i].rating.weight, i});
+    }
+    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+        return a.place != b.place ? a.place < b.place : a.weight < b.weight;
+    });
+    std::vector<RatedWindow> sorted;
+    sorted.reserve(options.size());
+    for (const Key& key : keys) {
+        sorted.push_back(std::move(options[key.index]));
+    }
+    return sorted;
 }
 
 std::vector<RatedWindow> BetterChoicesOf(const std::vector<RatedWindow>& options,

@@ -108,6 +108,14 @@ TEST(WeightsLookup, EveryArrangementOfCommasAndLineEndsIsScannedAlike) {
         ASSERT_EQ(found.texts.outerFrame, expected.outerFrame) << text.toStdString();
         ASSERT_EQ(found.texts.ventFrame, expected.ventFrame) << text.toStdString();
         ASSERT_EQ(found.texts.transomMullion, expected.transomMullion) << text.toStdString();
+        // The index of many look-ups finds the same texts on the same lines.
+        const FoundWeightLines indexed = WeightIndex(text).Find("a", "", "aa");
+        ASSERT_EQ(indexed.texts.outerFrame, found.texts.outerFrame) << text.toStdString();
+        ASSERT_EQ(indexed.texts.ventFrame, found.texts.ventFrame) << text.toStdString();
+        ASSERT_EQ(indexed.texts.transomMullion, found.texts.transomMullion);
+        ASSERT_EQ(indexed.outerFrameLine, found.outerFrameLine) << text.toStdString();
+        ASSERT_EQ(indexed.ventFrameLine, found.ventFrameLine) << text.toStdString();
+        ASSERT_EQ(indexed.transomMullionLine, found.transomMullionLine) << text.toStdString();
     }
 }
 
