@@ -11,6 +11,7 @@ bool CsvReader::Next(CsvRecord* record) {
     bool quoted = false;    // the field began with a quote
     bool inQuotes = false;  // inside its quotes now
     bool blank = true;      // the record so far is an empty line
+    int quoteLine = 0;      // the line the open quote began on
     record->line = line_;
     const auto endField = [&] {
         blank = blank && !quoted && field.trimmed().isEmpty() && record->fields.isEmpty();
@@ -38,6 +39,7 @@ bool CsvReader::Next(CsvRecord* record) {
             field.clear();
             quoted = true;
             inQuotes = true;
+            quoteLine = line_;
         } else if (c == separator_) {
             endField();
         } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
@@ -58,6 +60,9 @@ bool CsvReader::Next(CsvRecord* record) {
             // Spaces after a closing quote are dropped; anything else is kept as written.
             field += c;
         }
+    }
+    if (inQuotes) {
+        unclosedQuoteLine_ = quoteLine;
     }
     // The last record, when the text does not end with a line break.
     if (!field.isEmpty() || quoted || !record->fields.isEmpty()) {
@@ -120,9 +125,12 @@ QString CsvLine(const QStringList& fields, QChar separator) {
         if (i > 0) {
             line += separator;
         }
-        const bool plain = !text.contains(separator) && !text.contains(QLatin1Char('"')) &&
-                           !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
-                           text.trimmed() == text;
+        bool plain = text.trimmed() == text;
+        for (const QChar c : text) {
+            plain = plain && c != QLatin1Char(',') && c != QLatin1Char(';') &&
+                    c != QLatin1Char('\t') && c != QLatin1Char('"') && c != QLatin1Char('\n') &&
+                    c != QLatin1Char('\r') && c != separator;
+        }
         if (plain) {
             line += text;
         } else {

@@ -24,12 +24,16 @@ public:
         : text_(text), separator_(separator) {}
     // The next record; false at the end of the text.
     bool Next(CsvRecord* record);
+    // The line a quote opened on that the text never closes (its field then runs to the end of
+    // the text), 0 when every quote is closed; known once Next has returned false.
+    int UnclosedQuoteLine() const { return unclosedQuoteLine_; }
 
 private:
     const QString& text_;
     QChar separator_;
     qsizetype pos_ = 0;
     int line_ = 1;
+    int unclosedQuoteLine_ = 0;
 };
 
 // All records of CSV text.
@@ -43,6 +47,7 @@ QChar SeparatorOfHeader(const QString& text);
 // bytes are no UTF-8, as spreadsheets on that system save them.
 QString ScheduleText(const QByteArray& bytes);
 
-// One record as a CSV line ending in "\r\n": a field is quoted when it holds the separator, a
-// quote, a line break, or spaces at either end (which the reader would drop).
+// One record as a CSV line ending in "\r\n": a field is quoted when it holds any of the three
+// separators (so that SeparatorOfHeader finds this line's own one again), a quote, a line
+// break, or spaces at either end (which the reader would drop).
 QString CsvLine(const QStringList& fields, QChar separator = QLatin1Char(','));

@@ -33,6 +33,19 @@ QString ReportTextOfCell(const QString& text) {
     return QString(text).replace(QLatin1Char('|'), QLatin1Char('\n'));
 }
 
+// A quote that is never closed swallows every row after it into one cell: say where it opened,
+// rather than rate a guess.
+bool UnclosedQuote(const CsvReader& reader, ScheduleReading* reading) {
+    if (reader.UnclosedQuoteLine() == 0) {
+        return false;
+    }
+    reading->error = QStringLiteral(
+                         "line %1: a quote opened on this line is never closed, so "
+                         "every row after it would become one cell")
+                         .arg(reader.UnclosedQuoteLine());
+    return true;
+}
+
 }  // namespace
 
 QString ScheduleFieldName(ScheduleField field) {
@@ -175,6 +188,9 @@ ScheduleReading ReadSchedule(const QString& text) {
             QStringLiteral("the schedule is empty: its first row names the columns ") + columnList;
         return reading;
     }
+    if (UnclosedQuote(reader, &reading)) {
+        return reading;
+    }
     Schedule schedule;
     schedule.columns_.clear();
     for (int k = 0; k < kScheduleFieldCount; ++k) {
@@ -210,6 +226,9 @@ ScheduleReading ReadSchedule(const QString& text) {
             }
         }
         schedule.InsertRow(schedule.RowCount(), record.fields, record.line);
+    }
+    if (UnclosedQuote(reader, &reading)) {
+        return reading;
     }
     // A report text that every row shares becomes the schedule's.
     for (const ScheduleField field : kReportFields) {

@@ -99,8 +99,8 @@ private:
 // A schedule read from a file's text, or why it cannot be one.
 struct ScheduleReading {
     std::optional<Schedule> schedule;
-    // "line N: ..." of a header that is none: empty file, a column of the schedule named twice,
-    // no ref or no system column.
+    // "line N: ..." of a header that is none (empty file, a column of the schedule named twice,
+    // no ref or no system column) or of a quote that is never closed.
     QString error;
     // The separator the file uses, which saving keeps.
     QChar separator = QLatin1Char(',');

@@ -88,6 +88,17 @@ TEST(ScheduleReading, SchedulesAsPeopleWriteThem) {
          "B",
          "",
          false},
+        // Tab separated with commas in a heading: written quoted, so the tab is found again.
+        {"ref\tsystem\t\"Qty, pcs, each, all\"\nW1\tPelvanor 47\t4\n",
+         '\t',
+         {"ref", "system", "Qty, pcs, each, all"},
+         1,
+         "W1",
+         "Pelvanor 47",
+         "",
+         "4",
+         "",
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -130,6 +141,9 @@ TEST(ScheduleReading, AHeaderThatIsNoScheduleHeader) {
         {"ref;outer\nW1;PRF010\n", "line 1: the header names no \"system\" column"},
         {"\nsystem,Qty\n", "line 2: the header names no \"ref\" column"},
         {"ref,system,Outer Frame,OUTER\n", "line 1: the column \"OUTER\" is named twice"},
+        {"ref,system\nW1,x\nW2,\"Pelvanor 47\nW3,y\n",
+         "line 3: a quote opened on this line is never closed"},
+        {"ref,\"system\nW1,x\n", "line 1: a quote opened on this line is never closed"},
     };
     for (const auto& [text, error] : cases) {
         const ScheduleReading reading = ReadSchedule(QString::fromUtf8(text));
