@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+#include "app/page_printing.h"
+
 class QAction;
 class QComboBox;
 class QFileSystemWatcher;
@@ -48,16 +50,13 @@ struct TwerEnvironment {
     // Base folder of the picture store's update folders.
     QString pictureBase;
     // Lets the user choose a printer; true when confirmed. The default shows the print dialog.
-    std::function<bool(QPrinter& printer, QWidget* parent)> choosePrinter;
+    PrinterChoice choosePrinter;
     // Lets the user choose the file to export the certificate to, starting from the suggested
     // path; empty when cancelled. The default shows the save dialog.
     std::function<QString(QWidget* parent, const QString& suggestedPath)> chooseExportFile;
 
     static TwerEnvironment Default();
 };
-
-// The default printer choice: the print dialog, without page-range or selection choices.
-bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent);
 
 // The default export file choice: the save dialog for PDF files.
 QString ChooseExportFileWithDialog(QWidget* parent, const QString& suggestedPath);

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +15,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "app/page_printing.h"
 #include "app/selector_drawing.h"
 #include "app/twer.h"
 #include "data/rating_colours.h"
@@ -52,14 +52,6 @@ const QString kExportSection = QStringLiteral("GreenGuideExport");
 const QString kLastExportFolder = QStringLiteral("LastFolder");
 }  // namespace
 
-bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent) {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dialog.exec() == QDialog::Accepted;
-}
-
 void TWER::BtnWerDraw(QObject*) {
     const SpecificationSheetData data = SpecificationSheetDataOf(
         BreRatingLines(), RatingsColumn(), SystemDisplayName(), ComboBox1->currentText(),
@@ -94,13 +86,8 @@ void TWER::RefreshPreview(QObject* sender) {
     const int width = Trunc(kPageUnitsWide * kPreviewZoom);
     const int height = width * 297 / 210;
     if (printing) {
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setDocName(QString());
-        // A4 portrait is offered first; whatever the user then chooses is kept.
-        printer->setPageSize(QPageSize(QPageSize::A4));
-        printer->setPageOrientation(QPageLayout::Portrait);
-        const auto choose = env_.choosePrinter ? env_.choosePrinter : ChoosePrinterWithDialog;
-        if (!choose(*printer, this)) {
+        printer = ChosenPrinter(this, env_.choosePrinter);
+        if (!printer) {
             return;
         }
     } else {
@@ -141,37 +128,12 @@ CertificateData TWER::CurrentCertificateData() const {
 }
 
 void TWER::PrintCertificate(QPrinter& printer, const CertificateData& data) {
-    const QString file = printer.outputFileName();
-    if (!file.isEmpty()) {
-        // Printed to a file: the page is made in memory and written whole, so that a full disk
-        // never leaves a cut file in place of the old one.
-        CertificatePdfSettings settings;
-        settings.layout = printer.pageLayout();
-        settings.resolution = printer.resolution();
-        // The file says what an exported one says; the print job keeps its empty name.
-        SetCertificatePdfMetadata(settings, data, ProgramNameAndVersion());
-        const WholeFileResult result = WriteCertificatePdf(file, data, settings);
-        if (!result.written) {
-            throw ProgramError(QStringLiteral("Cannot print to ") + file + QLatin1Char('\n') +
-                               result.reason);
-        }
-        return;
-    }
-    const QString cannotPrint = QStringLiteral("Cannot print to ") + printer.printerName();
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        throw ProgramError(cannotPrint + QStringLiteral("\nThe printer could not be started."));
-    }
-    DrawFittedCertificatePage(data, painter, printer.width(), printer.height());
-    if (printer.printerState() == QPrinter::Error) {
-        // No half page reaches the printer.
-        printer.abort();
-        painter.end();
-        throw ProgramError(cannotPrint + QStringLiteral("\nThe printer reported an error."));
-    }
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        throw ProgramError(cannotPrint + QStringLiteral("\nThe printer reported an error."));
-    }
+    // A file says what an exported one says; the print job keeps its empty name.
+    CertificatePdfSettings info;
+    SetCertificatePdfMetadata(info, data, ProgramNameAndVersion());
+    PrintPages(printer, info, 1, [&data](int, QPainter& painter, int W, int H) {
+        DrawFittedCertificatePage(data, painter, W, H);
+    });
 }
 
 void TWER::MarkTooLongForCertificate(QPlainTextEdit* memo) {
