@@ -1,0 +1,152 @@
+#include "app/schedule_export_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "platform/whole_file.h"
+#include "schedule/schedule.h"
+
+const QString kScheduleSettingsSection = QStringLiteral("GreenGuideSchedule");
+
+namespace {
+
+const QString kSettingsOrganisation = QStringLiteral("VB and VBA Program Settings");
+const QString kChoiceKey = QStringLiteral("ExportChoice");
+const QString kFileKey = QStringLiteral("ExportFile");
+const QString kFolderKey = QStringLiteral("ExportFolder");
+const QString kFolderChoice = QStringLiteral("folder");
+const QString kPdfChoice = QStringLiteral("pdf");
+
+QString DocumentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// A remembered folder that is still there, else the user's documents folder.
+QString FolderOr(const QString& folder) {
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : DocumentsFolder();
+}
+
+}  // namespace
+
+QString SuggestedSchedulePdfName(const Schedule& schedule) {
+    const QString project =
+        SafeFileName(schedule.CommonReportText(ScheduleField::Project).simplified());
+    const QString name = QStringLiteral("Window Schedule.pdf");
+    return project.isEmpty() ? name : project + QStringLiteral(" - ") + name;
+}
+
+ScheduleExportDialog::ScheduleExportDialog(const Schedule& schedule, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("ScheduleExportDialog"));
+    setWindowTitle(QStringLiteral("Export Certificates"));
+    combinedButton_ = new QRadioButton(
+        QStringLiteral("One &PDF: a summary, then every rated window's certificate"));
+    combinedButton_->setObjectName(QStringLiteral("CombinedButton"));
+    folderButton_ =
+        new QRadioButton(QStringLiteral("One &file per window, with summary.csv, into a folder"));
+    folderButton_->setObjectName(QStringLiteral("FolderButton"));
+    filePath_ = new QLineEdit;
+    filePath_->setObjectName(QStringLiteral("CombinedPath"));
+    folderPath_ = new QLineEdit;
+    folderPath_->setObjectName(QStringLiteral("FolderPath"));
+    fileBrowse_ = new QPushButton(QStringLiteral("&Browse..."));
+    folderBrowse_ = new QPushButton(QStringLiteral("B&rowse..."));
+    filePath_->setMinimumWidth(420);
+
+    const QSettings settings(kSettingsOrganisation, kScheduleSettingsSection);
+    const QString lastFile = settings.value(kFileKey).toString();
+    const QString fileFolder =
+        FolderOr(lastFile.isEmpty() ? QString() : QFileInfo(lastFile).absolutePath());
+    filePath_->setText(QDir(fileFolder).filePath(SuggestedSchedulePdfName(schedule)));
+    folderPath_->setText(FolderOr(settings.value(kFolderKey).toString()));
+    (settings.value(kChoiceKey).toString() == kFolderChoice ? folderButton_ : combinedButton_)
+        ->setChecked(true);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    exportButton_ = buttons->addButton(QStringLiteral("&Export"), QDialogButtonBox::AcceptRole);
+    exportButton_->setObjectName(QStringLiteral("ExportButton"));
+    exportButton_->setDefault(true);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(combinedButton_, 0, 0, 1, 2);
+    grid->addWidget(filePath_, 1, 0);
+    grid->addWidget(fileBrowse_, 1, 1);
+    grid->addWidget(folderButton_, 2, 0, 1, 2);
+    grid->addWidget(folderPath_, 3, 0);
+    grid->addWidget(folderBrowse_, 3, 1);
+    grid->setColumnStretch(0, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+
+    connect(combinedButton_, &QRadioButton::toggled, this, &ScheduleExportDialog::ShowChoice);
+    connect(filePath_, &QLineEdit::textChanged, this, &ScheduleExportDialog::ShowChoice);
+    connect(folderPath_, &QLineEdit::textChanged, this, &ScheduleExportDialog::ShowChoice);
+    connect(fileBrowse_, &QPushButton::clicked, this, &ScheduleExportDialog::BrowseFile);
+    connect(folderBrowse_, &QPushButton::clicked, this, &ScheduleExportDialog::BrowseFolder);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    ShowChoice();
+}
+
+ScheduleExportChoice ScheduleExportDialog::Choice() const {
+    if (folderButton_->isChecked()) {
+        return {ScheduleExportMode::Folder, folderPath_->text().trimmed()};
+    }
+    return {ScheduleExportMode::CombinedPdf, filePath_->text().trimmed()};
+}
+
+void ScheduleExportDialog::Remember() const {
+    const ScheduleExportChoice choice = Choice();
+    QSettings settings(kSettingsOrganisation, kScheduleSettingsSection);
+    const bool folder = choice.mode == ScheduleExportMode::Folder;
+    settings.setValue(kChoiceKey, folder ? kFolderChoice : kPdfChoice);
+    settings.setValue(folder ? kFolderKey : kFileKey, QFileInfo(choice.path).absoluteFilePath());
+}
+
+void ScheduleExportDialog::ShowChoice() {
+    const bool folder = folderButton_->isChecked();
+    filePath_->setEnabled(!folder);
+    fileBrowse_->setEnabled(!folder);
+    folderPath_->setEnabled(folder);
+    folderBrowse_->setEnabled(folder);
+    exportButton_->setEnabled(!Choice().path.isEmpty());
+}
+
+void ScheduleExportDialog::BrowseFile() {
+    QFileDialog dialog(this, QStringLiteral("Export Certificates"), filePath_->text(),
+                       QStringLiteral("PDF files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(filePath_->text());
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        filePath_->setText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+    }
+}
+
+void ScheduleExportDialog::BrowseFolder() {
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Export Certificates into a Folder"), folderPath_->text());
+    if (!folder.isEmpty()) {
+        folderPath_->setText(QDir::toNativeSeparators(folder));
+    }
+}
+
+std::optional<ScheduleExportChoice> ChooseScheduleExportWithDialog(QWidget* parent,
+                                                                   const Schedule& schedule) {
+    ScheduleExportDialog dialog(schedule, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    dialog.Remember();
+    return dialog.Choice();
+}

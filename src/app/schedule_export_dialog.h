@@ -1,0 +1,58 @@
+// The question "Export Certificates..." of the schedule window asks: one PDF for the whole
+// schedule (a summary, then one certificate per rated row), or, as "greenguide batch -o DIR"
+// writes them, one <ref>.pdf per row and summary.csv into a folder. The last choice, file and
+// folder are remembered in the schedule window's own section of the settings store.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class Schedule;
+
+enum class ScheduleExportMode { CombinedPdf, Folder };
+
+struct ScheduleExportChoice {
+    ScheduleExportMode mode = ScheduleExportMode::CombinedPdf;
+    QString path;  // the PDF, or the folder
+};
+
+// The schedule window's section of the settings store, and what the export keeps in it.
+extern const QString kScheduleSettingsSection;
+
+// The name the combined PDF is offered under: "<project> - Window Schedule.pdf", or "Window
+// Schedule.pdf" without a project, made safe as a file name.
+QString SuggestedSchedulePdfName(const Schedule& schedule);
+
+class ScheduleExportDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Starts from the remembered choice, the remembered file's folder with the name suggested
+    // for this schedule, and the remembered folder (else the user's documents folder).
+    ScheduleExportDialog(const Schedule& schedule, QWidget* parent = nullptr);
+
+    ScheduleExportChoice Choice() const;
+    // Keeps the choice for the next export.
+    void Remember() const;
+
+private:
+    void ShowChoice();
+    void BrowseFile();
+    void BrowseFolder();
+
+    QRadioButton* combinedButton_ = nullptr;
+    QRadioButton* folderButton_ = nullptr;
+    QLineEdit* filePath_ = nullptr;
+    QLineEdit* folderPath_ = nullptr;
+    QPushButton* fileBrowse_ = nullptr;
+    QPushButton* folderBrowse_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
+};
+
+// Asks with the dialog; the choice (remembered) when the user pressed "Export", else nullopt.
+std::optional<ScheduleExportChoice> ChooseScheduleExportWithDialog(QWidget* parent,
+                                                                   const Schedule& schedule);

@@ -1,0 +1,151 @@
+#include "app/schedule_exporting.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "app/work_progress.h"
+#include "schedule/schedule_export.h"
+
+namespace {
+
+using Kind = ScheduleExportOutcome::Kind;
+
+// A message box lists this many rows; the rest are in its details.
+constexpr int kListedRows = 12;
+
+QString RowName(const Schedule& schedule, int row) {
+    const QString ref = schedule.Value(row, ScheduleField::Ref).trimmed();
+    return ref.isEmpty() ? QStringLiteral("Row %1").arg(row + 1) : ref;
+}
+
+QString CertificatesText(int count) {
+    return count == 1 ? QStringLiteral("1 certificate")
+                      : QStringLiteral("%1 certificates").arg(count);
+}
+
+// The outcome's text: its first line, then the rows left out, the first of them only.
+QString WithRowsLeftOut(const QString& first, const QStringList& rows) {
+    if (rows.isEmpty()) {
+        return first;
+    }
+    QString text = first + QStringLiteral("\n\nWithout a certificate:\n") +
+                   rows.mid(0, kListedRows).join(QLatin1Char('\n'));
+    if (rows.size() > kListedRows) {
+        text += QStringLiteral("\n... and %1 more").arg(rows.size() - kListedRows);
+    }
+    return text;
+}
+
+ScheduleExportOutcome ExportCombined(QWidget* parent, const QString& path,
+                                     const ScheduleCertificates& input) {
+    ScheduleExportOutcome outcome;
+    for (int row = 0; row < input.ratings.size(); ++row) {
+        if (!input.ratings[row].Rated()) {
+            outcome.rowsLeftOut << RowName(input.schedule, row) + QStringLiteral(": ") +
+                                       input.ratings[row].note;
+        }
+    }
+    const bool existed = QFileInfo::exists(path);
+    WorkProgress progress(parent, QStringLiteral("Writing the schedule's certificates..."), true);
+    const CombinedPdfResult result = WriteCombinedSchedulePdf(
+        path, input.tables, input.schedule, input.ratings, input.creator,
+        [&progress](int done, int total) { return progress.Step(done, total); });
+    if (result.cancelled) {
+        outcome.kind = Kind::Cancelled;
+        outcome.text = existed ? QStringLiteral("Cancelled: nothing was written; %1 is as it was.")
+                                     .arg(QDir::toNativeSeparators(path))
+                               : QStringLiteral("Cancelled: nothing was written.");
+        return outcome;
+    }
+    if (!result.written) {
+        outcome.text = result.error;
+        return outcome;
+    }
+    outcome.kind = Kind::Written;
+    outcome.certificates = result.certificates;
+    outcome.text =
+        WithRowsLeftOut(QStringLiteral("%1 and a summary of %2 written to %3.")
+                            .arg(CertificatesText(result.certificates))
+                            .arg(input.schedule.RowCount() == 1
+                                     ? QStringLiteral("1 window")
+                                     : QStringLiteral("%1 windows").arg(input.schedule.RowCount()))
+                            .arg(QDir::toNativeSeparators(path)),
+                        outcome.rowsLeftOut);
+    return outcome;
+}
+
+ScheduleExportOutcome ExportFolder(QWidget* parent, const QString& folder,
+                                   const ScheduleCertificates& input) {
+    ScheduleExportOutcome outcome;
+    const QString shown = QDir::toNativeSeparators(folder);
+    // As the command line does: a folder that is not there yet is made.
+    if (!QDir().mkpath(folder)) {
+        outcome.text = QStringLiteral("Cannot create folder ") + shown;
+        return outcome;
+    }
+    int reached = 0;
+    WorkProgress progress(parent, QStringLiteral("Writing the schedule's certificates..."), true);
+    const FolderExportResult result = ExportScheduleFolder(folder, input.tables, input.schedule,
+                                                           input.creator, [&](int done, int total) {
+                                                               reached = done;
+                                                               return progress.Step(done, total);
+                                                           });
+    for (const auto& [row, reason] : result.failedRows) {
+        outcome.rowsLeftOut << RowName(input.schedule, row) + QStringLiteral(": ") + reason;
+    }
+    outcome.certificates = reached - static_cast<int>(result.failedRows.size());
+    const QString written =
+        QStringLiteral("%1 written to %2").arg(CertificatesText(outcome.certificates), shown);
+    if (!result.summaryError.isEmpty()) {
+        outcome.text = WithRowsLeftOut(result.summaryError + QStringLiteral("\n\n") + written +
+                                           QStringLiteral(", without summary.csv."),
+                                       outcome.rowsLeftOut);
+        return outcome;
+    }
+    if (result.cancelled) {
+        outcome.kind = Kind::Cancelled;
+        outcome.text = WithRowsLeftOut(
+            QStringLiteral("Cancelled after %1 of %2 windows: %3; summary.csv lists them and "
+                           "the windows not reached.")
+                .arg(reached)
+                .arg(input.schedule.RowCount())
+                .arg(written),
+            outcome.rowsLeftOut);
+        return outcome;
+    }
+    outcome.kind = Kind::Written;
+    outcome.text =
+        WithRowsLeftOut(written + QStringLiteral(", with summary.csv."), outcome.rowsLeftOut);
+    return outcome;
+}
+
+}  // namespace
+
+ScheduleExportOutcome RunScheduleExport(QWidget* parent, const ScheduleExportChoice& choice,
+                                        const ScheduleCertificates& input) {
+    return choice.mode == ScheduleExportMode::Folder ? ExportFolder(parent, choice.path, input)
+                                                     : ExportCombined(parent, choice.path, input);
+}
+
+void ExportScheduleCertificates(QWidget* parent, const ScheduleCertificates& input,
+                                const ScheduleExportChooser& choose) {
+    const std::optional<ScheduleExportChoice> choice =
+        (choose ? choose : ChooseScheduleExportWithDialog)(parent, input.schedule);
+    if (!choice) {
+        return;
+    }
+    const ScheduleExportOutcome outcome = RunScheduleExport(parent, *choice, input);
+    const QMessageBox::Icon icon =
+        outcome.kind == Kind::Failed ? QMessageBox::Critical
+        : outcome.kind == Kind::Cancelled || !outcome.rowsLeftOut.isEmpty()
+            ? QMessageBox::Warning
+            : QMessageBox::Information;
+    QMessageBox box(icon, QStringLiteral("Export Certificates"), outcome.text, QMessageBox::Ok,
+                    parent);
+    box.setObjectName(QStringLiteral("ExportOutcome"));
+    if (outcome.rowsLeftOut.size() > kListedRows) {
+        box.setDetailedText(outcome.rowsLeftOut.join(QLatin1Char('\n')));
+    }
+    box.exec();
+}

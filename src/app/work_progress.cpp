@@ -1,0 +1,31 @@
+#include "app/work_progress.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+
+WorkProgress::WorkProgress(QWidget* parent, const QString& label, bool cancellable)
+    : dialog_(std::make_unique<QProgressDialog>(parent)), cancellable_(cancellable) {
+    dialog_->setObjectName(QStringLiteral("WorkProgress"));
+    dialog_->setWindowTitle(QApplication::applicationDisplayName());
+    dialog_->setLabelText(label);
+    dialog_->setWindowModality(Qt::WindowModal);
+    dialog_->setAutoReset(false);
+    dialog_->setAutoClose(false);
+    if (!cancellable) {
+        dialog_->setCancelButton(nullptr);
+    }
+    dialog_->setValue(0);
+    dialog_->show();
+    QCoreApplication::processEvents();
+}
+
+WorkProgress::~WorkProgress() = default;
+
+bool WorkProgress::Step(int done, int total) {
+    dialog_->setMaximum(total);
+    dialog_->setValue(done);
+    // The dialog itself handles events only once it has decided to show; the window must
+    // repaint from the first step.
+    QCoreApplication::processEvents();
+    return !cancellable_ || !dialog_->wasCanceled();
+}

@@ -1,0 +1,237 @@
+// The schedule window's "Export Certificates..." and "Print All..." as a user meets them: the
+// choice remembered, a progress dialog whose Cancel leaves no cut file, a failed write told, and
+// every page printed as one job.
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/resource.h>
+#include <csignal>
+
+#include <gtest/gtest.h>
+
+#include "app/schedule_exporting.h"
+#include "app/schedule_printing.h"
+#include "data/builtin_tables.h"
+#include "test_support.h"
+
+namespace {
+
+QString Tool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList Files(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Presses the progress dialog's Cancel once it shows `step` steps done.
+class CancelAt {
+public:
+    explicit CancelAt(int step) {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this, step] {
+            auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            if (dialog != nullptr && dialog->value() >= step) {
+                QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+                timer_.stop();
+            }
+        });
+        timer_.start();
+    }
+
+private:
+    QTimer timer_;
+};
+
+// Files of this process may not grow past 4 KiB while it lives, as on a disk that fills up. In
+// the process itself, since a forked child cannot paint the progress dialog (Qt's drawing
+// threads do not survive the fork).
+class FileSizeLimit {
+public:
+    FileSizeLimit() {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, signal_);
+    }
+
+private:
+    rlimit old_{};
+    void (*signal_)(int) = nullptr;
+};
+
+class ScheduleExportWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QSettings(QStringLiteral("VB and VBA Program Settings"), kScheduleSettingsSection).clear();
+        input_.tables = ProductTablesOf(BuiltInWeightsTable(), BuiltInSystemCatalogue(),
+                                        BuiltInBreRatingsTable(), BuiltInProductList());
+        input_.schedule = *ReadSchedule(
+                               "ref,system,outer,building\n"
+                               "W01,Pelvanor 47,PRF010,Domestic\n"
+                               "W02,Pelvanr 47,,\n"
+                               "W03,Pelvanor 62,,\n")
+                               .schedule;
+        input_.schedule.report = {"Acme Glazing Ltd", "Riverside School", "1 May 2024"};
+        input_.ratings = RateSchedule(input_.tables, input_.schedule);
+        input_.creator = "BRE Green Guide 1.0";
+        window_.show();
+    }
+    ScheduleExportOutcome Export(ScheduleExportMode mode, const QString& path) {
+        return RunScheduleExport(&window_, {mode, path}, input_);
+    }
+
+    QTemporaryDir dir_;
+    ScheduleCertificates input_;
+    QWidget window_;
+};
+
+}  // namespace
+
+TEST_F(ScheduleExportWindow, OnePdfOrCancelledKeepingTheOldFileWhole) {
+    const QString pdf = dir_.filePath("schedule.pdf");
+    const ScheduleExportOutcome made = Export(ScheduleExportMode::CombinedPdf, pdf);
+    EXPECT_EQ(made.kind, ScheduleExportOutcome::Kind::Written);
+    EXPECT_EQ(made.text, "2 certificates and a summary of 3 windows written to " + pdf +
+                             ".\n\nWithout a certificate:\nW02: " + input_.ratings[1].note);
+    EXPECT_TRUE(Tool("pdfinfo", {pdf}).contains("Pages:           3\n"));
+
+    const QByteArray old = ReadBytes(pdf);
+    const CancelAt cancel(2);
+    const ScheduleExportOutcome cancelled = Export(ScheduleExportMode::CombinedPdf, pdf);
+    EXPECT_EQ(cancelled.kind, ScheduleExportOutcome::Kind::Cancelled);
+    EXPECT_EQ(cancelled.text, "Cancelled: nothing was written; " + pdf + " is as it was.");
+    EXPECT_EQ(ReadBytes(pdf), old);
+    EXPECT_EQ(Files(dir_.path()), QStringList{"schedule.pdf"});
+}
+
+TEST_F(ScheduleExportWindow, AFailedWriteLeavesNoCutFileAndSaysWhy) {
+    const QByteArray old = "%PDF-1.4 an older schedule";
+    const QString pdf = dir_.filePath("old.pdf");
+    WriteBytes(pdf, old);
+    const QString inTheWay = dir_.filePath("in the way.pdf");
+    ASSERT_TRUE(QDir().mkpath(inTheWay));
+    EXPECT_EQ(Export(ScheduleExportMode::CombinedPdf, inTheWay).text,
+              "Cannot create file " + inTheWay + "\nIs a directory");
+    // A disk that fills up part way: the old file stays, no temporary file is left.
+    {
+        const FileSizeLimit limit;
+        EXPECT_EQ(Export(ScheduleExportMode::CombinedPdf, pdf).text,
+                  "Cannot create file " + pdf + "\nFile too large");
+    }
+    EXPECT_EQ(ReadBytes(pdf), old);
+    EXPECT_EQ(Files(dir_.path()), QStringList{"old.pdf"});
+    // A folder that cannot be made.
+    EXPECT_EQ(Export(ScheduleExportMode::Folder, pdf + "/certificates").text,
+              "Cannot create folder " + pdf + "/certificates");
+}
+
+TEST_F(ScheduleExportWindow, AFolderCancelledKeepsWholeFilesAndASummaryOfThem) {
+    const QString folder = dir_.filePath("certificates");
+    const ScheduleExportOutcome all = Export(ScheduleExportMode::Folder, folder);
+    EXPECT_EQ(all.certificates, 2);
+    EXPECT_EQ(Files(folder), QStringList({"W01.pdf", "W03.pdf", "summary.csv"}));
+    EXPECT_TRUE(all.text.startsWith("2 certificates written to " + folder +
+                                    ", with summary.csv.\n\nWithout a certificate:\nW02: "));
+
+    const QString cancelledFolder = dir_.filePath("cancelled");
+    const CancelAt cancel(1);
+    const ScheduleExportOutcome cancelled = Export(ScheduleExportMode::Folder, cancelledFolder);
+    EXPECT_EQ(cancelled.kind, ScheduleExportOutcome::Kind::Cancelled);
+    EXPECT_EQ(cancelled.text, "Cancelled after 1 of 3 windows: 1 certificate written to " +
+                                  cancelledFolder +
+                                  "; summary.csv lists them and the windows not reached.");
+    EXPECT_EQ(Files(cancelledFolder), QStringList({"W01.pdf", "summary.csv"}));
+    EXPECT_TRUE(Tool("pdfinfo", {cancelledFolder + "/W01.pdf"}).contains("Pages:           1\n"));
+    const QStringList summary = QString::fromUtf8(ReadBytes(cancelledFolder + "/summary.csv"))
+                                    .split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(summary.size(), 4);
+    EXPECT_TRUE(summary[1].startsWith("W01,Pelvanor 47,PRF010,")) << summary[1].toStdString();
+    EXPECT_TRUE(summary[2].endsWith(",cancelled") && summary[3].endsWith(",cancelled"));
+}
+
+TEST_F(ScheduleExportWindow, TheChoiceIsRememberedInTheScheduleWindowsOwnSection) {
+    const QString folder = dir_.filePath("out");
+    QDir().mkpath(folder);
+    {
+        ScheduleExportDialog dialog(input_.schedule);
+        EXPECT_TRUE(dialog.findChild<QRadioButton*>("CombinedButton")->isChecked());
+        EXPECT_TRUE(dialog.Choice().path.endsWith("/Riverside School - Window Schedule.pdf"));
+        dialog.findChild<QRadioButton*>("FolderButton")->click();
+        dialog.findChild<QLineEdit*>("FolderPath")->setText(folder);
+        dialog.Remember();
+    }
+    ScheduleExportDialog again(input_.schedule);
+    EXPECT_EQ(again.Choice().mode, ScheduleExportMode::Folder);
+    EXPECT_EQ(again.Choice().path, folder);
+    again.findChild<QLineEdit*>("FolderPath")->clear();
+    EXPECT_FALSE(again.findChild<QPushButton*>("ExportButton")->isEnabled());
+    EXPECT_TRUE(QSettings("VB and VBA Program Settings", "TarvexWER").allKeys().isEmpty());
+}
+
+TEST_F(ScheduleExportWindow, TheOutcomeIsShownInAMessageBox) {
+    QString shown;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    poll.start();
+    const QString pdf = dir_.filePath("schedule.pdf");
+    ExportScheduleCertificates(&window_, input_, [&](QWidget*, const Schedule&) {
+        return ScheduleExportChoice{ScheduleExportMode::CombinedPdf, pdf};
+    });
+    EXPECT_TRUE(shown.startsWith("2 certificates and a summary")) << shown.toStdString();
+}
+
+TEST_F(ScheduleExportWindow, PrintAllIsOneJobOfEveryPage) {
+    const QString pdf = dir_.filePath("printed.pdf");
+    int choices = 0;
+    const auto toFile = [&](QPrinter& printer, QWidget*) {
+        ++choices;
+        printer.setOutputFileName(pdf);
+        return choices == 1;
+    };
+    EXPECT_EQ(PrintSchedule(&window_, input_.tables, input_.schedule, input_.ratings,
+                            input_.creator, toFile),
+              3);
+    const QString info = Tool("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains("Pages:           3\n")) << info.toStdString();
+    EXPECT_TRUE(info.contains("Title:           Window Schedule\n"));
+    const QStringList pages = Tool("pdftotext", {pdf, "-"}).split('\f');
+    ASSERT_GE(pages.size(), 3);
+    EXPECT_TRUE(pages[0].startsWith("Window Schedule") && pages[2].contains("Pelvanor 62"));
+    // The dialog cancelled prints nothing; a cancel part way leaves the printed file whole.
+    const QByteArray printed = ReadBytes(pdf);
+    EXPECT_EQ(PrintSchedule(&window_, input_.tables, input_.schedule, input_.ratings,
+                            input_.creator, toFile),
+              0);
+    choices = 0;
+    const CancelAt cancel(1);
+    EXPECT_EQ(PrintSchedule(&window_, input_.tables, input_.schedule, input_.ratings,
+                            input_.creator, toFile),
+              0);
+    EXPECT_EQ(ReadBytes(pdf), printed);
+    EXPECT_EQ(Files(dir_.path()), QStringList{"printed.pdf"});
+}
