@@ -191,10 +191,10 @@ QString SuggestedCertificateFileName(const CertificateData& data) {
 }
 
 WholeFileResult WriteCertificatePdf(const QString& path, const CertificateData& data,
-                                    const CertificatePdfSettings& settings) {
+                                    const CertificatePdfSettings& settings, WriteTarget target) {
     const QByteArray pdf = CertificatePdf(data, settings);
     if (pdf.isEmpty()) {
         return {false, QStringLiteral("The page could not be drawn.")};
     }
-    return WriteWholeFile(path, pdf);
+    return WriteWholeFile(path, pdf, target);
 }

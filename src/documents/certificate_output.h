@@ -76,4 +76,5 @@ QString SuggestedCertificateFileName(const CertificateData& data);
 // Writes the certificate's PDF to path through WriteWholeFile: the old file, if any, stays whole
 // unless the new one is complete.
 WholeFileResult WriteCertificatePdf(const QString& path, const CertificateData& data,
-                                    const CertificatePdfSettings& settings);
+                                    const CertificatePdfSettings& settings,
+                                    WriteTarget target = WriteTarget::NamedByUser);

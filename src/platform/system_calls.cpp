@@ -1,6 +1,11 @@
 #include "platform/system_calls.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
 #include <QtGlobal>
+
+#include <cerrno>
 
 #include <csignal>
 #include <cstdio>
@@ -8,6 +13,7 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -30,5 +36,49 @@ bool StandardErrorIsTerminal() {
     return _isatty(_fileno(stderr)) != 0;
 #else
     return ::isatty(STDERR_FILENO) == 1;
+#endif
+}
+
+PathState StateOfPath(const QString& path, bool followLinks) {
+#ifdef Q_OS_WIN
+    // No pipes or devices stand in a folder there; links are Qt's to see.
+    const QFileInfo info(path);
+    if (!followLinks && info.isSymLink()) {
+        return {PathKind::SymbolicLink, 0};
+    }
+    if (!info.exists()) {
+        return {};
+    }
+    return {info.isDir()    ? PathKind::Folder
+            : info.isFile() ? PathKind::RegularFile
+                            : PathKind::Other,
+            0};
+#else
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    const int result =
+        followLinks ? ::stat(name.constData(), &status) : ::lstat(name.constData(), &status);
+    if (result != 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR) {
+            return {};
+        }
+        return {PathKind::Other, error};
+    }
+    if (S_ISLNK(status.st_mode)) {
+        return {PathKind::SymbolicLink, 0};
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return {PathKind::Folder, 0};
+    }
+    return {S_ISREG(status.st_mode) ? PathKind::RegularFile : PathKind::Other, 0};
+#endif
+}
+
+int FolderAccessError(const QString& path) {
+#ifdef Q_OS_WIN
+    return QFileInfo(path).isReadable() ? 0 : EACCES;
+#else
+    return ::access(QFile::encodeName(path).constData(), R_OK | X_OK) == 0 ? 0 : errno;
 #endif
 }

@@ -3,6 +3,8 @@
 // Files are replaced by QSaveFile's rename, which Qt makes work on both.
 #pragma once
 
+class QString;
+
 // Flushes the file's data to the disk; false (errno set) when the system reports a failure.
 bool SyncFileToDisk(int fileHandle);
 
@@ -12,3 +14,17 @@ void IgnoreFileSizeLimitSignal();
 
 // Whether the standard error stream is a terminal, where a progress bar can be drawn.
 bool StandardErrorIsTerminal();
+
+// What stands at a path, as the file system tells it without opening it.
+enum class PathKind { Nothing, RegularFile, Folder, SymbolicLink, Other };
+struct PathState {
+    PathKind kind = PathKind::Nothing;
+    // The system's error number when the path could not be looked at for another reason than
+    // that nothing is there (no permission to search a folder on the way, a loop of links).
+    int error = 0;
+};
+// With followLinks, what a link leads to (nothing, for a dangling link); without, the link.
+PathState StateOfPath(const QString& path, bool followLinks);
+
+// Zero when the folder's entries can be listed and searched, else the system's error number.
+int FolderAccessError(const QString& path);

@@ -14,9 +14,8 @@ WholeFileResult Failed(const QString& reason) {
     return {false, reason};
 }
 
-// Writes every byte straight to the system and returns the reason when it could not, or an
-// empty text. A short write (disk full, size limit) sets no error on the file, so the reason is
-// the system's error number of the failing write.
+}  // namespace
+
 QString WriteAll(QFileDevice& file, const QByteArray& bytes) {
     errno = 0;
     const qint64 written = file.write(bytes);
@@ -29,6 +28,8 @@ QString WriteAll(QFileDevice& file, const QByteArray& bytes) {
     }
     return {};
 }
+
+namespace {
 
 // A device or a pipe is written straight through: there is no old content to keep, and a
 // temporary file renamed over it would replace the device itself.
@@ -43,7 +44,31 @@ WholeFileResult WriteToDevice(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
+QString ProgramNamedFileRefusal(const QString& path) {
+    const PathState state = StateOfPath(path, false);
+    switch (state.kind) {
+        case PathKind::Nothing:
+        case PathKind::RegularFile:
+            return {};
+        case PathKind::Folder:
+            return qt_error_string(EISDIR);
+        case PathKind::SymbolicLink:
+            return QStringLiteral("It is a symbolic link, not a regular file");
+        case PathKind::Other:
+            break;
+    }
+    return state.error != 0 ? qt_error_string(state.error)
+                            : QStringLiteral("It is not a regular file");
+}
+
+WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes, WriteTarget target) {
+    const bool programNamed = target == WriteTarget::NamedByProgram;
+    if (programNamed) {
+        const QString refusal = ProgramNamedFileRefusal(path);
+        if (!refusal.isEmpty()) {
+            return Failed(refusal);
+        }
+    }
     const QFileInfo existing(path);
     // QSaveFile would say "Filename refers to a directory"; the system's own words read better
     // beside the other reasons.
@@ -70,6 +95,16 @@ WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
         file.cancelWriting();
         return Failed(syncReason);
     }
+    // QSaveFile follows a link that stands at the name when it opens; one planted since the
+    // first look would have been followed, so the name is looked at again. A link planted after
+    // this is replaced itself by the rename, its target untouched.
+    if (programNamed) {
+        const QString refusal = ProgramNamedFileRefusal(path);
+        if (!refusal.isEmpty()) {
+            file.cancelWriting();
+            return Failed(refusal);
+        }
+    }
     if (!file.commit()) {
         return Failed(file.errorString());
     }
@@ -84,12 +119,38 @@ QString CannotCreateFileText(const QString& path, const QString& reason) {
     return text;
 }
 
+namespace {
+
+// Characters that reorder the text around them when shown: a name holding one can read as
+// another ("W01<RLO>fdp.exe" shows as "W01exe.pdf").
+bool IsBidiControl(char16_t c) {
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
+           c == 0x200F || c == 0x061C;
+}
+
+// Whether Windows takes the name for a device: CON, PRN, AUX, NUL, COM0-9 and LPT0-9 (also with
+// a superscript digit), in any letter case, with or without an extension.
+bool IsReservedDeviceName(const QString& name) {
+    const QString stem = name.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
+        if (stem == QLatin1String(device)) {
+            return true;
+        }
+    }
+    static const QString digits = QStringLiteral("0123456789¹²³");
+    return stem.size() == 4 &&
+           (stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT"))) &&
+           digits.contains(stem[3]);
+}
+
+}  // namespace
+
 QString SafeFileName(const QString& text) {
     static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
     QString name;
     name.reserve(text.size());
     for (const QChar c : text) {
-        if (unsafe.contains(c)) {
+        if (unsafe.contains(c) || IsBidiControl(c.unicode())) {
             name += QLatin1Char('_');
         } else if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
             name += QLatin1Char(' ');
@@ -106,5 +167,6 @@ QString SafeFileName(const QString& text) {
     while (end > begin && trimmed(name[end - 1])) {
         --end;
     }
-    return name.mid(begin, end - begin);
+    name = name.mid(begin, end - begin);
+    return IsReservedDeviceName(name) ? QLatin1Char('_') + name : name;
 }

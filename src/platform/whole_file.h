@@ -7,18 +7,39 @@
 #include <QByteArray>
 #include <QString>
 
+class QFileDevice;
+
 struct WholeFileResult {
     bool written = false;
     // The system's reason when the file was not written ("No space left on device").
     QString reason;
 };
 
+// Who named the file. A name the user chose (a Save, an export, -o FILE) is theirs: a link of
+// their own making is followed and a device or pipe written straight through. A name the
+// program makes itself in a folder (a batch's <ref>.pdf and summary.csv) may have been planted
+// there: it is written only as a regular file of that folder, never through a link, and never
+// onto a pipe or device, which could block the run or reach outside the folder.
+enum class WriteTarget { NamedByUser, NamedByProgram };
+
 // Writes bytes to path, creating the file or replacing the whole of an existing one. The bytes
 // go to a temporary file beside it, which is flushed and synced to the disk and only then
 // renamed over the old file; on any failure the temporary file is removed and the old file
 // stays as it was. A device or pipe (an existing path that is no ordinary file) is written
-// straight through, every write checked.
-[[nodiscard]] WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes);
+// straight through, every write checked. A name made by the program that stands as a link or
+// as anything but a regular file is refused (see ProgramNamedFileRefusal).
+[[nodiscard]] WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes,
+                                             WriteTarget target = WriteTarget::NamedByUser);
+
+// Why a file the program names itself may not be written at path: the reason when a symbolic
+// link (dangling or not), a folder, a pipe or a device stands there; empty for a regular file
+// or nothing. Looks at the name only: never opens it, so a pipe cannot block.
+QString ProgramNamedFileRefusal(const QString& path);
+
+// Writes every byte straight to the system (the file opened unbuffered) and returns the reason
+// when it could not, or an empty text. A short write (disk full, size limit) sets no error on
+// the file, so the reason is the system's error number of the failing write.
+QString WriteAll(QFileDevice& file, const QByteArray& bytes);
 
 // The one message of a file that could not be written: "Cannot create file <path>", and the
 // system's reason on a line of its own after it (a message box shows it so; the command line
@@ -27,5 +48,8 @@ QString CannotCreateFileText(const QString& path, const QString& reason);
 
 // The text made fit to be a file name on any common system: the characters that a file name
 // cannot hold ("/", "\", ":", "*", "?", quotes, "<", ">", "|") become "_", line breaks and
-// other control characters become spaces, and spaces and full stops at either end go.
+// other control characters become spaces, and spaces and full stops at either end go. The
+// characters that reorder text when shown (right-to-left override and the other bidirectional
+// controls) become "_" too, and a name that Windows keeps for a device (CON, PRN, AUX, NUL,
+// COM1 to COM9, LPT1 to LPT9, any letter case, any extension) gets a "_" in front.
 QString SafeFileName(const QString& text);

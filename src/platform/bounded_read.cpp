@@ -1,0 +1,41 @@
+#include "platform/bounded_read.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 kReadPiece = 1 << 20;
+
+}  // namespace
+
+BoundedReading ReadFileUpTo(const QString& path, qint64 limit) {
+    BoundedReading reading;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reading.reason = file.errorString();
+        return reading;
+    }
+    // One byte past the limit tells a file that is too large from one that fills it exactly.
+    while (reading.bytes.size() <= limit) {
+        const qint64 want = std::min(kReadPiece, limit + 1 - reading.bytes.size());
+        const QByteArray piece = file.read(want);
+        if (file.error() != QFileDevice::NoError) {
+            reading.reason = file.errorString();
+            reading.bytes.clear();
+            return reading;
+        }
+        if (piece.isEmpty()) {
+            break;
+        }
+        reading.bytes += piece;
+    }
+    if (reading.bytes.size() > limit) {
+        reading.tooLarge = true;
+        reading.bytes.clear();
+        return reading;
+    }
+    reading.read = true;
+    return reading;
+}

@@ -1,0 +1,19 @@
+// Reading a file that the user names whole, but never more of it than the program can use: a
+// device that never ends (/dev/zero) or a huge file gives a clear error instead of filling the
+// memory.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct BoundedReading {
+    bool read = false;
+    QByteArray bytes;
+    bool tooLarge = false;
+    // The system's reason when the file could not be opened or read.
+    QString reason;
+};
+
+// The bytes of the file at path, at most limit of them; a file, pipe or device that holds more
+// is read no further than one byte past limit and comes back tooLarge, not read.
+BoundedReading ReadFileUpTo(const QString& path, qint64 limit);

@@ -1,0 +1,103 @@
+// Files whose names the program makes itself (a batch's certificates and summary): never written
+// through a planted link nor onto a pipe, names made safe, and reads that stop at a bound.
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/appended_file.h"
+#include "platform/bounded_read.h"
+#include "platform/whole_file.h"
+#include "test_support.h"
+
+TEST(NamedByProgram, NoLinkIsFollowedNoPipeOpenedAndTheUsersOwnLinkStillIs) {
+    QTemporaryDir dir;
+    const QString outside = dir.filePath("elsewhere/report.docx");
+    WriteBytes(outside, "the report");
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("out/folder.pdf")));
+    ASSERT_TRUE(QFile::link("../elsewhere/report.docx", dir.filePath("out/link.pdf")));
+    ASSERT_TRUE(QFile::link("../elsewhere/new.docx", dir.filePath("out/dangling.pdf")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("out/pipe.pdf")).constData(), 0600), 0);
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {
+        {"link.pdf", "It is a symbolic link, not a regular file"},
+        {"dangling.pdf", "It is a symbolic link, not a regular file"},
+        {"pipe.pdf", "It is not a regular file"},
+        {"folder.pdf", "Is a directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QStringLiteral("out/") + c.name);
+        const WholeFileResult whole = WriteWholeFile(path, "pdf", WriteTarget::NamedByProgram);
+        EXPECT_FALSE(whole.written);
+        EXPECT_EQ(whole.reason, c.reason);
+        AppendedFile appended;
+        EXPECT_EQ(appended.Start(path), c.reason);
+    }
+    EXPECT_EQ(ReadBytes(outside), "the report");
+    EXPECT_EQ(QDir(dir.filePath("elsewhere")).entryList(QDir::Files), QStringList{"report.docx"});
+    EXPECT_EQ(QDir(dir.filePath("out")).entryList(QDir::Files | QDir::System | QDir::Hidden),
+              QStringList({"dangling.pdf", "link.pdf", "pipe.pdf"}));
+
+    // A summary starts anew over an old one and grows piece by piece.
+    const QString summary = dir.filePath("out/summary.csv");
+    WriteBytes(summary, "an older run's rows");
+    AppendedFile appended;
+    ASSERT_EQ(appended.Start(summary), "");
+    EXPECT_EQ(ReadBytes(summary), "");
+    EXPECT_EQ(appended.Append("a\r\n"), "");
+    EXPECT_EQ(ReadBytes(summary), "a\r\n");
+    EXPECT_EQ(appended.Finish(), "");
+
+    // A link the user made to their own table is theirs to follow.
+    EXPECT_TRUE(WriteWholeFile(dir.filePath("out/link.pdf"), "saved").written);
+    EXPECT_EQ(ReadBytes(outside), "saved");
+}
+
+TEST(SafeFileName, ReorderingCharactersAndDeviceNamesAreMadeHarmless) {
+    const struct {
+        QString ref;
+        QString name;
+    } cases[] = {
+        {QString::fromUtf8("W01\u202Efdp.exe"), "W01_fdp.exe"},
+        {QString::fromUtf8("a\u202Ab\u202Bc\u202Cd\u202De\u2066f\u2067g\u2068h\u2069i"),
+         "a_b_c_d_e_f_g_h_i"},
+        {QString::fromUtf8("\u200EL\u200FR\u061C"), "_L_R_"},
+        {"CON", "_CON"},
+        {"con.pdf", "_con.pdf"},
+        {" Aux ", "_Aux"},
+        {"nul.tar.gz", "_nul.tar.gz"},
+        {"PRN", "_PRN"},
+        {"com1", "_com1"},
+        {"LPT9.txt", "_LPT9.txt"},
+        {"COM10", "COM10"},
+        {"CONSOLE", "CONSOLE"},
+        {"LPT", "LPT"},
+        {"W01", "W01"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SafeFileName(c.ref), c.name) << c.ref.toStdString();
+    }
+}
+
+TEST(ReadFileUpTo, AFileOrDevicePastTheBoundIsNotRead) {
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("full"), QByteArray(1000, 'x'));
+    const BoundedReading exact = ReadFileUpTo(dir.filePath("full"), 1000);
+    EXPECT_TRUE(exact.read);
+    EXPECT_EQ(exact.bytes.size(), 1000);
+    const BoundedReading over = ReadFileUpTo(dir.filePath("full"), 999);
+    EXPECT_FALSE(over.read);
+    EXPECT_TRUE(over.tooLarge);
+    const BoundedReading endless = ReadFileUpTo("/dev/zero", 3 << 20);
+    EXPECT_TRUE(endless.tooLarge);
+    EXPECT_TRUE(endless.bytes.isEmpty());
+    const BoundedReading missing = ReadFileUpTo(dir.filePath("none"), 10);
+    EXPECT_FALSE(missing.read || missing.tooLarge);
+    EXPECT_EQ(missing.reason, "No such file or directory");
+}
