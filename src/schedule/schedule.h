@@ -116,6 +116,11 @@ ScheduleReading ReadSchedule(const QString& text);
 // The same from a file's bytes (ScheduleText: UTF-8 or Windows-1252, a BOM dropped).
 ScheduleReading ReadScheduleBytes(const QByteArray& bytes);
 
+// The largest schedule file that is read: far more than any building's windows need, and a
+// bound on the memory that a wrong file (a disk image, /dev/zero) can take.
+inline constexpr qint64 kLargestScheduleBytes = qint64(64) << 20;
+inline const QString kLargestScheduleText = QStringLiteral("64 MB");
+
 // Rows pasted from a spreadsheet (tab-separated, or as the first line's separator says) as cells
 // of the schedule's columns, ready for InsertRow. When the first line names schedule columns
 // (ref or system among them) it is a header and the cells go to the columns of those names

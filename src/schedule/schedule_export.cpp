@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPainter>
 
+#include "platform/appended_file.h"
 #include "platform/canvas.h"
 #include "platform/whole_file.h"
 #include "schedule/csv_text.h"
@@ -16,6 +17,32 @@ const QStringList kScheduleSummaryColumns = {
     QStringLiteral("summaryRating"), QStringLiteral("co2"),     QStringLiteral("error")};
 
 namespace {
+
+// A cell copied from the schedule or the tables, as a spreadsheet shows it: one that starts with
+// "=", "+", "-", "@", a tab or a carriage return would be taken for a formula there (and could
+// run one), so it gets an apostrophe in front and shows as the text it is.
+QString SpreadsheetText(const QString& cell) {
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return !cell.isEmpty() && formulaStarts.contains(cell[0]) ? QLatin1Char('\'') + cell : cell;
+}
+
+// The columns of summary.csv that the program fills itself: the weight and the ratings column as
+// it formats them ("-1" when no column applies), and the element number, summary rating and
+// CO2 of its own ratings table. They stay as they are, negative numbers included.
+bool ProgramMadeColumn(qsizetype column) {
+    return column >= 6 && column <= 10;
+}
+
+// One line of summary.csv, every text cell as a spreadsheet shows it as text.
+QByteArray SummaryLine(const QStringList& fields) {
+    QStringList cells = fields;
+    for (qsizetype k = 0; k < cells.size(); ++k) {
+        if (!ProgramMadeColumn(k)) {
+            cells[k] = SpreadsheetText(cells[k]);
+        }
+    }
+    return CsvLine(cells).toUtf8();
+}
 
 // One row of summary.csv: the row's texts, or the window's names once it is known, the rating,
 // and the error last.
@@ -139,7 +166,14 @@ FolderExportResult ExportScheduleFolder(
     const std::function<void(int row, const QString& reason)>& onFailedRow) {
     FolderExportResult result;
     const QDir dir(folder);
-    QByteArray summary = CsvLine(kScheduleSummaryColumns).toUtf8();
+    // The summary is made anew before the first certificate and grows row by row, so that it
+    // tells of what the folder holds even when the run is stopped part-way.
+    const QString summaryPath = dir.filePath(QStringLiteral("summary.csv"));
+    AppendedFile summary;
+    QString summaryReason = summary.Start(summaryPath);
+    if (summaryReason.isEmpty()) {
+        summaryReason = summary.Append(CsvLine(kScheduleSummaryColumns).toUtf8());
+    }
     QHash<QString, int> fileLines;  // a file name (case folded) and the row that took it
     const WindowRater rater(tables);
     const auto fail = [&](int row, const QString& reason) {
@@ -148,10 +182,10 @@ FolderExportResult ExportScheduleFolder(
             onFailedRow(row, reason);
         }
     };
-    for (int row = 0; row < schedule.RowCount(); ++row) {
+    for (int row = 0; row < schedule.RowCount() && summaryReason.isEmpty(); ++row) {
         if (result.cancelled) {
-            summary +=
-                CsvLine(SummaryFields(schedule, row, {}, QStringLiteral("cancelled"))).toUtf8();
+            summaryReason = summary.Append(
+                SummaryLine(SummaryFields(schedule, row, {}, QStringLiteral("cancelled"))));
             continue;
         }
         const QString fileName = SafeFileName(schedule.Value(row, ScheduleField::Ref));
@@ -171,8 +205,8 @@ FolderExportResult ExportScheduleFolder(
         if (error.isEmpty()) {
             const CertificateData data = CertificateOfRow(tables, schedule, row, rating);
             const QString path = dir.filePath(fileName + QStringLiteral(".pdf"));
-            const WholeFileResult written =
-                WriteCertificatePdf(path, data, ExportPdfSettings(data, creator));
+            const WholeFileResult written = WriteCertificatePdf(
+                path, data, ExportPdfSettings(data, creator), WriteTarget::NamedByProgram);
             if (!written.written) {
                 error = CannotCreateFileText(path, written.reason)
                             .replace(QLatin1Char('\n'), QStringLiteral(": "));
@@ -181,15 +215,16 @@ FolderExportResult ExportScheduleFolder(
         if (!error.isEmpty()) {
             fail(row, error);
         }
-        summary += CsvLine(SummaryFields(schedule, row, rating, error)).toUtf8();
+        summaryReason = summary.Append(SummaryLine(SummaryFields(schedule, row, rating, error)));
         if (progress && !progress(row + 1, schedule.RowCount())) {
             result.cancelled = true;
         }
     }
-    const QString summaryPath = dir.filePath(QStringLiteral("summary.csv"));
-    const WholeFileResult written = WriteWholeFile(summaryPath, summary);
-    if (!written.written) {
-        result.summaryError = CannotCreateFileText(summaryPath, written.reason);
+    if (summaryReason.isEmpty()) {
+        summaryReason = summary.Finish();
+    }
+    if (!summaryReason.isEmpty()) {
+        result.summaryError = CannotCreateFileText(summaryPath, summaryReason);
     }
     return result;
 }

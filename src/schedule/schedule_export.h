@@ -86,11 +86,15 @@ struct FolderExportResult {
     bool AllDone() const { return failedRows.isEmpty() && !cancelled && summaryError.isEmpty(); }
 };
 
-// Writes <ref>.pdf for every rated row (each file whole, through WriteWholeFile) and then
-// summary.csv listing every row with what became of it, into folder, which must exist. A row
-// with no ref, or whose ref names the same file as an earlier row's, is not written. On cancel
-// the rows not reached are listed in the summary as "cancelled"; only whole files remain.
-// onFailedRow is told of each failed row as it happens.
+// Writes <ref>.pdf for every rated row (each file whole, through WriteWholeFile, as names the
+// program made: never through a link nor onto a pipe or device) into folder, which must exist,
+// and summary.csv listing every row with what became of it. The summary is made anew before the
+// first row (an older one goes) and each row's line is added as soon as the row is done, so a
+// run that is stopped part-way leaves the lines of the rows it finished; when summary.csv cannot
+// be made, nothing is written. A row with no ref, or whose ref names the same file as an earlier
+// row's, is not written. On cancel the rows not reached are listed in the summary as
+// "cancelled"; only whole files remain. Text cells of the summary that a spreadsheet would take
+// for a formula get an apostrophe in front. onFailedRow is told of each failed row as it happens.
 FolderExportResult ExportScheduleFolder(
     const QString& folder, const ProductTables& tables, const Schedule& schedule,
     const QString& creator, const ExportProgress& progress = {},

@@ -2,6 +2,32 @@
 
 #include "documents/certificate_record.h"
 
+namespace {
+
+// Why a row's text is too long for its certificate: of the row's own fields, and of the report
+// texts it takes from the schedule, the first that holds more than any certificate field can
+// show (kLongestFieldText); empty when none does.
+QString TooLongTextNote(const Schedule& schedule, int row) {
+    for (int k = 0; k < kScheduleFieldCount; ++k) {
+        const auto field = static_cast<ScheduleField>(k);
+        const bool report = field == ScheduleField::Company || field == ScheduleField::Project ||
+                            field == ScheduleField::Date;
+        const qsizetype length =
+            report ? schedule.ReportText(row, field).size() : schedule.Value(row, field).size();
+        if (length > kLongestFieldText) {
+            return QStringLiteral(
+                       "the %1 holds %2 characters, more than the %3 a certificate "
+                       "can show")
+                .arg(ScheduleFieldName(field))
+                .arg(length)
+                .arg(kLongestFieldText);
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
 std::optional<bool> CommercialOfBuilding(const QString& building) {
     const QString text = building.trimmed();
     if (text.isEmpty() || text.compare(QStringLiteral("Commercial"), Qt::CaseInsensitive) == 0) {
@@ -34,6 +60,10 @@ ScheduleRowRating RateScheduleRow(const ProductTables& tables, const Schedule& s
 
 ScheduleRowRating RateScheduleRow(const WindowRater& rater, const Schedule& schedule, int row) {
     ScheduleRowRating rating;
+    rating.note = TooLongTextNote(schedule, row);
+    if (!rating.note.isEmpty()) {
+        return rating;
+    }
     const QString building = schedule.Value(row, ScheduleField::Building);
     if (!CommercialOfBuilding(building)) {
         rating.note =

@@ -24,7 +24,8 @@ struct ScheduleRowRating {
     QString elementNumber;  // empty when not rated
     QString co2;            // kg CO2e over 60 years, empty when not rated
     // Why the row has no certificate: an unknown system or code (with the nearest names), a
-    // name that fits two systems, a bad building type, no ratings column (a missing weight);
+    // name that fits two systems, a bad building type, no ratings column (a missing weight), a
+    // text longer than a certificate field can show (kLongestFieldText);
     // empty for a rated row.
     QString note;
     // Whether the row gets a certificate.

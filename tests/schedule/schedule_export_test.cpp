@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "data/builtin_tables.h"
+#include "documents/certificate_page.h"
+#include "schedule/csv_text.h"
 #include "schedule/schedule_summary_page.h"
 #include "test_support.h"
 
@@ -180,4 +182,42 @@ TEST(CombinedPdf, ThePagesPrintAsOneJobOnAPrinter) {
     cancelled.setOutputFileName(dir.filePath("cancelled.pdf"));
     EXPECT_EQ(PaintPages(cancelled, 3, draw, [](int done, int) { return done < 2; }),
               PagesPainted::Cancelled);
+}
+
+TEST(ScheduleFolder, SummaryCellsReadAsTextAndALinkedSummaryStopsTheRunBeforeItStarts) {
+    QTemporaryDir dir;
+    Schedule s = *ReadSchedule(
+                      "ref,system,outer,company\n"
+                      "=HYPERLINK(\"x\"),Pelvanor 47,,a\n"
+                      "+1,=cmd|'/c calc'!A1,,b\n"
+                      "-2,Pelvanor 47,@SUM(A1),c\n"
+                      "\"\tT\",\"\rR\",,d\n"
+                      "long,Pelvanor 47,,\"" +
+                      QString(kLongestFieldText + 1, 'c') + "\"\n")
+                      .schedule;
+    WriteBytes(dir.filePath("summary.csv"), "ref\r\nan older run's row\r\n");
+    const FolderExportResult run = ExportScheduleFolder(dir.path(), BuiltInTables(), s, "x");
+    ASSERT_EQ(run.failedRows.size(), 4);
+    EXPECT_EQ(run.failedRows[3].second,
+              "the company holds 4097 characters, more than the 4096 a certificate can show");
+    const QString text = QString::fromUtf8(ReadBytes(dir.filePath("summary.csv")));
+    EXPECT_FALSE(text.contains("older run"));
+    const QList<CsvRecord> summary = CsvRecords(text);
+    ASSERT_EQ(summary.size(), 6);
+    const auto cells = [&summary](int row, int from, int count) {
+        return summary[row].fields.mid(from, count);
+    };
+    EXPECT_EQ(cells(1, 0, 3), QStringList({"'=HYPERLINK(\"x\")", "Pelvanor 47", "PRF010"}));
+    EXPECT_EQ(cells(2, 0, 2), QStringList({"'+1", "'=cmd|'/c calc'!A1"}));
+    EXPECT_EQ(cells(3, 0, 3), QStringList({"'-2", "Pelvanor 47", "'@SUM(A1)"}));
+    EXPECT_EQ(cells(4, 0, 2), QStringList({"'\tT", "'\rR"}));
+    EXPECT_EQ(cells(5, 11, 1), QStringList{run.failedRows[3].second});
+    QTemporaryDir linked;
+    WriteBytes(dir.filePath("elsewhere.csv"), "kept");
+    ASSERT_TRUE(QFile::link(dir.filePath("elsewhere.csv"), linked.filePath("summary.csv")));
+    const FolderExportResult refused = ExportScheduleFolder(linked.path(), BuiltInTables(), s, "x");
+    EXPECT_EQ(refused.summaryError, "Cannot create file " + linked.filePath("summary.csv") +
+                                        "\nIt is a symbolic link, not a regular file");
+    EXPECT_EQ(Files(linked.path()), QStringList{"summary.csv"});
+    EXPECT_EQ(ReadBytes(dir.filePath("elsewhere.csv")), "kept");
 }
