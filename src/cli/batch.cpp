@@ -5,7 +5,9 @@
 
 #include "cli/command_line.h"
 #include "data/product_tables.h"
+#include "platform/bounded_read.h"
 #include "platform/program_info.h"
+#include "platform/stop_signals.h"
 #include "schedule/schedule.h"
 #include "schedule/schedule_export.h"
 
@@ -52,14 +54,18 @@ private:
 int RunBatch(const QString& schedulePath, const QString& outputFolder, const QString& combinedPath,
              CommandIo& io) {
     const ProductTables tables = LoadProductTables(io.dataFolder);
-    QFile file(schedulePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        io.err << "greenguide: Cannot open file " << schedulePath << ": " << file.errorString()
+    const BoundedReading file = ReadFileUpTo(schedulePath, kLargestScheduleBytes);
+    if (file.tooLarge) {
+        io.err << schedulePath << ": the schedule is larger than " << kLargestScheduleText
                << Qt::endl;
         return kExitFailed;
     }
-    const ScheduleReading reading = ReadScheduleBytes(file.readAll());
-    file.close();
+    if (!file.read) {
+        io.err << "greenguide: Cannot open file " << schedulePath << ": " << file.reason
+               << Qt::endl;
+        return kExitFailed;
+    }
+    const ScheduleReading reading = ReadScheduleBytes(file.bytes);
     if (!reading.schedule) {
         io.err << schedulePath << ": " << reading.error << Qt::endl;
         return kExitFailed;
@@ -67,7 +73,11 @@ int RunBatch(const QString& schedulePath, const QString& outputFolder, const QSt
     const Schedule& schedule = *reading.schedule;
     const QString creator = ProgramNameAndVersion();
     ProgressBar progress(io);
-    const auto show = [&progress](int done, int total) { return progress.Show(done, total); };
+    // Ctrl+C, a kill or a closed terminal ends the run after the row at hand, as a cancel does.
+    CatchStopSignals();
+    const auto show = [&progress](int done, int total) {
+        return progress.Show(done, total) && !StopAsked();
+    };
     const auto tell = [&](int row, const QString& reason) {
         const QString ref = schedule.Value(row, ScheduleField::Ref);
         progress.Message(QStringLiteral("%1:%2: %3%4")
@@ -75,6 +85,10 @@ int RunBatch(const QString& schedulePath, const QString& outputFolder, const QSt
                              .arg(schedule.RowLine(row))
                              .arg(ref.isEmpty() ? QString() : ref + QStringLiteral(": "))
                              .arg(reason));
+    };
+    const auto stopped = [&io] {
+        io.err << "greenguide: stopped" << Qt::endl;
+        return kExitStopped;
     };
     bool allDone = true;
 
@@ -89,6 +103,9 @@ int RunBatch(const QString& schedulePath, const QString& outputFolder, const QSt
         if (!folder.summaryError.isEmpty()) {
             io.err << "greenguide: " << OneLine(folder.summaryError) << Qt::endl;
             return kExitFailed;
+        }
+        if (folder.cancelled) {
+            return stopped();
         }
         allDone = folder.AllDone();
     }
@@ -107,6 +124,9 @@ int RunBatch(const QString& schedulePath, const QString& outputFolder, const QSt
         const CombinedPdfResult combined =
             WriteCombinedSchedulePdf(combinedPath, tables, schedule, ratings, creator, show);
         progress.Finish();
+        if (combined.cancelled) {
+            return stopped();
+        }
         if (!combined.written) {
             io.err << "greenguide: " << OneLine(combined.error) << Qt::endl;
             return kExitFailed;

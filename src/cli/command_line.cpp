@@ -128,7 +128,8 @@ QtMessageHandler standardHandler = nullptr;
 // and the warning would bury the program's own messages.
 void QuietSessionWarnings(QtMsgType type, const QMessageLogContext& context,
                           const QString& message) {
-    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) {
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")) ||
+        message.startsWith(QLatin1String("QStandardPaths: runtime directory"))) {
         return;
     }
     standardHandler(type, context, message);
@@ -148,13 +149,32 @@ int RunCheck(const QCommandLineParser&, CommandIo& io) {
 
 int UsageError(CommandIo& io, const QString& message);
 
+// Whether two paths name one existing file, through links and ".." alike.
+bool SameFile(const QString& a, const QString& b) {
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
 int RunBatchCommand(const QCommandLineParser& parser, CommandIo& io) {
+    const QString schedule = parser.positionalArguments().value(0);
     const QString folder = parser.value(QStringLiteral("o"));
     const QString combined = parser.value(QStringLiteral("combined"));
     if (folder.isEmpty() && combined.isEmpty()) {
         return UsageError(io, QStringLiteral("batch needs -o DIR or --combined FILE.pdf"));
     }
-    return RunBatch(parser.positionalArguments().value(0), folder, combined, io);
+    // The schedule would be lost under what the run writes.
+    if (!folder.isEmpty() &&
+        SameFile(schedule, QDir(folder).filePath(QStringLiteral("summary.csv")))) {
+        return UsageError(io, QStringLiteral("the schedule %1 is the summary.csv that batch writes "
+                                             "into %2; choose another folder")
+                                  .arg(schedule, folder));
+    }
+    if (!combined.isEmpty() && SameFile(schedule, combined)) {
+        return UsageError(
+            io,
+            QStringLiteral("the schedule %1 is the --combined file; name another").arg(schedule));
+    }
+    return RunBatch(schedule, folder, combined, io);
 }
 
 // The systems as the selector lists them, each with the codes its profile selectors offer.
@@ -205,9 +225,15 @@ QString Usage() {
         "  --data DIR     read GGWeights.Dat and GGSystem.Dat from DIR instead of where the\n"
         "                 window reads them; a file that is not there leaves its built-in table\n"
         "\nA code left out is the system's first; the building is Commercial unless --domestic.\n"
-        "Exit codes: 0 done, 2 something could not be rated or written, 64 bad arguments;\n"
-        "check: 1 when it finds anything, each finding as FILE:LINE: text.\n");
+        "Exit codes: 0 done, 2 something could not be rated, read or written, 64 bad arguments;\n"
+        "check: 1 when it finds anything, each finding as FILE:LINE: text; batch: 130 when\n"
+        "stopped by Ctrl+C or a signal, the rows not reached listed as cancelled.\n");
     return text;
+}
+
+// An option as it is typed: "-o", "--system".
+QString OptionText(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
 int UsageError(CommandIo& io, const QString& message) {
@@ -342,16 +368,31 @@ int RunCommands(const QStringList& arguments, CommandIo& io) {
                                   .arg(command->fileArguments)
                                   .arg(parser.positionalArguments().size()));
     }
+    // Only the company's lines add up; any other option given twice would silently take one.
+    QStringList given;
+    for (const QString& name : parser.optionNames()) {
+        if (given.contains(name) && name != QStringLiteral("company")) {
+            return UsageError(io,
+                              QStringLiteral("%1 is given more than once").arg(OptionText(name)));
+        }
+        given << name;
+    }
     for (const QString& name : command->requiredOptions) {
         if (!parser.isSet(name)) {
-            const QString dashes = name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-            return UsageError(io, QStringLiteral("%1 needs %2%3").arg(command->name, dashes, name));
+            return UsageError(io,
+                              QStringLiteral("%1 needs %2").arg(command->name, OptionText(name)));
         }
     }
     if (parser.isSet(QStringLiteral("data"))) {
         const QString folder = parser.value(QStringLiteral("data"));
         if (!QFileInfo(folder).isDir()) {
             io.err << kProgram << ": no folder " << folder << Qt::endl;
+            return kExitFailed;
+        }
+        // A folder that cannot be looked into would seem to hold no data files.
+        if (const int error = FolderAccessError(folder); error != 0) {
+            io.err << kProgram << ": cannot read " << folder << ": " << qt_error_string(error)
+                   << Qt::endl;
             return kExitFailed;
         }
         io.dataFolder = QDir(folder).absolutePath() + QLatin1Char('/');

@@ -6,9 +6,11 @@
 #include <QFileInfo>
 
 #include "platform/program_error.h"
+#include "platform/system_calls.h"
 #include "platform/whole_file.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -118,6 +120,28 @@ QString ProgramFolder() {
 bool DataFileExists(const QString& path) {
     const QFileInfo info(path);
     return info.exists() && info.isFile() && !info.isHidden();
+}
+
+bool DataFileToRead(const QString& path) {
+    const PathState state = StateOfPath(path, true);
+    QString reason;
+    switch (state.kind) {
+        case PathKind::RegularFile:
+            return !QFileInfo(path).isHidden();
+        case PathKind::Nothing:
+            if (StateOfPath(path, false).kind != PathKind::SymbolicLink) {
+                return false;
+            }
+            reason = QStringLiteral("the link leads to no file");
+            break;
+        case PathKind::Folder:
+            reason = qt_error_string(EISDIR);
+            break;
+        default:
+            reason = state.error != 0 ? qt_error_string(state.error)
+                                      : QStringLiteral("it is not a regular file");
+    }
+    throw ProgramError(QStringLiteral("cannot read %1: %2").arg(path, reason));
 }
 
 QString ReadTableFile(const QString& path) {

@@ -41,6 +41,13 @@ QString ProgramFolder();
 // True when an ordinary file of that path exists; a folder or a hidden file does not count.
 bool DataFileExists(const QString& path);
 
+// Whether a data file stands at path to be read in place of its built-in table, for the command
+// line: false when nothing (or a hidden file) is there. Throws ProgramError "cannot read <path>:
+// <reason>" when something stands there that is no table to read: a folder, a pipe, a device, a
+// link to one of them or to nothing, a name the system will not look up. Never opens it, so a
+// pipe cannot block.
+bool DataFileToRead(const QString& path);
+
 // Reads a data file as a table's text. Throws ProgramError "Cannot open file <path>" when the
 // file cannot be opened or read.
 QString ReadTableFile(const QString& path);

@@ -12,7 +12,7 @@ QString TableText(const QString& folder, const QString& fileName, const QString&
     const QString path = folder.isEmpty()
                              ? DataFilePath(ProgramFolder(), fileName, DataFileUse::Read)
                              : folder + fileName;
-    return DataFileExists(path) ? ReadTableFile(path) : builtIn;
+    return DataFileToRead(path) ? ReadTableFile(path) : builtIn;
 }
 
 }  // namespace

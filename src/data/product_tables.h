@@ -25,5 +25,6 @@ ProductTables ProductTablesOf(const QString& weightsText, const QString& catalog
 
 // Reads the tables from the data files in folder (ending with a separator), or, when folder is
 // empty, from where the window reads them; a file that is not there leaves its built-in table.
-// Throws ProgramError when a file cannot be read.
+// Throws ProgramError when a file cannot be read, or when what stands at its name is no file to
+// read (DataFileToRead).
 ProductTables LoadProductTables(const QString& folder);

@@ -175,7 +175,13 @@ TEST(CommandLine, BadArgumentsShowTheUsageAndWriteNothing) {
         {"list", "--system", "Pelvanor 47"},
         {"options", "--domestic"},
         {"options", "--system", "Pelvanor 47", "--outer", "PRF010"},
+        // One value each, except the company's lines.
+        {"rate", "--system", "Pelvanor 47", "--system", "Pelvanor 55"},
+        {"list", "--json", "--json"},
+        {"batch", dir.filePath("out/summary.csv"), "-o", dir.filePath("out/")},
+        {"batch", dir.filePath("out/summary.csv"), "--combined", dir.filePath("out/summary.csv")},
     };
+    WriteBytes(dir.filePath("out/summary.csv"), "ref,system\r\nW1,Pelvanor 47\r\n");
     for (const QStringList& arguments : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const Outcome run = Greenguide(arguments);
@@ -184,7 +190,9 @@ TEST(CommandLine, BadArgumentsShowTheUsageAndWriteNothing) {
         EXPECT_TRUE(run.err.startsWith("greenguide: ")) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains("\nUsage: greenguide"));
         EXPECT_EQ(Files(dir.path()), QStringList());
+        EXPECT_EQ(Files(dir.filePath("out")), QStringList{"summary.csv"});
     }
+    EXPECT_EQ(ReadBytes(dir.filePath("out/summary.csv")), "ref,system\r\nW1,Pelvanor 47\r\n");
 }
 
 TEST(CommandLine, OptionsListEveryCombinationAsRateRatesIt) {
@@ -399,6 +407,11 @@ TEST(Batch, AScheduleThatIsNoScheduleWritesNothing) {
     }
     const Outcome missing = Greenguide({"batch", dir.filePath("none.csv"), "-o", out});
     EXPECT_EQ(missing.code, 2);
+    EXPECT_FALSE(QFileInfo::exists(out));
+    // Read no further than the largest schedule.
+    const Outcome endless = Greenguide({"batch", "/dev/zero", "-o", out});
+    EXPECT_EQ(endless.code, 2);
+    EXPECT_EQ(endless.err, "/dev/zero: the schedule is larger than 64 MB\n");
     EXPECT_FALSE(QFileInfo::exists(out));
 }
 
