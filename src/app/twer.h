@@ -116,6 +116,9 @@ public:
     void ButtonCheckClick(QObject* sender);
     // File > Export PDF... and the report's "Export PDF" button: the certificate as a PDF file.
     void Export1Click(QObject* sender);
+    // View > Better Choices...: the profiles of the current system that rate better, lightest
+    // first; the one picked is chosen as a user's choice is.
+    void BetterChoices1Click(QObject* sender);
 
     // The system's name as the documents print it.
     QString SystemDisplayName() const;
@@ -152,6 +155,8 @@ private:
     void RememberSelection();
     void RememberBuildingType();
     void RememberWindow();
+    // A user's choice in a profile selector: the recalculation, and the choice remembered.
+    void ProfileChosen(QComboBox* selector);
     // Unsaved edits of the two saved tables: a "*" on the page's tab and Save button while
     // there are any, and a question for each such table before the program ends; false when
     // the user cancels (or a save fails), so the program goes on.
@@ -304,6 +309,7 @@ private:
     QMenu* View1 = nullptr;
     QAction* Specification1 = nullptr;
     QAction* Report1 = nullptr;
+    QAction* BetterChoices1 = nullptr;
     QMenu* Help1 = nullptr;
     QAction* GuideWebsite1 = nullptr;
     QAction* MakerWebsite1 = nullptr;

@@ -48,6 +48,9 @@ void TWER::BuildMenu() {
         views->addAction(item);
     }
     views->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    View1->addSeparator()->setObjectName(QStringLiteral("N3"));
+    BetterChoices1 = NamedAction(View1, "BetterChoices1", QStringLiteral("&Better Choices..."));
+    BetterChoices1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
 
     Help1 = bar->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
@@ -78,6 +81,7 @@ void TWER::BuildMenu() {
     bind(Exit1, &TWER::Exit1Click);
     bind(Specification1, &TWER::Report1Click);
     bind(Report1, &TWER::Report1Click);
+    bind(BetterChoices1, &TWER::BetterChoices1Click);
     bind(GuideWebsite1, &TWER::WebLink1Click);
     bind(MakerWebsite1, &TWER::WebLink1Click);
     bind(About1, &TWER::About1Click);

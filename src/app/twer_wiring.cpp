@@ -20,6 +20,11 @@ void TWER::Guarded(const std::function<void()>& handler) {
     RunGuarded(this, handler);
 }
 
+void TWER::ProfileChosen(QComboBox* selector) {
+    ComboBox1Change(selector);
+    RememberSelection();
+}
+
 void TWER::ConnectEvents() {
     auto* systemSelector = static_cast<OwnerDrawComboBox*>(ComboBox5);
     systemSelector->setDrawItemHandler(
@@ -37,12 +42,8 @@ void TWER::ConnectEvents() {
             [this](QObject* sender, int index, const QRect& rect, bool selected, Canvas& canvas) {
                 ComboBoxProfileDrawItem(sender, index, rect, selected, canvas);
             });
-        connect(profile, &QComboBox::activated, this, [this, profile] {
-            Guarded([this, profile] {
-                ComboBox1Change(profile);
-                RememberSelection();
-            });
-        });
+        connect(profile, &QComboBox::activated, this,
+                [this, profile] { Guarded([this, profile] { ProfileChosen(profile); }); });
     }
     for (QRadioButton* type : {RadioButton1, RadioButton2}) {
         connect(type, &QRadioButton::clicked, this, [this, type] {

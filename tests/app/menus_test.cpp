@@ -62,7 +62,8 @@ TEST_F(Menus, CaptionsOrderAndAccessKeys) {
     };
     EXPECT_EQ(captions(Find<QMenu>("File1")),
               QList<QString>({"&Print Report...", "&Export PDF...", "-", "E&xit"}));
-    EXPECT_EQ(captions(Find<QMenu>("View1")), QList<QString>({"&Specification", "&Report"}));
+    EXPECT_EQ(captions(Find<QMenu>("View1")),
+              QList<QString>({"&Specification", "&Report", "-", "&Better Choices..."}));
     EXPECT_EQ(captions(Find<QMenu>("Help1")),
               QList<QString>({contact::kRatingBodyHost, contact::kMakerHost, "-", "&About"}));
     EXPECT_EQ(Action("AAA")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F11));
@@ -70,6 +71,7 @@ TEST_F(Menus, CaptionsOrderAndAccessKeys) {
     EXPECT_EQ(Action("Print1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     EXPECT_EQ(Action("Exit1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_EQ(Action("Export1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    EXPECT_EQ(Action("BetterChoices1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
 }
 
 TEST_F(Menus, ViewMenuAndTabSetSwitchTheViews) {
