@@ -394,10 +394,3 @@ void TWER::BuildLayout() {
     StatusText = Named(new StatusLine(TabSet1), "StatusText");
 }
 
-void TWER::ShowStatusText(StatusTopic topic, const QString& text) {
-    StatusText->SetText(static_cast<int>(topic), text);
-}
-
-QString TWER::StatusTextOf(StatusTopic topic) const {
-    return StatusText->Text(static_cast<int>(topic));
-}

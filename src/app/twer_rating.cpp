@@ -1,4 +1,4 @@
-// The main window's rating recalculation and the ratings grid.
+// The main window's rating recalculation, the ratings grid and the status text.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +13,7 @@
 #include "rating/headroom.h"
 #include "rating/rating.h"
 #include "widgets/draw_grid.h"
+#include "widgets/status_line.h"
 #include "widgets/table_memo.h"
 
 void TWER::Button12Click(QObject* sender) {
@@ -77,6 +78,14 @@ void TWER::ShowRatingStatus(const FoundWeightLines& found, double weight,
     EditOA->setToolTip(reason);
     DrawGrid1->SetCellToolTip(1, kGridSummaryRow, headroomText);
     ShowStatusText(StatusTopic::Rating, headroom ? headroomText : reason);
+}
+
+void TWER::ShowStatusText(StatusTopic topic, const QString& text) {
+    StatusText->SetText(static_cast<int>(topic), text);
+}
+
+QString TWER::StatusTextOf(StatusTopic topic) const {
+    return StatusText->Text(static_cast<int>(topic));
 }
 
 QStringList TWER::BreRatingLines() const {
