@@ -85,8 +85,7 @@ QString RatingText(const RatedWindow& w) {
         {QStringLiteral("Weight band"), orFallBack(w.ratings.weightBand, QStringLiteral("??"))},
         {QStringLiteral("Summary rating"),
          orFallBack(w.ratings.summaryRating, QStringLiteral("XXXXXXXX"))},
-        {QStringLiteral("Headroom"),
-         w.headroom ? HeadroomText(w.rating.weight, w.ratings.summaryRating, *w.headroom) : npd},
+        {QStringLiteral("Headroom"), w.headroom ? HeadroomTextOf(w) : npd},
         {w.ratings.co2Label, orFallBack(w.ratings.co2, npd)},
     };
     for (const auto& [label, letter] : w.ratings.impacts) {

@@ -48,6 +48,11 @@ WindowRater::WindowRater(const ProductTables& tables)
     }
 }
 
+QString HeadroomTextOf(const RatedWindow& w) {
+    return w.headroom ? HeadroomText(w.rating.weight, w.ratings.summaryRating, *w.headroom)
+                      : QString();
+}
+
 std::optional<RatedWindow> RateRequest(const ProductTables& tables, const WindowRequest& request,
                                        QString* error) {
     return WindowRater(tables).Rate(request, error);

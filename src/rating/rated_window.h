@@ -61,6 +61,9 @@ private:
     ColumnRatings columns_[kMaxRatingsColumn + 1];  // [0] for no column
 };
 
+// The window's headroom in one line (HeadroomText), empty when no ratings column applies.
+QString HeadroomTextOf(const RatedWindow& window);
+
 // One request rated (WindowRater for a single window).
 std::optional<RatedWindow> RateRequest(const ProductTables& tables, const WindowRequest& request,
                                        QString* error);
