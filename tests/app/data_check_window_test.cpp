@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
@@ -17,7 +18,13 @@ TEST_F(DataCheckWindow, MissingWeightsAreExplainedAndCheckedFromTheDataPages) {
         QStringLiteral("the weight \"abc\" of PRF010 on line 2 of GGWeights.Dat is not a number");
     EXPECT_EQ(window_->GridCellTextAt(1, 1), "npd");
     const QString status = window_->StatusTextOf(StatusTopic::Rating);
-    EXPECT_TRUE(Find<QLabel>("StatusText")->isVisible());
+    auto* statusText = Find<QLabel>("StatusText");
+    EXPECT_TRUE(statusText->isVisible());
+    // In the tab set's row, right of its tabs: the pages keep their height.
+    auto* tabSet = Find<QTabBar>("TabSet1");
+    EXPECT_EQ(statusText->parentWidget(), tabSet);
+    EXPECT_GT(statusText->x(), tabSet->tabRect(tabSet->count() - 1).right());
+    const QRect pages = Find<QWidget>("PageControl2")->geometry();
     EXPECT_EQ(status, QStringLiteral("No rating, outer frame: ") + why);
     EXPECT_EQ(Find<QLineEdit>("EditOF")->toolTip(), why);
     EXPECT_EQ(Find<QLineEdit>("EditOA")->toolTip(), status);
@@ -46,6 +53,8 @@ TEST_F(DataCheckWindow, MissingWeightsAreExplainedAndCheckedFromTheDataPages) {
     EXPECT_EQ(window_->StatusTextOf(StatusTopic::Rating),
               "0.698 kg/m: A+, no lighter band rates better; A from 0.9");
     EXPECT_EQ(Grid()->CellToolTip(1, 15), window_->StatusTextOf(StatusTopic::Rating));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Find<QWidget>("PageControl2")->geometry(), pages);
     EXPECT_EQ(Find<QLineEdit>("EditOF")->toolTip(), "");
     QTest::mouseClick(Find<QPushButton>("Button1"), Qt::LeftButton);
     EXPECT_FALSE(box->isVisible());
