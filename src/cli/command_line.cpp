@@ -139,7 +139,7 @@ void QuietSessionWarnings(QtMsgType type, const QMessageLogContext& context,
 int RunCheck(const QCommandLineParser&, CommandIo& io) {
     const ProductTables tables = LoadProductTables(io.dataFolder);
     const std::vector<DataFinding> findings =
-        CheckDataTables(LinesOfText(tables.weightsText), tables.catalogueLines);
+        CheckDataTables(LinesOfText(tables.weightsText), tables.catalogueLines, tables.cuts);
     for (const DataFinding& finding : findings) {
         io.out << FindingLine(finding) << '\n';
     }

@@ -1,7 +1,8 @@
 // The data check: faults in the weights table and the system catalogue that the program would
 // otherwise pass over in silence (a code the catalogue offers but no weight line gives, a weight
 // that is not a number, a code with two different weights, a catalogue block that is cut short
-// or listed twice). It reports and never changes anything.
+// or listed twice, a file whose text a zero byte cut short). It reports and never changes
+// anything. Its texts say, in plain words, what the program makes of each fault.
 #pragma once
 
 #include <QString>
@@ -9,15 +10,24 @@
 
 #include <vector>
 
+#include "data/data_files.h"
+
 struct DataFinding {
     QString fileName;  // "GGWeights.Dat" or "GGSystem.Dat"
     int line = 0;      // counted from 1, as an editor shows it
     QString text;
 };
 
+// Where a zero byte cut each table's file as it was read (ReadTableFile); nothing by default.
+struct TableCuts {
+    TextCut weights;
+    TextCut catalogue;
+};
+
 // Every finding of both tables, the weights table's first, each table's in line order.
 std::vector<DataFinding> CheckDataTables(const QStringList& weightsLines,
-                                         const QStringList& catalogueLines);
+                                         const QStringList& catalogueLines,
+                                         const TableCuts& cuts = {});
 
 // One finding as "GGWeights.Dat:LINE: text".
 QString FindingLine(const DataFinding& finding);

@@ -44,6 +44,7 @@ bool TableTextDecoder::Feed(const char* bytes, qsizetype size) {
     // every other byte becomes its character. A CR that ends one piece pairs with an LF that
     // starts the next.
     if (ended_) {
+        CountRest(bytes, size);
         return false;
     }
     const qsizetype start = text_.size();
@@ -54,7 +55,11 @@ bool TableTextDecoder::Feed(const char* bytes, qsizetype size) {
         const char byte = bytes[i];
         if (byte == '\0') {
             ended_ = true;
-            break;
+            afterCr_ = false;
+            text_.truncate(n);
+            cutLine_ = static_cast<int>(text_.count(QLatin1Char('\n'))) + 1;
+            CountRest(bytes + i + 1, size - i - 1);
+            return false;
         }
         const bool pairedLf = afterCr_ && byte == '\n';
         afterCr_ = byte == '\r';
@@ -65,6 +70,37 @@ bool TableTextDecoder::Feed(const char* bytes, qsizetype size) {
     }
     text_.truncate(n);
     return !ended_;
+}
+
+void TableTextDecoder::CountRest(const char* bytes, qsizetype size) {
+    // The same line breaks as the text's; zero bytes in the rest are ordinary characters.
+    for (qsizetype i = 0; i < size; ++i) {
+        const char byte = bytes[i];
+        const bool pairedLf = afterCr_ && byte == '\n';
+        afterCr_ = byte == '\r';
+        if (pairedLf) {
+            continue;
+        }
+        if (afterCr_ || byte == '\n') {
+            if (restBreaks_++ == 0) {
+                cutLineRestHasText_ = restLineHasText_;
+            }
+            restLineHasText_ = false;
+        } else {
+            restLineHasText_ = true;
+        }
+    }
+}
+
+TextCut TableTextDecoder::Cut() const {
+    if (!ended_) {
+        return {};
+    }
+    // The lines after the cut line, the last one only when it holds text, and the cut line's
+    // rest when it holds any.
+    const bool cutLineRest = restBreaks_ == 0 ? restLineHasText_ : cutLineRestHasText_;
+    const int after = restBreaks_ == 0 ? 0 : restBreaks_ - 1 + (restLineHasText_ ? 1 : 0);
+    return {cutLine_, after + (cutLineRest ? 1 : 0)};
 }
 
 QString DecodeWindows1252(const QByteArray& bytes) {
@@ -97,9 +133,12 @@ QByteArray EncodeWindows1252(const QString& text) {
     return bytes;
 }
 
-QString TableTextOfFileBytes(const QByteArray& bytes) {
+QString TableTextOfFileBytes(const QByteArray& bytes, TextCut* cut) {
     TableTextDecoder decoder(bytes.size());
     decoder.Feed(bytes.constData(), bytes.size());
+    if (cut != nullptr) {
+        *cut = decoder.Cut();
+    }
     return decoder.Take();
 }
 
@@ -144,7 +183,7 @@ bool DataFileToRead(const QString& path) {
     throw ProgramError(QStringLiteral("cannot read %1: %2").arg(path, reason));
 }
 
-QString ReadTableFile(const QString& path) {
+QString ReadTableFile(const QString& path, TextCut* cut) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         throw ProgramError(QStringLiteral("Cannot open file ") + path);
@@ -156,9 +195,13 @@ QString ReadTableFile(const QString& path) {
         if (got < 0 || file.error() != QFileDevice::NoError) {
             throw ProgramError(QStringLiteral("Cannot open file ") + path);
         }
-        if (got == 0 || !decoder.Feed(piece.constData(), got)) {
+        // After a zero byte the rest is still read, only to be counted, when a cut is asked for.
+        if (got == 0 || (!decoder.Feed(piece.constData(), got) && cut == nullptr)) {
             break;
         }
+    }
+    if (cut != nullptr) {
+        *cut = decoder.Cut();
     }
     return decoder.Take();
 }

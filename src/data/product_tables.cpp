@@ -8,11 +8,12 @@
 
 namespace {
 
-QString TableText(const QString& folder, const QString& fileName, const QString& builtIn) {
+QString TableText(const QString& folder, const QString& fileName, const QString& builtIn,
+                  TextCut* cut) {
     const QString path = folder.isEmpty()
                              ? DataFilePath(ProgramFolder(), fileName, DataFileUse::Read)
                              : folder + fileName;
-    return DataFileToRead(path) ? ReadTableFile(path) : builtIn;
+    return DataFileToRead(path) ? ReadTableFile(path, cut) : builtIn;
 }
 
 }  // namespace
@@ -32,7 +33,13 @@ ProductTables ProductTablesOf(const QString& weightsText, const QString& catalog
 }
 
 ProductTables LoadProductTables(const QString& folder) {
-    return ProductTablesOf(TableText(folder, kWeightsFileName, BuiltInWeightsTable()),
-                           TableText(folder, kSystemFileName, BuiltInSystemCatalogue()),
-                           BuiltInBreRatingsTable(), BuiltInProductList());
+    TableCuts cuts;
+    const QString weights =
+        TableText(folder, kWeightsFileName, BuiltInWeightsTable(), &cuts.weights);
+    const QString catalogue =
+        TableText(folder, kSystemFileName, BuiltInSystemCatalogue(), &cuts.catalogue);
+    ProductTables tables =
+        ProductTablesOf(weights, catalogue, BuiltInBreRatingsTable(), BuiltInProductList());
+    tables.cuts = cuts;
+    return tables;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "data/data_check.h"
+
 struct ProductTables {
     // The weights table's text as its editor or file holds it; looked up in place by
     // FindWeightLines (rating/rating.h).
@@ -16,6 +18,8 @@ struct ProductTables {
     // and beside each its name as the certificate prints it (SystemDisplayName).
     QStringList systemHeaders;
     QStringList systemNames;
+    // Where a zero byte cut a data file's text as it was read, for the data check.
+    TableCuts cuts;
 };
 
 // The tables from their texts: the weights table, the system catalogue, the BRE ratings table

@@ -41,10 +41,42 @@ TEST(TableFileText, PiecesDecodeAsTheWholeFile) {
     const QByteArray file("a\r\nb\rc\n\rd\r\r\ne\0f\r\n", 17);
     for (qsizetype cut = 0; cut <= file.size(); ++cut) {
         TableTextDecoder decoder(1);
-        if (decoder.Feed(file.constData(), cut)) {
-            EXPECT_FALSE(decoder.Feed(file.constData() + cut, file.size() - cut)) << cut;
-        }
+        // The zero byte is at 13; the pieces after it are only counted.
+        EXPECT_EQ(decoder.Feed(file.constData(), cut), cut <= 13) << cut;
+        EXPECT_FALSE(decoder.Feed(file.constData() + cut, file.size() - cut)) << cut;
+        EXPECT_EQ(decoder.Cut().line, 7) << cut;
+        EXPECT_EQ(decoder.Cut().linesNotRead, 1) << cut;
         EXPECT_EQ(decoder.Take(), "a\nb\nc\n\nd\n\ne") << cut;
+    }
+}
+
+TEST(TableFileText, AZeroByteCutIsNamedByItsLineAndTheLinesNotRead) {
+    const struct {
+        QByteArray bytes;
+        int line;
+        int linesNotRead;
+    } cases[] = {
+        {QByteArray("a\r\nb\0c\r\nd", 10), 2, 2},     // the cut line's rest and one more
+        {QByteArray("a\r\nb\0\r\nd\r\n", 10), 2, 1},  // nothing left of the cut line
+        {QByteArray("a\r\n\0b\r\n\r\n", 9), 2, 2},    // an empty line counts
+        {QByteArray("a\r\nb\0", 5), 2, 0},
+        {QByteArray("a\r\0\nb\0c", 7), 2, 1},  // the zero parts CR from LF; a second zero
+        {QByteArray("a\r\nb", 4), 0, 0},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("GGWeights.Dat"));
+    for (const auto& c : cases) {
+        TextCut cut;
+        TableTextOfFileBytes(c.bytes, &cut);
+        EXPECT_EQ(cut.line, c.line) << c.bytes.toHex().toStdString();
+        EXPECT_EQ(cut.linesNotRead, c.linesNotRead) << c.bytes.toHex().toStdString();
+        // Read from a file, the same cut.
+        WriteBytes(path, c.bytes);
+        TextCut read;
+        EXPECT_EQ(ReadTableFile(path, &read), TableTextOfFileBytes(c.bytes));
+        EXPECT_EQ(read.line, c.line);
+        EXPECT_EQ(read.linesNotRead, c.linesNotRead);
     }
 }
 
