@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/page_printing.h"
+#include "data/data_files.h"
 
 class QAction;
 class QComboBox;
@@ -35,6 +36,7 @@ class QWidget;
 class Canvas;
 struct CertificateData;
 struct FoundWeightLines;
+class DataCheckList;
 class DrawGrid;
 class ImageWidget;
 class StatusLine;
@@ -172,6 +174,8 @@ private:
     // of the grid's summary-rating cell.
     void ShowRatingStatus(const FoundWeightLines& found, double weight,
                           const QStringList& breRatings);
+    // A finding chosen in the data check's list: its data page shown, its line selected.
+    void ShowFindingLine(const QString& fileName, int line);
     // Frames a company, project or date field in the "E" rating colour, with a tooltip naming
     // what will be cut, while its text does not fit its place on the certificate.
     void MarkTooLongForCertificate(QPlainTextEdit* memo);
@@ -228,6 +232,8 @@ private:
     QHash<QString, WatchedDataFile> watchedDataFiles_;
     QSet<QString> changedDataFiles_;
     bool askingAboutDataFile_ = false;
+    // Where a zero byte cut each data file as this window last read it; cleared by a save.
+    QHash<const QPlainTextEdit*, TextCut> tableCuts_;
 
     // Controls of the layout.
     QWidget* Panel15 = nullptr;
@@ -273,7 +279,7 @@ private:
     QPushButton* Button2 = nullptr;
     QPushButton* ButtonCheckWeights = nullptr;
     QPushButton* ButtonCheckSystem = nullptr;
-    QMessageBox* DataCheckBox = nullptr;
+    DataCheckList* DataCheckBox = nullptr;
     QWidget* TabSheet6 = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
     QWidget* Panel1 = nullptr;

@@ -1,6 +1,7 @@
 // The main window's data files: the weights table and system catalogue read over the built-in
 // tables at start, written by the data pages' "Save" buttons, and watched while the window
 // runs, so that a table another window saves is not silently outdated here.
+#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLabel>
@@ -30,12 +31,13 @@ void TWER::LoadDataFiles() {
 
 void TWER::LoadDataFile(QPlainTextEdit* memo, const QString& fileName) {
     const QString path = DataFilePath(env_.programFolder, fileName, DataFileUse::Read);
+    tableCuts_.remove(memo);
     if (!DataFileExists(path)) {
         // A file that another window saves later is taken in as a change of this one.
         WatchDataFile(memo, fileName, path, QString());
         return;
     }
-    const QString text = ReadTableFile(path);
+    const QString text = ReadTableFile(path, &tableCuts_[memo]);
     // Replacing a table's text raises its change handler, as an edit would. The memo is filled
     // only when revealed: a long table costs its reading, not an editor's blocks.
     TableText::Of(memo)->SetText(text);
@@ -51,8 +53,11 @@ void TWER::SaveTable(QPlainTextEdit* memo, const QString& fileName) {
     const QString path = DataFilePath(env_.programFolder, fileName, DataFileUse::Save);
     const QString text = TableText::Of(memo)->PlainText();
     WriteTableFile(path, text);
-    // The file now holds this window's table, as it will read back.
+    // The file now holds this window's table, as it will read back: nothing of it is cut.
+    tableCuts_.remove(memo);
     WatchDataFile(memo, fileName, path, TableTextOfFileBytes(FileBytesOfTableText(text)));
+    ShowDataFileNote(QStringLiteral("Saved %1 in %2")
+                         .arg(fileName, QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
 }
 
 void TWER::Button1Click(QObject*) {

@@ -23,6 +23,7 @@
 #include "platform/pictures.h"
 #include "rating/grid_cells.h"
 #include "widgets/draw_grid.h"
+#include "widgets/line_number_editor.h"
 #include "widgets/owner_draw_combo.h"
 #include "widgets/status_line.h"
 #include "widgets/table_memo.h"
@@ -48,8 +49,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int
 
 // A memo of the layout: no word wrap, and like every memo of the form toolkit it does not take
 // Tab, which moves the focus on.
-QPlainTextEdit* MakeMemo(QWidget* parent, const char* name) {
-    auto* memo = Named(new QPlainTextEdit(parent), name);
+template <typename Memo = QPlainTextEdit>
+Memo* MakeMemo(QWidget* parent, const char* name) {
+    auto* memo = Named(new Memo(parent), name);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     PassTabOn(memo);
     return memo;
@@ -297,7 +299,7 @@ void TWER::BuildLayout() {
     ColumnLayout(Panel11)->addWidget(DrawGrid1);
 
     auto* weightsRow = RowLayout(TabSheet2);
-    Memo1 = MakeMemo(TabSheet2, "Memo1");
+    Memo1 = MakeMemo<LineNumberEditor>(TabSheet2, "Memo1");
     weightsTable_ = new TableText(Memo1, BuiltInWeightsTable());
     Panel4 = MakeRightPanel(TabSheet2, "Panel4", 106, Bevel::None);
     Button1 = Named(new QPushButton(QStringLiteral("&Save"), Panel4), "Button1");
@@ -308,7 +310,7 @@ void TWER::BuildLayout() {
     weightsRow->addWidget(Panel4);
 
     auto* systemRow = RowLayout(TabSheet5);
-    MemoSystem = MakeMemo(TabSheet5, "MemoSystem");
+    MemoSystem = MakeMemo<LineNumberEditor>(TabSheet5, "MemoSystem");
     systemTable_ = new TableText(MemoSystem, BuiltInSystemCatalogue());
     Memo3 = MakeMemo(TabSheet5, "Memo3");
     Memo3->setFixedWidth(89);

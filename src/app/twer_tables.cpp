@@ -6,20 +6,20 @@
 #include <QTabBar>
 #include <QTextDocument>
 
+#include "app/data_check_list.h"
 #include "app/error_box.h"
 #include "app/twer.h"
 #include "data/data_check.h"
 #include "data/data_files.h"
 #include "data/table_text.h"
 #include "platform/program_error.h"
+#include "widgets/line_number_editor.h"
 #include "widgets/table_memo.h"
 #include "widgets/widgets.h"
 
 namespace {
 const QString kUnsavedMark = QStringLiteral("*");
 const QString kSaveCaption = QStringLiteral("&Save");
-// Findings listed in the box; the rest are counted.
-constexpr int kFindingsShown = 25;
 }  // namespace
 
 void TWER::ShowUnsavedMarks() {
@@ -72,30 +72,33 @@ void TWER::ButtonCheckClick(QObject*) {
 }
 
 void TWER::ShowDataCheck(bool evenWhenClean) {
+    const TableCuts cuts{tableCuts_.value(Memo1), tableCuts_.value(MemoSystem)};
     const std::vector<DataFinding> findings = CheckDataTables(
-        LinesOfText(weightsTable_->PlainText()), LinesOfText(systemTable_->PlainText()));
+        LinesOfText(weightsTable_->PlainText()), LinesOfText(systemTable_->PlainText()), cuts);
     if (findings.empty() && !evenWhenClean) {
         return;
     }
     if (DataCheckBox == nullptr) {
-        DataCheckBox = new QMessageBox(QMessageBox::Information, QStringLiteral("Data check"),
-                                       QString(), QMessageBox::Ok, this);
-        DataCheckBox->setObjectName(QStringLiteral("DataCheckBox"));
-        DataCheckBox->setWindowModality(Qt::NonModal);
+        DataCheckBox = new DataCheckList(this);
+        connect(DataCheckBox, &DataCheckList::FindingChosen, this,
+                [this](const QString& fileName, int line) {
+                    Guarded([=] { ShowFindingLine(fileName, line); });
+                });
     }
-    QStringList lines;
-    for (std::size_t i = 0; i < findings.size() && i < kFindingsShown; ++i) {
-        lines << FindingLine(findings[i]);
-    }
-    if (findings.size() > kFindingsShown) {
-        lines << QStringLiteral("... and %1 more").arg(findings.size() - kFindingsShown);
-    }
-    DataCheckBox->setText(
+    DataCheckBox->ShowFindings(
         findings.empty()
             ? QStringLiteral("No problems found in %1 and %2.")
                   .arg(kWeightsFileName, kSystemFileName)
-            : QStringLiteral("The data check found %1 problem(s):").arg(findings.size()));
-    DataCheckBox->setInformativeText(lines.join(QLatin1Char('\n')));
-    DataCheckBox->show();
-    DataCheckBox->raise();
+            : QStringLiteral("The data check found %1 problem(s):").arg(findings.size()),
+        findings);
+}
+
+void TWER::ShowFindingLine(const QString& fileName, int line) {
+    QPlainTextEdit* const memo = fileName == kWeightsFileName ? Memo1 : MemoSystem;
+    PageControl1->SetActivePage(PageOfTable(memo));
+    // The editor is filled first: until then it holds no lines to select.
+    QPlainTextEdit* const editor = TableText::Of(memo)->Editor();
+    SelectEditorLine(editor, line - 1);
+    activateWindow();
+    editor->setFocus();
 }

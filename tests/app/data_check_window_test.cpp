@@ -1,8 +1,11 @@
+#include <QDir>
 #include <QLabel>
-#include <QMessageBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTextBlock>
 
+#include "app/data_check_list.h"
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
 #include "test_support.h"
@@ -10,6 +13,16 @@
 #include "window_fixture.h"
 
 using DataCheckWindow = WindowTest;
+
+namespace {
+QStringList FindingsListed(DataCheckList* box) {
+    QStringList lines;
+    for (int i = 0; i < box->List()->count(); ++i) {
+        lines << box->List()->item(i)->text();
+    }
+    return lines;
+}
+}  // namespace
 
 TEST_F(DataCheckWindow, MissingWeightsAreExplainedAndCheckedFromTheDataPages) {
     WriteBytes(DataPath(kWeightsFileName), "Profile,Area\r\nPRF010,abc\r\n");
@@ -36,14 +49,16 @@ TEST_F(DataCheckWindow, MissingWeightsAreExplainedAndCheckedFromTheDataPages) {
     window_->AAAClick(nullptr);
     Find<PageControl>("PageControl1")->SetActivePage(Find<QWidget>("TabSheet2"));
     QTest::mouseClick(Find<QPushButton>("ButtonCheckWeights"), Qt::LeftButton);
-    auto* box = Find<QMessageBox>("DataCheckBox");
+    auto* box = Find<DataCheckList>("DataCheckBox");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_FALSE(box->isModal());
-    const QStringList lines = box->informativeText().split(QLatin1Char('\n'));
+    const QStringList lines = FindingsListed(box);
     EXPECT_EQ(lines.first(),
-              "GGWeights.Dat:2: the weight \"abc\" of PRF010 is not a number; it counts as 0");
-    EXPECT_TRUE(lines.last().startsWith(QLatin1String("... and "))) << lines.last().toStdString();
+              "GGWeights.Dat:2: PRF010 has the weight \"abc\", which is not a number; it counts "
+              "as 0");
+    // Every finding is listed, none left out.
+    EXPECT_GT(lines.size(), 25);
     box->hide();
 
     // Mended weights rate again and the status text gives the headroom instead; a save of
@@ -63,6 +78,63 @@ TEST_F(DataCheckWindow, MissingWeightsAreExplainedAndCheckedFromTheDataPages) {
     QTest::mouseClick(Find<QPushButton>("Button1"), Qt::LeftButton);
     EXPECT_EQ(ReadBytes(DataPath(kWeightsFileName)), "Profile,Area\r\nPRF010,1\r\nPRF010,2\r\n");
     EXPECT_TRUE(box->isVisible());
-    EXPECT_TRUE(box->informativeText().startsWith(
-        QLatin1String("GGWeights.Dat:3: PRF010 weighs 2 here but 1 on line 2")));
+    EXPECT_EQ(
+        FindingsListed(box).first(),
+        "GGWeights.Dat:3: PRF010 has two weights: 1 on line 2 and 2 on line 3; line 3 counts");
+}
+
+TEST_F(DataCheckWindow, AFindingShowsItsLineAndAZeroByteCutIsNamedUntilSaved) {
+    // A zero byte at the start of line 34: the built-in table's last 110 lines are not read.
+    QByteArray weights = FileBytesOfTableText(BuiltInWeightsTable());
+    qsizetype at = 0;
+    for (int line = 1; line < 34; ++line) {
+        at = weights.indexOf('\n', at) + 1;
+    }
+    weights.insert(at, '\0');
+    WriteBytes(DataPath(kWeightsFileName), weights);
+    Start();
+    window_->AAAClick(nullptr);
+    QTest::mouseClick(Find<QPushButton>("ButtonCheckWeights"), Qt::LeftButton);
+    auto* box = Find<DataCheckList>("DataCheckBox");
+    ASSERT_NE(box, nullptr);
+    QListWidget* list = box->List();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+    ASSERT_EQ(list->item(0)->text(),
+              "GGWeights.Dat:34: the text after a zero byte is not read: 110 lines");
+
+    // A double-click shows the weights page at the line named; nothing of the table changes.
+    auto* pages = Find<PageControl>("PageControl1");
+    pages->SetActivePage(Find<QWidget>("TabSheet9"));
+    // As a window system sends a double-click: a click, then the second press.
+    const QPoint first = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+    EXPECT_EQ(pages->ActivePage(), Find<QWidget>("TabSheet2"));
+    QPlainTextEdit* weightsMemo = Find<QPlainTextEdit>("Memo1");
+    EXPECT_EQ(weightsMemo->textCursor().blockNumber(), 33);
+    EXPECT_FALSE(weightsMemo->document()->isModified());
+
+    // Enter on a catalogue finding selects its whole line on the system page; the list stays.
+    int row = 0;
+    while (row < list->count() && !list->item(row)->text().startsWith("GGSystem.Dat:")) {
+        ++row;
+    }
+    ASSERT_LT(row, list->count());
+    const int line = list->item(row)->text().section(QLatin1Char(':'), 1, 1).toInt();
+    list->setCurrentRow(row);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(pages->ActivePage(), Find<QWidget>("TabSheet5"));
+    QPlainTextEdit* systemMemo = Find<QPlainTextEdit>("MemoSystem");
+    EXPECT_EQ(systemMemo->textCursor().blockNumber(), line - 1);
+    EXPECT_EQ(systemMemo->textCursor().selectedText(),
+              systemMemo->document()->findBlockByNumber(line - 1).text());
+    EXPECT_TRUE(box->isVisible());
+
+    // A save writes the table whole and says where; the cut is then no longer found.
+    QTest::mouseClick(Find<QPushButton>("Button1"), Qt::LeftButton);
+    EXPECT_FALSE(ReadBytes(DataPath(kWeightsFileName)).contains('\0'));
+    EXPECT_EQ(window_->StatusTextOf(StatusTopic::DataFiles),
+              QStringLiteral("Saved GGWeights.Dat in %1")
+                  .arg(QDir::toNativeSeparators(QDir(folder_.path()).absolutePath())));
+    EXPECT_FALSE(FindingsListed(box).first().contains("zero byte"));
 }
