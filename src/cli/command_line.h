@@ -23,6 +23,8 @@ constexpr int kExitDone = 0;
 constexpr int kExitFindings = 1;
 constexpr int kExitFailed = 2;
 constexpr int kExitUsage = 64;
+// "batch" only: a stop signal (Ctrl+C) ended the run after the row at hand, as shells report it.
+constexpr int kExitStopped = 130;
 
 // Where a command writes, and the data folder that --data names (empty: the window's).
 struct CommandIo {

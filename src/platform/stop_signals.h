@@ -3,9 +3,6 @@
 // records complete. A second signal of the same kind ends the program at once, as usual.
 #pragma once
 
-// The exit code of a run that a stop signal ended, as shells report a Ctrl+C.
-constexpr int kExitStopped = 130;
-
 // From now on the stop signals set the flag instead of ending the program.
 void CatchStopSignals();
 
