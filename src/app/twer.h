@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <QSet>
 #include <QString>
@@ -43,6 +44,10 @@ class StatusLine;
 class PageControl;
 class TableText;
 class TFormAbt;
+class ScheduleWindow;
+struct ProductTables;
+struct ScheduleReport;
+struct WindowRequest;
 
 // What the main window takes from its surroundings, with the real defaults; tests give their
 // own folders and printer choice.
@@ -88,6 +93,15 @@ public:
     bool ConfirmLeaving();
     void ForgetLeavingAnswer() { leavingConfirmed_ = false; }
 
+    // What the schedule window takes from this one: the four tables as the editors hold them
+    // now, the current selection of system, profiles and building type, and the report view's
+    // company, project and date.
+    ProductTables CurrentTables() const;
+    WindowRequest CurrentWindowRequest() const;
+    ScheduleReport CurrentReportFields() const;
+    // The schedule window while it is open, else nullptr.
+    ScheduleWindow* OpenScheduleWindow() const;
+
     // Handlers, named after their controls and events.
     void ComboBox5DrawItem(QObject* sender, int index, const QRect& rect, bool selected,
                            Canvas& canvas);
@@ -121,6 +135,8 @@ public:
     // View > Better Choices...: the profiles of the current system that rate better, lightest
     // first; the one picked is chosen as a user's choice is.
     void BetterChoices1Click(QObject* sender);
+    // File > Window Schedule...: opens the schedule window, or brings the open one forward.
+    void Schedule1Click(QObject* sender);
 
     // The system's name as the documents print it.
     QString SystemDisplayName() const;
@@ -132,6 +148,11 @@ public:
     // (empty: none). Every message of the status line goes through here.
     void ShowStatusText(StatusTopic topic, const QString& text);
     QString StatusTextOf(StatusTopic topic) const;
+
+signals:
+    // A table changed: edited, or read again from its data file. Whatever rates outside the
+    // window's own chain (the schedule window) rates again.
+    void TablesChanged();
 
 protected:
     bool event(QEvent* event) override;
@@ -234,6 +255,8 @@ private:
     bool askingAboutDataFile_ = false;
     // Where a zero byte cut each data file as this window last read it; cleared by a save.
     QHash<const QPlainTextEdit*, TextCut> tableCuts_;
+    QPointer<ScheduleWindow> scheduleWindow_;
+    bool scheduleGuardAdded_ = false;
 
     // Controls of the layout.
     QWidget* Panel15 = nullptr;
@@ -309,6 +332,7 @@ private:
 
     // Menu.
     QMenu* File1 = nullptr;
+    QAction* Schedule1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* Export1 = nullptr;
     QAction* Exit1 = nullptr;

@@ -28,6 +28,9 @@ void TWER::BuildMenu() {
 
     File1 = bar->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));
+    Schedule1 = NamedAction(File1, "Schedule1", QStringLiteral("Window &Schedule..."));
+    Schedule1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    File1->addSeparator()->setObjectName(QStringLiteral("N1"));
     Print1 = NamedAction(File1, "Print1", QStringLiteral("&Print Report..."));
     Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     Export1 = NamedAction(File1, "Export1", QStringLiteral("&Export PDF..."));
@@ -76,6 +79,7 @@ void TWER::BuildMenu() {
         connect(action, &QAction::triggered, this,
                 [this, action, handler] { Guarded([=] { (this->*handler)(action); }); });
     };
+    bind(Schedule1, &TWER::Schedule1Click);
     bind(Print1, &TWER::Print1Click);
     bind(Export1, &TWER::Export1Click);
     bind(Exit1, &TWER::Exit1Click);

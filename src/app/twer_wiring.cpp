@@ -70,6 +70,10 @@ void TWER::ConnectEvents() {
             Guarded([this] { ButtonRefreshSystem(MemoSystem); });
         }
     });
+    // After the window's own handlers: the schedule window rates again from what they left.
+    for (TableText* table : {weightsTable_, systemTable_, productTable_, breTable_}) {
+        connect(table, &TableText::Changed, this, &TWER::TablesChanged);
+    }
     connect(Button1, &QPushButton::clicked, this,
             [this] { Guarded([this] { Button1Click(Button1); }); });
     connect(Button2, &QPushButton::clicked, this,

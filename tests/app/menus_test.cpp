@@ -61,7 +61,8 @@ TEST_F(Menus, CaptionsOrderAndAccessKeys) {
         return texts;
     };
     EXPECT_EQ(captions(Find<QMenu>("File1")),
-              QList<QString>({"&Print Report...", "&Export PDF...", "-", "E&xit"}));
+              QList<QString>({"Window &Schedule...", "-", "&Print Report...", "&Export PDF...", "-",
+                              "E&xit"}));
     EXPECT_EQ(captions(Find<QMenu>("View1")),
               QList<QString>({"&Specification", "&Report", "-", "&Better Choices..."}));
     EXPECT_EQ(captions(Find<QMenu>("Help1")),
@@ -72,6 +73,7 @@ TEST_F(Menus, CaptionsOrderAndAccessKeys) {
     EXPECT_EQ(Action("Exit1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_EQ(Action("Export1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     EXPECT_EQ(Action("BetterChoices1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
+    EXPECT_EQ(Action("Schedule1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
 }
 
 TEST_F(Menus, ViewMenuAndTabSetSwitchTheViews) {

@@ -1,0 +1,51 @@
+// What the main window gives the schedule window: its tables, its selection and its report
+// fields as they stand, and File > Window Schedule... with the schedule's part in leaving.
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "app/schedule_window.h"
+#include "app/twer.h"
+#include "data/product_tables.h"
+#include "rating/rated_window.h"
+#include "schedule/schedule.h"
+#include "widgets/table_memo.h"
+#include "widgets/widgets.h"
+
+ProductTables TWER::CurrentTables() const {
+    return ProductTablesOf(weightsTable_->PlainText(), systemTable_->PlainText(),
+                           breTable_->PlainText(), productTable_->PlainText());
+}
+
+WindowRequest TWER::CurrentWindowRequest() const {
+    WindowRequest request;
+    request.system = ComboBox5->currentText();
+    request.outerFrame = ComboBox1->currentText();
+    request.ventFrame = ComboBox2->currentText();
+    request.transomMullion = ComboBox3->currentText();
+    request.commercial = Commercial();
+    return request;
+}
+
+ScheduleReport TWER::CurrentReportFields() const {
+    return {MemoText(MemoSim), MemoText(MemoPro), MemoText(MemoDate)};
+}
+
+ScheduleWindow* TWER::OpenScheduleWindow() const {
+    return scheduleWindow_;
+}
+
+void TWER::Schedule1Click(QObject*) {
+    if (scheduleWindow_ == nullptr) {
+        scheduleWindow_ = new ScheduleWindow(this);
+    }
+    if (!scheduleGuardAdded_) {
+        // The schedule's unsaved edits join the one question asked when the program is left.
+        scheduleGuardAdded_ = true;
+        AddUnsavedWorkGuard(
+            [this] { return scheduleWindow_ == nullptr || scheduleWindow_->ConfirmLeaving(); });
+    }
+    scheduleWindow_->show();
+    scheduleWindow_->raise();
+    scheduleWindow_->activateWindow();
+}
