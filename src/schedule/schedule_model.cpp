@@ -60,7 +60,10 @@ ScheduleModel::ScheduleModel(QObject* parent) : QAbstractTableModel(parent) {
     rater_ = std::make_unique<WindowRater>(tables_);
 }
 
-ScheduleModel::~ScheduleModel() = default;
+ScheduleModel::~ScheduleModel() {
+    // The stack's last signals, as it clears itself, would reach a window being taken down.
+    undo_.blockSignals(true);
+}
 
 void ScheduleModel::SetSchedule(const Schedule& schedule) {
     undo_.clear();

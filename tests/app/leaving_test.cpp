@@ -21,29 +21,6 @@ bool FrameRemembered() {
 
 class Leaving : public WindowTest {
 protected:
-    // Runs the action, answering each question in turn; returns the questions put.
-    QStringList Answering(std::deque<QMessageBox::StandardButton> answers,
-                          const std::function<void()>& action) {
-        QStringList asked;
-        QTimer poll;
-        poll.setInterval(10);
-        QObject::connect(&poll, &QTimer::timeout, [&asked, &answers] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                return;
-            }
-            asked << box->text();
-            // A question more than expected is cancelled, which the test then sees.
-            const auto answer = answers.empty() ? QMessageBox::Cancel : answers.front();
-            if (!answers.empty()) {
-                answers.pop_front();
-            }
-            box->button(answer)->click();
-        });
-        poll.start();
-        action();
-        return asked;
-    }
     void Edit(const char* table) {
         QPlainTextEdit* memo = Memo(table);
         memo->moveCursor(QTextCursor::End);

@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
@@ -62,4 +63,26 @@ QString WindowTest::MessageShownBy(const std::function<void()>& action) {
     poll->stop();
     delete poll;
     return *text;
+}
+
+QStringList WindowTest::Answering(std::deque<QMessageBox::StandardButton> answers,
+                                  const std::function<void()>& action) {
+    QStringList asked;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&asked, &answers] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        asked << box->text();
+        const auto answer = answers.empty() ? QMessageBox::Cancel : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        box->button(answer)->click();
+    });
+    poll.start();
+    action();
+    return asked;
 }

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QMessageBox>
+
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -44,6 +47,10 @@ protected:
     // Runs the action and returns the text of the message box it shows (closing the box), or
     // an empty text when none shows within the action.
     QString MessageShownBy(const std::function<void()>& action);
+    // Runs the action, answering each question it asks in turn (a question more than expected
+    // is cancelled, which the test then sees); returns the questions put.
+    QStringList Answering(std::deque<QMessageBox::StandardButton> answers,
+                          const std::function<void()>& action);
 
     QTemporaryDir folder_;
     QTemporaryDir pictures_;

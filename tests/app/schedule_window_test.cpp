@@ -1,0 +1,206 @@
+// The schedule window as a user drives it beside the main window.
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableView>
+#include <QWindow>
+
+#include "app/schedule_window.h"
+#include "rating/grid_cells.h"
+#include "schedule/schedule_model.h"
+#include "test_support.h"
+#include "window_fixture.h"
+
+namespace {
+QSettings ScheduleSettings() {
+    return QSettings(QStringLiteral("VB and VBA Program Settings"),
+                     QStringLiteral("GreenGuideSchedule"));
+}
+}  // namespace
+
+class ScheduleWindowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        ScheduleSettings().clear();
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        ScheduleSettings().clear();
+    }
+    // File > Window Schedule... by its key, from the active main window.
+    ScheduleWindow* OpenSchedule() {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(window_.get(), Qt::Key_L, Qt::ControlModifier);
+        ScheduleWindow* schedule = window_->OpenScheduleWindow();
+        EXPECT_NE(schedule, nullptr);
+        if (schedule != nullptr) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(schedule));
+        }
+        return schedule;
+    }
+    QString Cell(ScheduleWindow* s, int row, int column) const {
+        return s->Model()->index(row, column).data().toString();
+    }
+    void AddCurrentWindow(ScheduleWindow* s) {
+        QTest::mouseClick(s->findChild<QPushButton*>("AddCurrentWindowButton"), Qt::LeftButton);
+    }
+    // Makes the window the one that gets the keys, as a click on it does.
+    static bool Activate(QWidget* window) {
+        window->activateWindow();
+        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    }
+    static QString ShownTitle(ScheduleWindow* s) { return s->windowHandle()->title(); }
+};
+
+TEST_F(ScheduleWindowTest, RowsRatedAsTheMainWindowRatesThemAndEditedWithUndo) {
+    Start();
+    Memo("MemoSim")->setPlainText("Acme Glazing");
+    Memo("MemoPro")->setPlainText("Riverside");
+    ScheduleWindow* s = OpenSchedule();
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(ShownTitle(s), "Window Schedule - Untitled");
+    EXPECT_EQ(s->CurrentSchedule().report.company, "Acme Glazing");
+    EXPECT_EQ(s->findChild<QLineEdit*>("ScheduleProject")->text(), "Riverside");
+    window_->Schedule1Click(nullptr);
+    EXPECT_EQ(window_->OpenScheduleWindow(), s);  // one schedule at a time
+
+    AddCurrentWindow(s);
+    EXPECT_EQ(Cell(s, 0, ScheduleModel::RefColumn), "W01");
+    EXPECT_EQ(Cell(s, 0, ScheduleModel::SystemColumn), "Pelvanor 47");
+    EXPECT_EQ(Cell(s, 0, ScheduleModel::WeightColumn), EditText("EditOA"));
+    EXPECT_EQ(Cell(s, 0, ScheduleModel::RatingColumn), window_->GridCellTextAt(1, kGridSummaryRow));
+
+    // The outer frame picked in the cell's list, then the same in the main window.
+    auto* view = s->findChild<QTableView*>("ScheduleView");
+    const QModelIndex outer = s->Model()->index(0, ScheduleModel::OuterColumn);
+    view->setCurrentIndex(outer);
+    view->edit(outer);
+    auto* editor = view->findChild<QComboBox*>("ScheduleChoiceEditor");
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Down);
+    EXPECT_EQ(Cell(s, 0, ScheduleModel::OuterColumn), "PRF011");
+    ASSERT_TRUE(Activate(window_.get()));
+    Choose("ComboBox1", 1);
+    EXPECT_EQ(Cell(s, 0, ScheduleModel::WeightColumn), EditText("EditOA"));
+    QTest::mouseClick(Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
+    AddCurrentWindow(s);
+    EXPECT_EQ(Cell(s, 1, ScheduleModel::BuildingColumn), "Domestic");
+    EXPECT_EQ(Cell(s, 1, ScheduleModel::WeightColumn), EditText("EditOA"));
+
+    // An edit of the weights table on the data page: the rows are rated again, none dropped.
+    QPlainTextEdit* weights = Memo("Memo1");
+    ASSERT_TRUE(weights->find("PRF011,"));
+    weights->setFocus();
+    QTest::keyClicks(weights, "PRF01Y,");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !Cell(s, 0, ScheduleModel::NoteColumn).isEmpty(); }, 2000));
+    EXPECT_TRUE(Cell(s, 0, ScheduleModel::NoteColumn).startsWith("no ratings column applies"));
+    EXPECT_EQ(s->Model()->rowCount(), 2);
+
+    // Undo and redo by their keys, also with the focus in a report field.
+    ASSERT_TRUE(Activate(s));
+    EXPECT_TRUE(s->isWindowModified());
+    view->setFocus();
+    QTest::keyClick(s, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(s->Model()->rowCount(), 1);
+    QTest::keyClick(s, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(s->Model()->rowCount(), 2);
+    auto* project = s->findChild<QLineEdit*>("ScheduleProject");
+    project->setFocus();
+    project->end(false);
+    QTest::keyClicks(project, "XY");
+    EXPECT_EQ(s->CurrentSchedule().report.project, "RiversideXY");
+    QTest::keyClick(project, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(project->text(), "Riverside");
+    EXPECT_EQ(s->Model()->rowCount(), 2);
+
+    // Rows from a spreadsheet, as one step.
+    QGuiApplication::clipboard()->setText("ref\tsystem\nP1\tPelvanor 55\nP2\tNo Such\n");
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(s->Model()->rowCount(), 4);
+    EXPECT_EQ(Cell(s, 2, ScheduleModel::RefColumn), "P1");
+    EXPECT_TRUE(Cell(s, 3, ScheduleModel::NoteColumn).startsWith("unknown system"));
+    QTest::keyClick(s, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(s->Model()->rowCount(), 2);
+}
+
+TEST_F(ScheduleWindowTest, OpenAndSaveKeepTheFileAndSayWhyWhenTheyCannot) {
+    Start();
+    ScheduleWindow* s = OpenSchedule();
+    ASSERT_NE(s, nullptr);
+    QString openPath, savePath;
+    s->SetFileChoosers([&](QWidget*, const QString&) { return openPath; },
+                       [&](QWidget*, const QString&) { return savePath; });
+    WriteBytes(DataPath("in.csv"), "Ref;Qty;System\r\nW01;4;Pelvanor 47\r\n");
+    openPath = DataPath("in.csv");
+    s->OpenClick();
+    EXPECT_EQ(ShownTitle(s), "Window Schedule - in.csv");
+    EXPECT_EQ(Cell(s, 0, ScheduleModel::kFixedColumnCount), "4");
+    s->Model()->setData(s->Model()->index(0, ScheduleModel::OuterColumn), "PRF011");
+    EXPECT_EQ(ShownTitle(s), "Window Schedule - in.csv*");
+
+    savePath = DataPath("out.csv");
+    EXPECT_TRUE(s->SaveAsClick());
+    EXPECT_EQ(ReadBytes(savePath), "Ref;Qty;System;outer\r\nW01;4;Pelvanor 47;PRF011\r\n");
+    EXPECT_EQ(ShownTitle(s), "Window Schedule - out.csv");
+    EXPECT_EQ(ReadBytes(openPath), "Ref;Qty;System\r\nW01;4;Pelvanor 47\r\n");
+    EXPECT_EQ(ScheduleSettings().value("LastFolder").toString(), QDir(folder_.path()).path());
+
+    // A file that is no schedule: the reader's error, and the schedule stays.
+    WriteBytes(DataPath("bad.csv"), "Qty,Width\n1,2\n");
+    openPath = DataPath("bad.csv");
+    EXPECT_TRUE(MessageShownBy([&] {
+                    s->OpenClick();
+                }).endsWith("line 1: the header names no \"ref\" column"));
+    EXPECT_EQ(s->FilePath(), savePath);
+    EXPECT_EQ(s->Model()->rowCount(), 1);
+
+    // A folder where the file should go: the save fails, says why, and the edit stays unsaved.
+    s->Model()->DuplicateRow(0);
+    QDir().mkpath(DataPath("taken.csv"));
+    savePath = DataPath("taken.csv");
+    const QString said = MessageShownBy([&] { EXPECT_FALSE(s->SaveAsClick()); });
+    EXPECT_TRUE(said.startsWith("Cannot create file " + savePath + "\n")) << said.toStdString();
+    EXPECT_TRUE(s->isWindowModified());
+    EXPECT_EQ(s->FilePath(), DataPath("out.csv"));
+}
+
+TEST_F(ScheduleWindowTest, UnsavedEditsAreAskedAboutOnceWhicheverWindowCloses) {
+    using B = QMessageBox::StandardButton;
+    const QStringList once = {"Save changes to Untitled?"};
+    Start();
+    QPointer<ScheduleWindow> s = OpenSchedule();
+    ASSERT_NE(s, nullptr);
+    AddCurrentWindow(s);
+    const auto exit = [this] { Find<QAction>("Exit1")->trigger(); };
+
+    // Leaving the program: the schedule's question joins the main window's, once.
+    EXPECT_EQ(Answering({B::Cancel}, exit), once);
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_EQ(Answering({B::Discard}, exit), once);
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(Answering({}, [&] { s->close(); }), QStringList());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(s.isNull());
+    EXPECT_TRUE(ScheduleSettings().contains("WindowGeometry"));
+
+    // Closing the schedule window alone, saved on the way out.
+    window_.reset();
+    Start();
+    s = OpenSchedule();
+    ASSERT_NE(s, nullptr);
+    const QString path = DataPath("closed.csv");
+    s->SetFileChoosers({}, [&](QWidget*, const QString&) { return path; });
+    AddCurrentWindow(s);
+    EXPECT_EQ(Answering({B::Save}, [&] { s->close(); }), once);
+    EXPECT_TRUE(ReadBytes(path).startsWith("ref,system,outer,vent,transom,building"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(s.isNull());
+    EXPECT_EQ(Answering({}, exit), QStringList());
+}
