@@ -1,7 +1,6 @@
 #include "schedule/schedule_model.h"
 
 #include <QBrush>
-#include <QUndoCommand>
 
 #include "data/rating_colours.h"
 #include "data/system_catalogue.h"
@@ -10,45 +9,26 @@
 namespace {
 
 // The field each of the first columns edits.
-constexpr ScheduleField kColumnFields[] = {ScheduleField::Ref,     ScheduleField::System,
-                                           ScheduleField::Outer,   ScheduleField::Vent,
-                                           ScheduleField::Transom, ScheduleField::Building};
-constexpr int kFieldColumnCount = 6;
 const char* const kHeadings[ScheduleModel::kFixedColumnCount] = {
     "Ref",      "System", "Outer Frame",    "Vent Frame", "Transom Mullion",
     "Building", "Weight", "Summary Rating", "Element",    "kg CO2e",
     "Note"};
-const QString kCommercial = QStringLiteral("Commercial");
-const QString kDomestic = QStringLiteral("Domestic");
-
-// One edit of the schedule: what it does and what undoes it. Successive edits of one report
-// field merge into one step, as typing in a line of text does.
-class ScheduleEdit : public QUndoCommand {
-public:
-    ScheduleEdit(const QString& text, std::function<void()> redo, std::function<void()> undo,
-                 int mergeId = -1)
-        : QUndoCommand(text), redo_(std::move(redo)), undo_(std::move(undo)), id_(mergeId) {}
-    void redo() override { redo_(); }
-    void undo() override { undo_(); }
-    int id() const override { return id_; }
-    bool mergeWith(const QUndoCommand* other) override {
-        redo_ = static_cast<const ScheduleEdit*>(other)->redo_;
-        return true;
-    }
-
-private:
-    std::function<void()> redo_;
-    std::function<void()> undo_;
-    int id_;
-};
-
-constexpr int kReportEditId = 1000;
-
-bool IsFieldColumn(int column) {
-    return column >= 0 && column < kFieldColumnCount;
-}
 
 }  // namespace
+
+QStringList BuildingTypeNames() {
+    return {QStringLiteral("Commercial"), QStringLiteral("Domestic")};
+}
+
+std::optional<ScheduleField> ScheduleModel::FieldOfViewColumn(int column) {
+    if (column < RefColumn || column > BuildingColumn) {
+        return std::nullopt;
+    }
+    constexpr ScheduleField fields[] = {ScheduleField::Ref,     ScheduleField::System,
+                                        ScheduleField::Outer,   ScheduleField::Vent,
+                                        ScheduleField::Transom, ScheduleField::Building};
+    return fields[column];
+}
 
 QString ScheduleSystemName(const ProductTables& tables, const QString& header) {
     const QString name = header.section(QLatin1Char(','), 0, 0).trimmed();
@@ -105,15 +85,15 @@ void ScheduleModel::FindExtraColumns() {
     extraColumns_.clear();
     for (int column = 0; column < schedule_.ColumnCount(); ++column) {
         const std::optional<ScheduleField> field = schedule_.FieldOfColumn(column);
-        if (!field || static_cast<int>(*field) >= kFieldColumnCount) {
+        if (!field || static_cast<int>(*field) > static_cast<int>(ScheduleField::Building)) {
             extraColumns_ << column;
         }
     }
 }
 
 int ScheduleModel::ScheduleColumnOf(int column) const {
-    if (IsFieldColumn(column)) {
-        return schedule_.ColumnOf(kColumnFields[column]);
+    if (const std::optional<ScheduleField> field = FieldOfViewColumn(column)) {
+        return schedule_.ColumnOf(*field);
     }
     return column >= kFixedColumnCount ? extraColumns_.value(column - kFixedColumnCount, -1) : -1;
 }
@@ -155,7 +135,7 @@ QStringList ScheduleModel::ChoicesOf(int row, int column) const {
         return names;
     }
     if (column == BuildingColumn) {
-        return {kCommercial, kDomestic};
+        return BuildingTypeNames();
     }
     if (column < OuterColumn || column > TransomColumn) {
         return {};
@@ -221,193 +201,10 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
 Qt::ItemFlags ScheduleModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
     const int column = index.column();
-    if (IsFieldColumn(column) || column >= kFixedColumnCount) {
+    if (FieldOfViewColumn(column) || column >= kFixedColumnCount) {
         flags |= Qt::ItemIsEditable;
     }
     return flags;
-}
-
-bool ScheduleModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    const int column = index.column();
-    if (role != Qt::EditRole || !index.isValid() || !(flags(index) & Qt::ItemIsEditable)) {
-        return false;
-    }
-    const int row = index.row();
-    const QString text = value.toString();
-    const QString old = CellText(row, column);
-    if (text == old) {
-        return false;
-    }
-    const bool hasColumn = ScheduleColumnOf(column) >= 0;
-    const Schedule before = schedule_;
-    const QString what = QStringLiteral("Edit %1 of %2")
-                             .arg(headerData(column, Qt::Horizontal).toString(),
-                                  schedule_.Value(row, ScheduleField::Ref));
-    undo_.push(new ScheduleEdit(
-        what, [this, row, column, text] { ApplyCell(row, column, text); },
-        [this, row, column, old, hasColumn, before] {
-            if (hasColumn) {
-                ApplyCell(row, column, old);
-            } else {
-                RestoreSchedule(before);  // without the column the edit added
-            }
-        }));
-    return true;
-}
-
-void ScheduleModel::AddWindow(const WindowRequest& window) {
-    const QString texts[kFieldColumnCount] = {schedule_.NextFreeRef(),
-                                              ScheduleSystemName(tables_, window.system),
-                                              window.outerFrame.value_or(QString()),
-                                              window.ventFrame.value_or(QString()),
-                                              window.transomMullion.value_or(QString()),
-                                              window.commercial ? kCommercial : kDomestic};
-    Schedule after = schedule_;
-    const int at = after.RowCount();
-    after.InsertRow(at);
-    for (int k = 0; k < kFieldColumnCount; ++k) {
-        after.SetValue(at, kColumnFields[k], texts[k]);
-    }
-    const QString what = QStringLiteral("Add %1").arg(texts[0]);
-    if (after.ColumnCount() == schedule_.ColumnCount()) {
-        InsertRows(at, {after.RowCells(at)}, what);
-        return;
-    }
-    // A schedule read from a file without some of the window's columns gets them with the row.
-    const Schedule before = schedule_;
-    undo_.push(new ScheduleEdit(
-        what, [this, after] { RestoreSchedule(after); },
-        [this, before] { RestoreSchedule(before); }));
-}
-
-QList<QStringList> ScheduleModel::WithRefs(QList<QStringList> rows) const {
-    const int refColumn = schedule_.ColumnOf(ScheduleField::Ref);
-    Schedule numbered = schedule_;
-    for (QStringList& cells : rows) {
-        while (cells.size() < schedule_.ColumnCount()) {
-            cells << QString();
-        }
-        if (refColumn >= 0 && cells[refColumn].trimmed().isEmpty()) {
-            cells[refColumn] = numbered.NextFreeRef();
-        }
-        numbered.InsertRow(numbered.RowCount(), cells);
-    }
-    return rows;
-}
-
-void ScheduleModel::InsertRows(int at, QList<QStringList> rows, const QString& what) {
-    if (rows.isEmpty()) {
-        return;
-    }
-    rows = WithRefs(rows);
-    const int count = static_cast<int>(rows.size());
-    undo_.push(new ScheduleEdit(
-        what, [this, at, rows] { ApplyInsert(at, rows, QList<int>(rows.size(), 0)); },
-        [this, at, count] { ApplyRemove(at, count); }));
-}
-
-bool ScheduleModel::PasteRows(const QString& text) {
-    const QList<QStringList> rows = PastedRows(text, schedule_);
-    if (rows.isEmpty()) {
-        return false;
-    }
-    InsertRows(schedule_.RowCount(), rows, QStringLiteral("Paste %1 row(s)").arg(rows.size()));
-    return true;
-}
-
-void ScheduleModel::DuplicateRow(int row) {
-    QStringList cells = schedule_.RowCells(row);
-    const int refColumn = schedule_.ColumnOf(ScheduleField::Ref);
-    if (refColumn >= 0) {
-        cells[refColumn].clear();  // a ref of its own
-    }
-    InsertRows(row + 1, {cells},
-               QStringLiteral("Duplicate %1").arg(schedule_.Value(row, ScheduleField::Ref)));
-}
-
-void ScheduleModel::RemoveRows(int first, int count) {
-    if (count <= 0 || first < 0 || first + count > schedule_.RowCount()) {
-        return;
-    }
-    QList<QStringList> cells;
-    QList<int> lines;
-    for (int row = first; row < first + count; ++row) {
-        cells << schedule_.RowCells(row);
-        lines << schedule_.RowLine(row);
-    }
-    undo_.push(new ScheduleEdit(
-        QStringLiteral("Remove %1 row(s)").arg(count),
-        [this, first, count] { ApplyRemove(first, count); },
-        [this, first, cells, lines] { ApplyInsert(first, cells, lines); }));
-}
-
-void ScheduleModel::MoveRow(int from, int to) {
-    if (from == to || from < 0 || to < 0 || from >= rowCount() || to >= rowCount()) {
-        return;
-    }
-    undo_.push(new ScheduleEdit(
-        QStringLiteral("Move %1").arg(schedule_.Value(from, ScheduleField::Ref)),
-        [this, from, to] { ApplyMove(from, to); }, [this, from, to] { ApplyMove(to, from); }));
-}
-
-void ScheduleModel::SetReportText(ScheduleField field, const QString& text) {
-    ScheduleReport before = schedule_.report;
-    const QString old = field == ScheduleField::Company   ? before.company
-                        : field == ScheduleField::Project ? before.project
-                                                          : before.date;
-    if (old == text) {
-        return;
-    }
-    undo_.push(new ScheduleEdit(
-        QStringLiteral("Edit %1").arg(ScheduleFieldName(field)),
-        [this, field, text] { ApplyReport(field, text); },
-        [this, field, old] { ApplyReport(field, old); }, kReportEditId + static_cast<int>(field)));
-}
-
-void ScheduleModel::ApplyCell(int row, int column, const QString& text) {
-    if (IsFieldColumn(column)) {
-        schedule_.SetValue(row, kColumnFields[column], text);
-    } else {
-        schedule_.SetCell(row, ScheduleColumnOf(column), text);
-    }
-    RateRows(row, 1);
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
-}
-
-void ScheduleModel::ApplyInsert(int at, const QList<QStringList>& rows, const QList<int>& lines) {
-    const int count = static_cast<int>(rows.size());
-    beginInsertRows({}, at, at + count - 1);
-    for (int k = 0; k < count; ++k) {
-        schedule_.InsertRow(at + k, rows[k], lines.value(k));
-        ratings_.insert(at + k, ScheduleRowRating());
-    }
-    RateRows(at, count);
-    endInsertRows();
-}
-
-void ScheduleModel::ApplyRemove(int first, int count) {
-    beginRemoveRows({}, first, first + count - 1);
-    for (int k = 0; k < count; ++k) {
-        schedule_.RemoveRow(first);
-        ratings_.removeAt(first);
-    }
-    endRemoveRows();
-}
-
-void ScheduleModel::ApplyMove(int from, int to) {
-    // Qt counts the destination before the move: one further down when moving down.
-    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
-    schedule_.MoveRow(from, to);
-    ratings_.move(from, to);
-    endMoveRows();
-}
-
-void ScheduleModel::ApplyReport(ScheduleField field, const QString& text) {
-    QString& target = field == ScheduleField::Company   ? schedule_.report.company
-                      : field == ScheduleField::Project ? schedule_.report.project
-                                                        : schedule_.report.date;
-    target = text;
-    emit ReportChanged();
 }
 
 void ScheduleModel::RestoreSchedule(const Schedule& schedule) {

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "data/product_tables.h"
 #include "rating/rated_window.h"
@@ -52,6 +53,8 @@ public:
     const QList<ScheduleRowRating>& Ratings() const { return ratings_; }
     QUndoStack* UndoStack() { return &undo_; }
 
+    // The field a column of the schedule's own stands for (Ref to Building), else nullopt.
+    static std::optional<ScheduleField> FieldOfViewColumn(int column);
     // The schedule column that a view column shows, -1 for the rating's columns and for a field
     // the schedule has no column for yet.
     int ScheduleColumnOf(int column) const;
@@ -108,6 +111,9 @@ private:
     QUndoStack undo_;
     RatingTip ratingTip_;
 };
+
+// "Commercial" and "Domestic", as a schedule's building cells name them.
+QStringList BuildingTypeNames();
 
 // The name a schedule row gives a system the catalogue offers: the selector's name (the header's
 // first field, as people write it), or the whole header line when that name fits another system
