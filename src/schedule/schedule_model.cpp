@@ -175,9 +175,11 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
                        ? QVariant(Qt::AlignCenter)
                        : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
         case Qt::ToolTipRole:
+            // A rated row's headroom to the next ratings, as the main window's grid tells it.
             if (column == RatingColumn) {
-                const QString tip = ratingTip_ ? ratingTip_(ratings_[row]) : QString();
-                return tip.isEmpty() ? ratings_[row].note : tip;
+                const ScheduleRowRating& rating = ratings_[row];
+                return rating.Rated() && rating.window ? HeadroomTextOf(*rating.window)
+                                                       : rating.note;
             }
             return column == NoteColumn ? ratings_[row].note : QString();
         default:

@@ -10,7 +10,6 @@
 #include <QStringList>
 #include <QUndoStack>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -59,10 +58,6 @@ public:
     // the schedule has no column for yet.
     int ScheduleColumnOf(int column) const;
 
-    // A further text for the summary rating's tooltip, per row (empty: none).
-    using RatingTip = std::function<QString(const ScheduleRowRating&)>;
-    void SetRatingTip(RatingTip tip) { ratingTip_ = std::move(tip); }
-
     // Edits, each one undo step. A row given without a ref gets the next free one.
     void AddWindow(const WindowRequest& window);
     void InsertRows(int at, QList<QStringList> rows, const QString& what);
@@ -109,7 +104,6 @@ private:
     QList<ScheduleRowRating> ratings_;
     QList<int> extraColumns_;  // the schedule columns shown after the rating's
     QUndoStack undo_;
-    RatingTip ratingTip_;
 };
 
 // "Commercial" and "Domestic", as a schedule's building cells name them.
