@@ -1,16 +1,18 @@
 // The schedule window's "Export Certificates..." and "Print All..." as a user meets them: the
 // choice remembered, a progress dialog whose Cancel leaves no cut file, a failed write told, and
 // every page printed as one job.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QMenu>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -21,9 +23,12 @@
 #include <gtest/gtest.h>
 
 #include "app/schedule_exporting.h"
+#include "app/schedule_output_commands.h"
 #include "app/schedule_printing.h"
+#include "app/schedule_window.h"
 #include "data/builtin_tables.h"
 #include "test_support.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -187,24 +192,6 @@ TEST_F(ScheduleExportWindow, TheChoiceIsRememberedInTheScheduleWindowsOwnSection
     EXPECT_TRUE(QSettings("VB and VBA Program Settings", "TarvexWER").allKeys().isEmpty());
 }
 
-TEST_F(ScheduleExportWindow, TheOutcomeIsShownInAMessageBox) {
-    QString shown;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->done(QMessageBox::Ok);
-        }
-    });
-    poll.start();
-    const QString pdf = dir_.filePath("schedule.pdf");
-    ExportScheduleCertificates(&window_, input_, [&](QWidget*, const Schedule&) {
-        return ScheduleExportChoice{ScheduleExportMode::CombinedPdf, pdf};
-    });
-    EXPECT_TRUE(shown.startsWith("2 certificates and a summary")) << shown.toStdString();
-}
-
 TEST_F(ScheduleExportWindow, PrintAllIsOneJobOfEveryPage) {
     const QString pdf = dir_.filePath("printed.pdf");
     int choices = 0;
@@ -234,4 +221,45 @@ TEST_F(ScheduleExportWindow, PrintAllIsOneJobOfEveryPage) {
               0);
     EXPECT_EQ(ReadBytes(pdf), printed);
     EXPECT_EQ(Files(dir_.path()), QStringList{"printed.pdf"});
+}
+
+class ScheduleWindowOutput : public WindowTest {};
+
+TEST_F(ScheduleWindowOutput, TheWindowsMenuAndButtonsExportAndPrintItsRows) {
+    Start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(window_.get(), Qt::Key_L, Qt::ControlModifier);
+    ScheduleWindow* schedule = window_->OpenScheduleWindow();
+    ASSERT_NE(schedule, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(schedule));
+    for (int i = 0; i < 2; ++i) {
+        QTest::mouseClick(schedule->findChild<QPushButton*>("AddCurrentWindowButton"),
+                          Qt::LeftButton);
+    }
+    auto* commands = schedule->findChild<ScheduleOutputCommands*>();
+    ASSERT_NE(commands, nullptr);
+    const QString pdf = folder_.filePath("schedule.pdf");
+    commands->SetExportChooser([&](QWidget*, const Schedule&) {
+        return ScheduleExportChoice{ScheduleExportMode::CombinedPdf, pdf};
+    });
+    // The keys go to the window that is active, as a click on it makes it.
+    schedule->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == schedule; }));
+    EXPECT_EQ(MessageShownBy([&] { QTest::keyClick(schedule, Qt::Key_E, Qt::ControlModifier); }),
+              "2 certificates and a summary of 2 windows written to " + pdf + ".");
+    const QString printed = folder_.filePath("printed.pdf");
+    commands->SetPrinterChoice([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFileName(printed);
+        return true;
+    });
+    QTest::mouseClick(schedule->findChild<QPushButton*>("PrintAllButton"), Qt::LeftButton);
+    EXPECT_TRUE(Tool("pdfinfo", {printed}).contains("Pages:           3\n"));
+    EXPECT_EQ(schedule->statusBar()->currentMessage(), "3 pages printed.");
+    const QStringList items = {"ScheduleSaveAs",   "", "ScheduleExport",
+                               "SchedulePrintAll", "", "ScheduleClose"};
+    QStringList names;
+    for (const QAction* action : schedule->FileMenu()->actions()) {
+        names << action->objectName();
+    }
+    EXPECT_EQ(names.mid(names.indexOf("ScheduleSaveAs")), items);
 }
