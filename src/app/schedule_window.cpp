@@ -22,6 +22,7 @@
 
 #include "app/error_box.h"
 #include "app/schedule_delegate.h"
+#include "app/schedule_output_commands.h"
 #include "app/twer.h"
 #include "schedule/schedule_model.h"
 
@@ -48,6 +49,7 @@ ScheduleWindow::ScheduleWindow(TWER* mainWindow)
     setAttribute(Qt::WA_DeleteOnClose);
     BuildLayout();
     BuildMenus();
+    new ScheduleOutputCommands(this);
 
     // Edits of the main window's tables come keystroke by keystroke: the rows are rated again
     // once the events in hand are done, not at every one of them.
