@@ -98,8 +98,9 @@ ScheduleExportOutcome ExportFolder(QWidget* parent, const QString& folder,
     const QString written =
         QStringLiteral("%1 written to %2").arg(CertificatesText(outcome.certificates), shown);
     if (!result.summaryError.isEmpty()) {
+        // The summary is written row by row: the run stops where it could not be.
         outcome.text = WithRowsLeftOut(result.summaryError + QStringLiteral("\n\n") + written +
-                                           QStringLiteral(", without summary.csv."),
+                                           QStringLiteral(" before it stopped."),
                                        outcome.rowsLeftOut);
         return outcome;
     }

@@ -144,6 +144,15 @@ TEST_F(ScheduleExportWindow, AFailedWriteLeavesNoCutFileAndSaysWhy) {
     }
     EXPECT_EQ(ReadBytes(pdf), old);
     EXPECT_EQ(Files(dir_.path()), QStringList{"old.pdf"});
+    // A summary.csv that cannot be made: no certificate is written, and it says why.
+    const QString blocked = dir_.filePath("blocked");
+    ASSERT_TRUE(QDir().mkpath(blocked + "/summary.csv"));
+    const ScheduleExportOutcome noSummary = Export(ScheduleExportMode::Folder, blocked);
+    EXPECT_EQ(noSummary.kind, ScheduleExportOutcome::Kind::Failed);
+    EXPECT_TRUE(noSummary.text.startsWith("Cannot create file " + blocked + "/summary.csv\n"));
+    EXPECT_TRUE(
+        noSummary.text.endsWith("0 certificates written to " + blocked + " before it stopped."));
+    EXPECT_EQ(Files(blocked), QStringList());
     // A folder that cannot be made.
     EXPECT_EQ(Export(ScheduleExportMode::Folder, pdf + "/certificates").text,
               "Cannot create folder " + pdf + "/certificates");
