@@ -4,7 +4,7 @@
 #include <QProgressDialog>
 
 WorkProgress::WorkProgress(QWidget* parent, const QString& label, bool cancellable)
-    : dialog_(std::make_unique<QProgressDialog>(parent)), cancellable_(cancellable) {
+    : dialog_(new QProgressDialog(parent)), cancellable_(cancellable) {
     dialog_->setObjectName(QStringLiteral("WorkProgress"));
     dialog_->setWindowTitle(QApplication::applicationDisplayName());
     dialog_->setLabelText(label);
@@ -19,13 +19,19 @@ WorkProgress::WorkProgress(QWidget* parent, const QString& label, bool cancellab
     QCoreApplication::processEvents();
 }
 
-WorkProgress::~WorkProgress() = default;
+WorkProgress::~WorkProgress() {
+    delete dialog_;
+}
 
 bool WorkProgress::Step(int done, int total) {
+    // The window that the work is for went while events were handled: the work stops.
+    if (dialog_.isNull()) {
+        return false;
+    }
     dialog_->setMaximum(total);
     dialog_->setValue(done);
     // The dialog itself handles events only once it has decided to show; the window must
     // repaint from the first step.
     QCoreApplication::processEvents();
-    return !cancellable_ || !dialog_->wasCanceled();
+    return !dialog_.isNull() && (!cancellable_ || !dialog_->wasCanceled());
 }

@@ -4,11 +4,10 @@
 // modal to its window, keeps the user from changing what is being written.
 #pragma once
 
+#include <QPointer>
+#include <QProgressDialog>
 #include <QString>
 
-#include <memory>
-
-class QProgressDialog;
 class QWidget;
 
 class WorkProgress {
@@ -19,10 +18,10 @@ public:
     WorkProgress(const WorkProgress&) = delete;
     WorkProgress& operator=(const WorkProgress&) = delete;
 
-    // One step done of total; false once the user has cancelled.
+    // One step done of total; false once the user has cancelled (or the window has gone).
     bool Step(int done, int total);
 
 private:
-    std::unique_ptr<QProgressDialog> dialog_;
+    QPointer<QProgressDialog> dialog_;  // goes with its window, if that goes first
     bool cancellable_;
 };
