@@ -36,6 +36,9 @@ bool IsUndoOrRedo(const QKeyEvent* key) {
            pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
 }
 
+// A column is made no wider than this many characters; its tooltip and resizing show the rest.
+constexpr int kWidestColumnChars = 48;
+
 template <typename T>
 T* Named(T* object, const char* name) {
     object->setObjectName(QLatin1String(name));
@@ -155,7 +158,14 @@ void ScheduleWindow::BuildLayout() {
     setCentralWidget(centre);
     statusBar()->setObjectName(QStringLiteral("ScheduleStatus"));
     connect(model_, &QAbstractItemModel::dataChanged, this, [this] { ShowState(); });
-    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { ShowState(); });
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                // The first rows of an empty schedule size the columns to their texts.
+                if (first == 0 && last + 1 == model_->rowCount()) {
+                    FitColumns();
+                }
+                ShowState();
+            });
     connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] { ShowState(); });
 }
 
@@ -260,6 +270,15 @@ void ScheduleWindow::MoveClick(int delta) {
 void ScheduleWindow::PasteClick() {
     if (!model_->PasteRows(QGuiApplication::clipboard()->text())) {
         statusBar()->showMessage(QStringLiteral("The clipboard holds no rows to add."), 5000);
+    }
+}
+
+void ScheduleWindow::FitColumns() {
+    view_->resizeColumnsToContents();
+    QHeaderView* header = view_->horizontalHeader();
+    const int widest = header->fontMetrics().averageCharWidth() * kWidestColumnChars;
+    for (int column = 0; column < header->count(); ++column) {
+        header->resizeSection(column, std::min(header->sectionSize(column), widest));
     }
 }
 

@@ -83,6 +83,8 @@ private:
     void BuildMenus();
     void StartSchedule(const Schedule& schedule, const QString& path, QChar separator);
     void ShowReport();
+    // Columns as wide as their texts, a long note or extra text cut at a readable width.
+    void FitColumns();
     void ShowState();
     void RememberFrame();
     void RestoreFrame();

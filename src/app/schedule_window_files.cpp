@@ -53,6 +53,7 @@ void ScheduleWindow::StartSchedule(const Schedule& schedule, const QString& path
     path_ = path;
     separator_ = separator;
     model_->SetSchedule(schedule);
+    FitColumns();
     ShowState();
 }
 

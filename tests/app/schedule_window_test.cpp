@@ -127,10 +127,35 @@ TEST_F(ScheduleWindowTest, RowsRatedAsTheMainWindowRatesThemAndEditedWithUndo) {
     EXPECT_TRUE(Cell(s, 3, ScheduleModel::NoteColumn).startsWith("unknown system"));
     QTest::keyClick(s, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(s->Model()->rowCount(), 2);
+
+    // The selected rows removed at once, as one step; a duplicate and a move by their buttons.
+    const auto click = [s](const char* button) {
+        QTest::mouseClick(s->findChild<QPushButton*>(button), Qt::LeftButton);
+    };
+    const auto refs = [&] {
+        QStringList texts;
+        for (int row = 0; row < s->Model()->rowCount(); ++row) {
+            texts << Cell(s, row, ScheduleModel::RefColumn);
+        }
+        return texts;
+    };
+    view->setCurrentIndex(s->Model()->index(0, ScheduleModel::RefColumn));
+    click("DuplicateButton");
+    click("MoveUpButton");
+    EXPECT_EQ(refs(), QStringList({"W03", "W01", "W02"}));
+    view->selectionModel()->select(s->Model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+    view->selectionModel()->select(s->Model()->index(2, 1), QItemSelectionModel::Select);
+    click("RemoveButton");
+    EXPECT_EQ(refs(), QStringList({"W01"}));
+    QTest::keyClick(s, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(refs(), QStringList({"W03", "W01", "W02"}));
 }
 
 TEST_F(ScheduleWindowTest, OpenAndSaveKeepTheFileAndSayWhyWhenTheyCannot) {
     Start();
+    const QSettings mainSettings(QStringLiteral("VB and VBA Program Settings"),
+                                 QStringLiteral("TarvexWER"));
+    const QStringList mainKeys = mainSettings.allKeys();
     ScheduleWindow* s = OpenSchedule();
     ASSERT_NE(s, nullptr);
     QString openPath, savePath;
@@ -168,6 +193,10 @@ TEST_F(ScheduleWindowTest, OpenAndSaveKeepTheFileAndSayWhyWhenTheyCannot) {
     EXPECT_TRUE(said.startsWith("Cannot create file " + savePath + "\n")) << said.toStdString();
     EXPECT_TRUE(s->isWindowModified());
     EXPECT_EQ(s->FilePath(), DataPath("out.csv"));
+    // The main window's section of the settings store is not the schedule's.
+    Answering({QMessageBox::Discard}, [s] { EXPECT_TRUE(s->ConfirmLeaving()); });
+    EXPECT_TRUE(ScheduleSettings().contains("WindowGeometry"));
+    EXPECT_EQ(mainSettings.allKeys(), mainKeys);
 }
 
 TEST_F(ScheduleWindowTest, UnsavedEditsAreAskedAboutOnceWhicheverWindowCloses) {
