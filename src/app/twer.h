@@ -38,6 +38,7 @@ class Canvas;
 struct CertificateData;
 struct FoundWeightLines;
 class DataCheckList;
+class GuideWindow;
 class DrawGrid;
 class ImageWidget;
 class StatusLine;
@@ -113,6 +114,8 @@ public:
     void ButtonDefaultsClick(QObject* sender);
     void BtnWerDraw(QObject* sender);
     void About1Click(QObject* sender);
+    // Help > User Guide (F1): the guide shipped inside the program, in a window of its own.
+    void UserGuide1Click(QObject* sender);
     void DrawGrid1DrawCell(QObject* sender, int col, int row, const QRect& rect, bool selected,
                            Canvas& canvas);
     void Button12Click(QObject* sender);
@@ -303,6 +306,7 @@ private:
     QPushButton* ButtonCheckWeights = nullptr;
     QPushButton* ButtonCheckSystem = nullptr;
     DataCheckList* DataCheckBox = nullptr;
+    GuideWindow* guideWindow_ = nullptr;
     QWidget* TabSheet6 = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
     QWidget* Panel1 = nullptr;
@@ -341,6 +345,7 @@ private:
     QAction* Report1 = nullptr;
     QAction* BetterChoices1 = nullptr;
     QMenu* Help1 = nullptr;
+    QAction* UserGuide1 = nullptr;
     QAction* GuideWebsite1 = nullptr;
     QAction* MakerWebsite1 = nullptr;
     QAction* About1 = nullptr;

@@ -8,6 +8,7 @@
 #include <QTabBar>
 
 #include "about/form_abt.h"
+#include "app/guide_window.h"
 #include "app/twer.h"
 #include "data/contact_texts.h"
 #include "data/web_links.h"
@@ -57,6 +58,9 @@ void TWER::BuildMenu() {
 
     Help1 = bar->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
+    UserGuide1 = NamedAction(Help1, "UserGuide1", QStringLiteral("&User Guide"));
+    UserGuide1->setShortcut(QKeySequence(Qt::Key_F1));
+    Help1->addSeparator()->setObjectName(QStringLiteral("N5"));
     GuideWebsite1 = NamedAction(Help1, "GuideWebsite1", contact::kRatingBodyHost);
     MakerWebsite1 = NamedAction(Help1, "MakerWebsite1", contact::kMakerHost);
     Help1->addSeparator()->setObjectName(QStringLiteral("N4"));
@@ -86,6 +90,7 @@ void TWER::BuildMenu() {
     bind(Specification1, &TWER::Report1Click);
     bind(Report1, &TWER::Report1Click);
     bind(BetterChoices1, &TWER::BetterChoices1Click);
+    bind(UserGuide1, &TWER::UserGuide1Click);
     bind(GuideWebsite1, &TWER::WebLink1Click);
     bind(MakerWebsite1, &TWER::WebLink1Click);
     bind(About1, &TWER::About1Click);
@@ -109,6 +114,15 @@ void TWER::WebLink1Click(QObject* sender) {
         return;
     }
     ShellOpen(WebLinkAddress(item->text()));
+}
+
+void TWER::UserGuide1Click(QObject*) {
+    if (guideWindow_ == nullptr) {
+        guideWindow_ = new GuideWindow(this);
+    }
+    guideWindow_->show();
+    guideWindow_->raise();
+    guideWindow_->activateWindow();
 }
 
 void TWER::About1Click(QObject*) {

@@ -66,7 +66,9 @@ TEST_F(Menus, CaptionsOrderAndAccessKeys) {
     EXPECT_EQ(captions(Find<QMenu>("View1")),
               QList<QString>({"&Specification", "&Report", "-", "&Better Choices..."}));
     EXPECT_EQ(captions(Find<QMenu>("Help1")),
-              QList<QString>({contact::kRatingBodyHost, contact::kMakerHost, "-", "&About"}));
+              QList<QString>({"&User Guide", "-", contact::kRatingBodyHost, contact::kMakerHost,
+                              "-", "&About"}));
+    EXPECT_EQ(Action("UserGuide1")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(Action("AAA")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F11));
     EXPECT_EQ(Action("ESC1")->shortcut(), QKeySequence(Qt::Key_Escape));
     EXPECT_EQ(Action("Print1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
