@@ -39,6 +39,27 @@ bool IsUndoOrRedo(const QKeyEvent* key) {
 // A column is made no wider than this many characters; its tooltip and resizing show the rest.
 constexpr int kWidestColumnChars = 48;
 
+// The commands on rows: a button above the table and an item of the Edit menu each.
+struct RowCommand {
+    const char* button;
+    const char* action;
+    const char* caption;
+    QKeyCombination key;
+    void (*run)(ScheduleWindow&);
+};
+const RowCommand kRowCommands[] = {
+    {"AddCurrentWindowButton", "ScheduleAddCurrent", "&Add Current Window",
+     Qt::CTRL | Qt::SHIFT | Qt::Key_A, [](ScheduleWindow& w) { w.AddCurrentWindowClick(); }},
+    {"DuplicateButton", "ScheduleDuplicate", "D&uplicate", Qt::CTRL | Qt::Key_D,
+     [](ScheduleWindow& w) { w.DuplicateClick(); }},
+    {"RemoveButton", "ScheduleRemove", "&Remove", Qt::CTRL | Qt::Key_Delete,
+     [](ScheduleWindow& w) { w.RemoveClick(); }},
+    {"MoveUpButton", "ScheduleMoveUp", "Move U&p", Qt::ALT | Qt::Key_Up,
+     [](ScheduleWindow& w) { w.MoveClick(-1); }},
+    {"MoveDownButton", "ScheduleMoveDown", "Move Do&wn", Qt::ALT | Qt::Key_Down,
+     [](ScheduleWindow& w) { w.MoveClick(1); }},
+};
+
 template <typename T>
 T* Named(T* object, const char* name) {
     object->setObjectName(QLatin1String(name));
@@ -124,21 +145,11 @@ void ScheduleWindow::BuildLayout() {
             [this](const QString& text) { model_->SetReportText(ScheduleField::Date, text); });
 
     buttons_ = new QHBoxLayout;
-    const struct {
-        const char* name;
-        const char* caption;
-        std::function<void()> command;
-    } commands[] = {
-        {"AddCurrentWindowButton", "&Add Current Window", [this] { AddCurrentWindowClick(); }},
-        {"DuplicateButton", "D&uplicate", [this] { DuplicateClick(); }},
-        {"RemoveButton", "&Remove", [this] { RemoveClick(); }},
-        {"MoveUpButton", "Move U&p", [this] { MoveClick(-1); }},
-        {"MoveDownButton", "Move Do&wn", [this] { MoveClick(1); }},
-    };
-    for (const auto& command : commands) {
-        auto* button = Named(new QPushButton(QLatin1String(command.caption), centre), command.name);
+    for (const RowCommand& command : kRowCommands) {
+        auto* button =
+            Named(new QPushButton(QLatin1String(command.caption), centre), command.button);
         connect(button, &QPushButton::clicked, this,
-                [this, run = command.command] { Guarded(run); });
+                [this, run = command.run] { Guarded([this, run] { run(*this); }); });
         buttons_->addWidget(button);
         ++buttonCount_;
     }
@@ -205,6 +216,11 @@ void ScheduleWindow::BuildMenus() {
     edit->addSeparator();
     add(edit, "SchedulePaste", "&Paste Rows", {QKeySequence(Qt::CTRL | Qt::Key_V)},
         [this] { PasteClick(); });
+    edit->addSeparator();
+    for (const RowCommand& command : kRowCommands) {
+        add(edit, command.action, command.caption, {QKeySequence(command.key)},
+            [this, run = command.run] { run(*this); });
+    }
 }
 
 void ScheduleWindow::AddButton(QAbstractButton* button) {

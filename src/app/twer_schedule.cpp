@@ -45,7 +45,11 @@ void TWER::Schedule1Click(QObject*) {
         AddUnsavedWorkGuard(
             [this] { return scheduleWindow_ == nullptr || scheduleWindow_->ConfirmLeaving(); });
     }
-    scheduleWindow_->show();
+    if (scheduleWindow_->isMinimized()) {
+        scheduleWindow_->showNormal();
+    } else {
+        scheduleWindow_->show();
+    }
     scheduleWindow_->raise();
     scheduleWindow_->activateWindow();
 }

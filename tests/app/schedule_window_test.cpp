@@ -128,7 +128,7 @@ TEST_F(ScheduleWindowTest, RowsRatedAsTheMainWindowRatesThemAndEditedWithUndo) {
     QTest::keyClick(s, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(s->Model()->rowCount(), 2);
 
-    // The selected rows removed at once, as one step; a duplicate and a move by their buttons.
+    // The selected rows removed at once, as one step; a duplicate and a move.
     const auto click = [s](const char* button) {
         QTest::mouseClick(s->findChild<QPushButton*>(button), Qt::LeftButton);
     };
@@ -141,7 +141,7 @@ TEST_F(ScheduleWindowTest, RowsRatedAsTheMainWindowRatesThemAndEditedWithUndo) {
     };
     view->setCurrentIndex(s->Model()->index(0, ScheduleModel::RefColumn));
     click("DuplicateButton");
-    click("MoveUpButton");
+    QTest::keyClick(view, Qt::Key_Up, Qt::AltModifier);  // Edit > Move Up
     EXPECT_EQ(refs(), QStringList({"W03", "W01", "W02"}));
     view->selectionModel()->select(s->Model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
     view->selectionModel()->select(s->Model()->index(2, 1), QItemSelectionModel::Select);
