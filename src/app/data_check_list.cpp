@@ -6,9 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 constexpr int kListWidth = 820;
 constexpr int kListHeight = 260;
+// Rows listed at most: a table of millions of faulty lines would otherwise cost an item each.
+constexpr std::size_t kMostListed = 10000;
 }  // namespace
 
 DataCheckList::DataCheckList(QWidget* parent)
@@ -43,12 +47,21 @@ DataCheckList::DataCheckList(QWidget* parent)
 }
 
 void DataCheckList::ShowFindings(const QString& summary, const std::vector<DataFinding>& findings) {
-    findings_ = findings;
+    findings_.assign(findings.begin(), findings.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                              findings.size(), kMostListed)));
     summary_->setText(summary);
     list_->clear();
     for (const DataFinding& finding : findings_) {
         auto* item = new QListWidgetItem(FindingLine(finding), list_);
         item->setToolTip(item->text());
+    }
+    if (findings.size() > findings_.size()) {
+        // A row that is no finding: it can be neither chosen nor activated.
+        auto* more =
+            new QListWidgetItem(QStringLiteral("... and %1 more (greenguide check lists them all)")
+                                    .arg(findings.size() - findings_.size()),
+                                list_);
+        more->setFlags(Qt::NoItemFlags);
     }
     list_->setVisible(!findings_.empty());
     list_->setCurrentRow(findings_.empty() ? -1 : 0);

@@ -1,5 +1,6 @@
 #include "app/guide_window.h"
 
+#include <QKeyEvent>
 #include <QTextBrowser>
 
 namespace {
@@ -26,4 +27,13 @@ GuideWindow::GuideWindow(QWidget* parent) : QMainWindow(parent), browser_(new QT
 
 QUrl GuideWindow::Home() {
     return QUrl(QStringLiteral("qrc:/guide/guide.html"));
+}
+
+void GuideWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc puts the guide away, as it closes a dialog; the browser passes it on.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }

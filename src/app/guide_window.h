@@ -17,6 +17,9 @@ public:
     // Where the guide starts, inside the program's resources.
     static QUrl Home();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser_;
 };

@@ -138,3 +138,17 @@ TEST_F(DataCheckWindow, AFindingShowsItsLineAndAZeroByteCutIsNamedUntilSaved) {
                   .arg(QDir::toNativeSeparators(QDir(folder_.path()).absolutePath())));
     EXPECT_FALSE(FindingsListed(box).first().contains("zero byte"));
 }
+
+TEST_F(DataCheckWindow, AVeryFaultyTableListsTenThousandFindingsAndCountsTheRest) {
+    QByteArray weights = "Profile,Area\r\n";
+    for (int i = 0; i < 10005; ++i) {
+        weights += "X" + QByteArray::number(i) + "\r\n";  // no comma: no weight
+    }
+    WriteBytes(DataPath(kWeightsFileName), weights);
+    Start();
+    window_->ButtonCheckClick(nullptr);
+    QListWidget* list = Find<DataCheckList>("DataCheckBox")->List();
+    ASSERT_EQ(list->count(), 10001);
+    EXPECT_TRUE(list->item(10000)->text().startsWith("... and "));
+    EXPECT_EQ(list->item(10000)->flags(), Qt::NoItemFlags);
+}

@@ -58,9 +58,13 @@ TEST_F(UserGuide, F1OpensTheGuideWhoseLinksAndPicturesAreAllInside) {
         EXPECT_FALSE(image.value<QImage>().isNull() && image.value<QPixmap>().isNull())
             << picture.toStdString();
     }
-    // A link within the guide moves to its heading.
+    // A link within the guide moves to its heading; Esc puts the guide away.
     browser->setSource(GuideWindow::Home().resolved(QUrl("#commandline")));
     EXPECT_GT(browser->verticalScrollBar()->value(), 0);
+    QApplication::setActiveWindow(guide);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(guide));
+    QTest::keyClick(browser, Qt::Key_Escape);
+    EXPECT_FALSE(guide->isVisible());
 }
 
 TEST_F(UserGuide, ItsFiguresAreThoseOfTheProgram) {
