@@ -137,11 +137,14 @@ QStringList ScheduleModel::ChoicesOf(int row, int column) const {
     if (column == BuildingColumn) {
         return BuildingTypeNames();
     }
+    return CodesOffered(schedule_.Value(row, ScheduleField::System), column);
+}
+
+QStringList ScheduleModel::CodesOffered(const QString& systemName, int column) const {
     if (column < OuterColumn || column > TransomColumn) {
         return {};
     }
-    const SystemMatch system = FindSystem(tables_.systemHeaders, tables_.systemNames,
-                                          schedule_.Value(row, ScheduleField::System));
+    const SystemMatch system = FindSystem(tables_.systemHeaders, tables_.systemNames, systemName);
     if (system.header.isEmpty()) {
         return {};
     }

@@ -95,6 +95,8 @@ private:
     void FindExtraColumns();
     QString CellText(int row, int column) const;
     QStringList ChoicesOf(int row, int column) const;
+    // The codes a system (named as a row names it) offers for a profile column.
+    QStringList CodesOffered(const QString& systemName, int column) const;
     // The cells of new rows, with refs given to those without.
     QList<QStringList> WithRefs(QList<QStringList> rows) const;
 

@@ -44,22 +44,45 @@ bool ScheduleModel::setData(const QModelIndex& index, const QVariant& value, int
     }
     const int row = index.row();
     const QString text = value.toString();
-    const QString old = CellText(row, column);
-    if (text == old) {
+    if (text == CellText(row, column)) {
         return false;
     }
-    const bool hasColumn = ScheduleColumnOf(column) >= 0;
-    const Schedule before = schedule_;
+    // Another system takes its first codes where the row's codes are none of its own, as the
+    // main window's selectors do; all in the one step.
+    QList<std::pair<int, QString>> changes = {{column, text}};
+    if (column == SystemColumn) {
+        for (int profile = OuterColumn; profile <= TransomColumn; ++profile) {
+            const QString code = CellText(row, profile);
+            const QStringList offered = CodesOffered(text, profile);
+            if (!code.isEmpty() && !offered.isEmpty() && !offered.contains(code)) {
+                changes.append({profile, offered.first()});
+            }
+        }
+    }
+    QList<std::pair<int, QString>> olds;
+    bool addsColumn = false;
+    for (const auto& [changed, newText] : changes) {
+        olds.prepend({changed, CellText(row, changed)});
+        addsColumn = addsColumn || ScheduleColumnOf(changed) < 0;
+    }
+    const Schedule before = addsColumn ? schedule_ : Schedule();
     const QString what = QStringLiteral("Edit %1 of %2")
                              .arg(headerData(column, Qt::Horizontal).toString(),
                                   schedule_.Value(row, ScheduleField::Ref));
     undo_.push(new ScheduleEdit(
-        what, [this, row, column, text] { ApplyCell(row, column, text); },
-        [this, row, column, old, hasColumn, before] {
-            if (hasColumn) {
-                ApplyCell(row, column, old);
-            } else {
+        what,
+        [this, row, changes] {
+            for (const auto& [changed, newText] : changes) {
+                ApplyCell(row, changed, newText);
+            }
+        },
+        [this, row, olds, addsColumn, before] {
+            if (addsColumn) {
                 RestoreSchedule(before);  // without the column the edit added
+                return;
+            }
+            for (const auto& [changed, oldText] : olds) {
+                ApplyCell(row, changed, oldText);
             }
         }));
     return true;

@@ -65,6 +65,10 @@ TEST(ScheduleModel, EachEditRatesAgainAndIsOneUndoStep) {
         {"building",
          set(0, ScheduleModel::BuildingColumn, "Commercial"),
          {"W01 Pelvanor 47 PRF010 Commercial 0.698 A+ 4", start[1]}},
+        // Another system: its first codes for the codes it does not offer, in the same step.
+        {"system",
+         set(0, ScheduleModel::SystemColumn, "Pelvanor 55"),
+         {"W01 Pelvanor 55 PRF110 Domestic 1.013 A 4", start[1]}},
         // Bad rows stay, with the reason.
         {"unknown system",
          set(0, ScheduleModel::SystemColumn, "Pelvanr 47"),
