@@ -11,6 +11,8 @@
 #include "bench_support.h"
 
 #include "app/twer.h"
+#include "data/builtin_tables.h"
+#include "data/data_check.h"
 #include "data/data_files.h"
 #include "data/table_text.h"
 #include "widgets/table_memo.h"
@@ -53,6 +55,27 @@ void BM_ReadLargeWeightsFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadLargeWeightsFile)->Unit(benchmark::kMillisecond);
+
+// The data check of the "Check" buttons over a 200,000-line weights table and the built-in
+// catalogue: with distinct codes (0), and with every code given two weights (1), the worst case
+// of one finding a code.
+void BM_DataCheckLargeWeights(benchmark::State& state) {
+    QByteArray bytes = LargeWeightsFile(200000);
+    if (state.range(0) == 1) {
+        bytes.replace(",1.234567", ",1.5");
+        bytes += LargeWeightsFile(200000).replace("Profile,Area\r\n", "");
+    }
+    const QStringList weights = LinesOfText(TableTextOfFileBytes(bytes));
+    const QStringList catalogue = LinesOfText(BuiltInSystemCatalogue());
+    std::size_t findings = 0;
+    for (auto _ : state) {
+        findings = CheckDataTables(weights, catalogue).size();
+        benchmark::DoNotOptimize(findings);
+    }
+    state.counters["lines"] = static_cast<double>(weights.size());
+    state.counters["findings"] = static_cast<double>(findings);
+}
+BENCHMARK(BM_DataCheckLargeWeights)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // One whole recalculation: lookup, result fields, grid repaint, sheet and preview.
 void BM_Recalculation(benchmark::State& state) {

@@ -55,30 +55,34 @@ QString OnLines(const QList<int>& lines) {
            ListOfLines(lines);
 }
 
-// How a weight reads for the lookup: lines whose texts read as one number have one weight.
-QString WeightKey(const QString& line) {
-    const double weight = WeightOf(line);
-    return std::isnan(weight) ? QStringLiteral("t") + CsvField(line, 1)
-                              : QStringLiteral("n") + QString::number(weight, 'g', 17);
+// Two lines give one weight when their texts read as one number, or, not being numbers, are
+// the same text (both count as 0 in the lookup, but they are told apart for the reader).
+bool SameWeight(const QStringList& lines, const std::vector<double>& weights, int a, int b) {
+    if (std::isnan(weights[a]) || std::isnan(weights[b])) {
+        return std::isnan(weights[a]) && std::isnan(weights[b]) &&
+               CsvFieldView(lines[a], 1) == CsvFieldView(lines[b], 1);
+    }
+    return weights[a] == weights[b];
 }
 
-QString WeightShown(const QString& line) {
+QString WeightShown(const QString& line, double weight) {
     const QString text = CsvField(line, 1);
-    return std::isnan(WeightOf(line)) ? Quoted(text) : text;
+    return std::isnan(weight) ? Quoted(text) : text;
 }
 
 // "PRF314 has two weights: 1.2 on line 3 and 1.3867 on line 43; line 43 counts": the last line
-// counts, as in the weights lookup.
-QString TwoWeightsText(const QString& code, const QStringList& lines, const QList<int>& ofCode) {
-    QStringList keys;
+// counts, as in the weights lookup. Empty when the code's lines give one weight.
+QString SeveralWeightsText(const QString& code, const QStringList& lines,
+                           const std::vector<double>& weights, const QList<int>& ofCode) {
     QList<QList<int>> groups;
     for (int i : ofCode) {
-        const qsizetype k = keys.indexOf(WeightKey(lines[i]));
-        if (k < 0) {
-            keys << WeightKey(lines[i]);
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const QList<int>& g) {
+            return SameWeight(lines, weights, g.first(), i);
+        });
+        if (group == groups.end()) {
             groups.append(QList<int>{i});
         } else {
-            groups[k].append(i);
+            group->append(i);
         }
     }
     if (groups.size() < 2) {
@@ -87,7 +91,8 @@ QString TwoWeightsText(const QString& code, const QStringList& lines, const QLis
     QStringList parts;
     bool severalLines = false;
     for (const QList<int>& group : groups) {
-        parts << WeightShown(lines[group.first()]) + QLatin1Char(' ') + OnLines(group);
+        parts << WeightShown(lines[group.first()], weights[group.first()]) + QLatin1Char(' ') +
+                     OnLines(group);
         severalLines = severalLines || group.size() > 1;
     }
     const QString last = parts.takeLast();
@@ -99,34 +104,56 @@ QString TwoWeightsText(const QString& code, const QStringList& lines, const QLis
 }
 
 void CheckWeights(const QStringList& lines, std::vector<DataFinding>& findings) {
-    QStringList codes;  // in the order of their first lines
-    QHash<QString, QList<int>> linesOfCode;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (IsWeightLine(lines, i)) {
-            const QString code = CsvField(lines[i], 0);
-            if (!linesOfCode.contains(code)) {
-                codes << code;
-            }
-            linesOfCode[code].append(i);
+    // One pass: each line's weight and code, each code's last line and how many lines it has.
+    // A long table has mostly codes of one line, which need nothing more.
+    const int count = static_cast<int>(lines.size());
+    std::vector<double> weights(count, 0.0);
+    std::vector<int> codeOfLine(count, -1);
+    QHash<QString, int> codeIndex;
+    std::vector<int> lastLine, lineCount;
+    for (int i = 0; i < count; ++i) {
+        if (!IsWeightLine(lines, i)) {
+            continue;
         }
+        weights[i] = WeightOf(lines[i]);
+        const auto found = codeIndex.constFind(CsvFieldView(lines[i], 0).toString());
+        const int code = found != codeIndex.constEnd()
+                             ? *found
+                             : *codeIndex.insert(CsvField(lines[i], 0), int(lastLine.size()));
+        if (code == int(lastLine.size())) {
+            lastLine.push_back(i);
+            lineCount.push_back(0);
+        }
+        codeOfLine[i] = code;
+        lastLine[code] = i;
+        ++lineCount[code];
     }
-    for (const QString& code : codes) {
-        const QList<int>& ofCode = linesOfCode[code];
-        for (int i : ofCode) {
-            if (!std::isnan(WeightOf(lines[i]))) {
-                continue;
-            }
-            const QString counts = i == ofCode.last() ? QStringLiteral("; it counts as 0") : "";
+    QHash<int, QList<int>> linesOfRepeatedCode;
+    for (int i = 0; i < count; ++i) {
+        const int code = codeOfLine[i];
+        if (code < 0) {
+            continue;
+        }
+        if (lineCount[code] > 1) {
+            linesOfRepeatedCode[code].append(i);
+        }
+        if (std::isnan(weights[i])) {
+            const QString name = CsvField(lines[i], 0);
             const QString text =
                 lines[i].contains(QLatin1Char(','))
                     ? QStringLiteral("%1 has the weight %2, which is not a number")
-                          .arg(code, Quoted(CsvField(lines[i], 1)))
-                    : QStringLiteral("%1 has no weight: the line has no comma").arg(code);
+                          .arg(name, Quoted(CsvField(lines[i], 1)))
+                    : QStringLiteral("%1 has no weight: the line has no comma").arg(name);
+            const QString counts =
+                i == lastLine[code] ? QStringLiteral("; it counts as 0") : QString();
             findings.push_back({kWeightsFileName, i + 1, text + counts});
         }
-        const QString twoWeights = TwoWeightsText(code, lines, ofCode);
-        if (!twoWeights.isEmpty()) {
-            findings.push_back({kWeightsFileName, ofCode.last() + 1, twoWeights});
+    }
+    for (auto it = linesOfRepeatedCode.cbegin(); it != linesOfRepeatedCode.cend(); ++it) {
+        const QString text =
+            SeveralWeightsText(CsvField(lines[it->first()], 0), lines, weights, *it);
+        if (!text.isEmpty()) {
+            findings.push_back({kWeightsFileName, it->last() + 1, text});
         }
     }
 }
