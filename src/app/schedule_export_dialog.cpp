@@ -8,18 +8,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "app/schedule_settings.h"
 #include "platform/whole_file.h"
 #include "schedule/schedule.h"
 
-const QString kScheduleSettingsSection = QStringLiteral("GreenGuideSchedule");
-
 namespace {
 
-const QString kSettingsOrganisation = QStringLiteral("VB and VBA Program Settings");
 const QString kChoiceKey = QStringLiteral("ExportChoice");
 const QString kFileKey = QStringLiteral("ExportFile");
 const QString kFolderKey = QStringLiteral("ExportFolder");
@@ -62,7 +59,7 @@ ScheduleExportDialog::ScheduleExportDialog(const Schedule& schedule, QWidget* pa
     folderBrowse_ = new QPushButton(QStringLiteral("B&rowse..."));
     filePath_->setMinimumWidth(420);
 
-    const QSettings settings(kSettingsOrganisation, kScheduleSettingsSection);
+    const QSettings settings = ScheduleSettings();
     const QString lastFile = settings.value(kFileKey).toString();
     const QString fileFolder =
         FolderOr(lastFile.isEmpty() ? QString() : QFileInfo(lastFile).absolutePath());
@@ -107,7 +104,7 @@ ScheduleExportChoice ScheduleExportDialog::Choice() const {
 
 void ScheduleExportDialog::Remember() const {
     const ScheduleExportChoice choice = Choice();
-    QSettings settings(kSettingsOrganisation, kScheduleSettingsSection);
+    QSettings settings = ScheduleSettings();
     const bool folder = choice.mode == ScheduleExportMode::Folder;
     settings.setValue(kChoiceKey, folder ? kFolderChoice : kPdfChoice);
     settings.setValue(folder ? kFolderKey : kFileKey, QFileInfo(choice.path).absoluteFilePath());

@@ -21,9 +21,6 @@ struct ScheduleExportChoice {
     QString path;  // the PDF, or the folder
 };
 
-// The schedule window's section of the settings store, and what the export keeps in it.
-extern const QString kScheduleSettingsSection;
-
 // The name the combined PDF is offered under: "<project> - Window Schedule.pdf", or "Window
 // Schedule.pdf" without a project, made safe as a file name.
 QString SuggestedSchedulePdfName(const Schedule& schedule);

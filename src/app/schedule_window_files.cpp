@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include "app/error_box.h"
+#include "app/schedule_settings.h"
 #include "app/schedule_window.h"
 #include "app/twer.h"
 #include "platform/whole_file.h"
@@ -16,18 +17,11 @@
 #include "schedule/schedule_model.h"
 
 namespace {
-// Beside the main window's "TarvexWER", which this window leaves alone.
-const QString kSettingsOrganisation = QStringLiteral("VB and VBA Program Settings");
-const QString kScheduleSection = QStringLiteral("GreenGuideSchedule");
 const QString kFrameKey = QStringLiteral("WindowGeometry");
 const QString kFolderKey = QStringLiteral("LastFolder");
 const QString kFileTypes = QStringLiteral("Schedules (*.csv *.txt);;All files (*)");
 constexpr int kStartWidth = 1100;
 constexpr int kStartHeight = 520;
-
-QSettings ScheduleSettings() {
-    return QSettings(kSettingsOrganisation, kScheduleSection);
-}
 
 QString ChooseOpenFileWithDialog(QWidget* parent, const QString& start) {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Open Schedule"), start, kFileTypes);

@@ -25,6 +25,7 @@
 #include "app/schedule_exporting.h"
 #include "app/schedule_output_commands.h"
 #include "app/schedule_printing.h"
+#include "app/schedule_settings.h"
 #include "app/schedule_window.h"
 #include "data/builtin_tables.h"
 #include "test_support.h"
@@ -86,7 +87,7 @@ private:
 class ScheduleExportWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        QSettings(QStringLiteral("VB and VBA Program Settings"), kScheduleSettingsSection).clear();
+        ScheduleSettings().clear();
         input_.tables = ProductTablesOf(BuiltInWeightsTable(), BuiltInSystemCatalogue(),
                                         BuiltInBreRatingsTable(), BuiltInProductList());
         input_.schedule = *ReadSchedule(
