@@ -205,6 +205,7 @@ TEST_F(ScheduleWindowTest, UnsavedEditsAreAskedAboutOnceWhicheverWindowCloses) {
     Start();
     QPointer<ScheduleWindow> s = OpenSchedule();
     ASSERT_NE(s, nullptr);
+    s->resize(900, 450);
     AddCurrentWindow(s);
     const auto exit = [this] { Find<QAction>("Exit1")->trigger(); };
 
@@ -224,6 +225,8 @@ TEST_F(ScheduleWindowTest, UnsavedEditsAreAskedAboutOnceWhicheverWindowCloses) {
     Start();
     s = OpenSchedule();
     ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->size(), QSize(900, 450));  // as it was left
+    EXPECT_EQ(ShownTitle(s), "Window Schedule - Untitled");
     const QString path = DataPath("closed.csv");
     s->SetFileChoosers({}, [&](QWidget*, const QString&) { return path; });
     AddCurrentWindow(s);
