@@ -395,4 +395,3 @@ void TWER::BuildLayout() {
     // The status text lies in the tab set's empty part, so it never moves the layout.
     StatusText = Named(new StatusLine(TabSet1), "StatusText");
 }
-
