@@ -72,18 +72,25 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("BRE Green Guide"));
     InstallFontSubstitutes();
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: write_screenshots FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: write_screenshots FOLDER [GUIDE_FOLDER]\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    // The user guide's copies, scaled to the width its page gives them.
+    const QString guide = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
     const struct {
         const char* name;
         QImage picture;
-    } pictures[] = {{"window.png", WindowPicture()}, {"certificate.png", CertificatePicture()}};
+        int guideWidth;
+    } pictures[] = {{"window.png", WindowPicture(), 640},
+                    {"certificate.png", CertificatePicture(), 360}};
     for (const auto& p : pictures) {
         const QString path = folder.filePath(QLatin1String(p.name));
-        if (p.picture.isNull() || !p.picture.save(path, "PNG")) {
+        const QString guidePath = QDir(guide).filePath(QLatin1String(p.name));
+        if (p.picture.isNull() || !p.picture.save(path, "PNG") ||
+            (!guide.isEmpty() && !p.picture.scaledToWidth(p.guideWidth, Qt::SmoothTransformation)
+                                      .save(guidePath, "PNG"))) {
             std::fprintf(stderr, "write_screenshots: cannot write %s\n", qPrintable(path));
             return 1;
         }
