@@ -1,5 +1,7 @@
 #include "schedule/schedule.h"
 
+#include <QSet>
+
 #include "schedule/csv_text.h"
 
 namespace {
@@ -162,16 +164,26 @@ void Schedule::MoveRow(int from, int to) {
 }
 
 QString Schedule::NextFreeRef() const {
-    for (int n = 1;; ++n) {
+    return NextFreeRefs(1).constFirst();
+}
+
+QStringList Schedule::NextFreeRefs(int count, const QStringList& taken) const {
+    // Refs compare with letter case ignored; one set of them, so that many refs cost one pass.
+    QSet<QString> used;
+    for (int row = 0; row < RowCount(); ++row) {
+        used.insert(Value(row, ScheduleField::Ref).toCaseFolded());
+    }
+    for (const QString& ref : taken) {
+        used.insert(ref.toCaseFolded());
+    }
+    QStringList refs;
+    for (int n = 1; refs.size() < count; ++n) {
         const QString ref = QStringLiteral("W%1").arg(n, 2, 10, QLatin1Char('0'));
-        bool taken = false;
-        for (int row = 0; row < RowCount() && !taken; ++row) {
-            taken = Value(row, ScheduleField::Ref).compare(ref, Qt::CaseInsensitive) == 0;
-        }
-        if (!taken) {
-            return ref;
+        if (!used.contains(ref.toCaseFolded())) {
+            refs << ref;
         }
     }
+    return refs;
 }
 
 ScheduleReading ReadSchedule(const QString& text) {

@@ -82,6 +82,8 @@ public:
 
     // The refs "W01", "W02", ...: the first such ref that no row has.
     QString NextFreeRef() const;
+    // The first count such refs that neither a row nor taken has, in order (rows pasted at once).
+    QStringList NextFreeRefs(int count, const QStringList& taken = {}) const;
 
     ScheduleReport report;
 

@@ -115,15 +115,25 @@ void ScheduleModel::AddWindow(const WindowRequest& window) {
 
 QList<QStringList> ScheduleModel::WithRefs(QList<QStringList> rows) const {
     const int refColumn = schedule_.ColumnOf(ScheduleField::Ref);
-    Schedule numbered = schedule_;
+    QStringList own;
+    int missing = 0;
     for (QStringList& cells : rows) {
         while (cells.size() < schedule_.ColumnCount()) {
             cells << QString();
         }
-        if (refColumn >= 0 && cells[refColumn].trimmed().isEmpty()) {
-            cells[refColumn] = numbered.NextFreeRef();
+        if (refColumn >= 0 && !cells[refColumn].trimmed().isEmpty()) {
+            own << cells[refColumn];
+        } else {
+            ++missing;
         }
-        numbered.InsertRow(numbered.RowCount(), cells);
+    }
+    // Free of the schedule's refs and of the new rows' own.
+    const QStringList refs = schedule_.NextFreeRefs(missing, own);
+    int next = 0;
+    for (QStringList& cells : rows) {
+        if (refColumn >= 0 && cells[refColumn].trimmed().isEmpty()) {
+            cells[refColumn] = refs[next++];
+        }
     }
     return rows;
 }
