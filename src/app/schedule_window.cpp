@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <set>
 
 #include "app/error_box.h"
 #include "app/schedule_delegate.h"
@@ -232,17 +233,14 @@ void ScheduleWindow::Guarded(const std::function<void()>& command) {
 }
 
 QList<int> ScheduleWindow::SelectedRows() const {
-    QList<int> rows;
+    std::set<int> rows;  // a selected cell of every column of many rows: each row once
     for (const QModelIndex& index : view_->selectionModel()->selectedIndexes()) {
-        if (!rows.contains(index.row())) {
-            rows << index.row();
-        }
+        rows.insert(index.row());
     }
-    if (rows.isEmpty() && view_->currentIndex().isValid()) {
-        rows << view_->currentIndex().row();
+    if (rows.empty() && view_->currentIndex().isValid()) {
+        rows.insert(view_->currentIndex().row());
     }
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    return QList<int>(rows.begin(), rows.end());
 }
 
 void ScheduleWindow::AddCurrentWindowClick() {
