@@ -1,6 +1,7 @@
 #include "app/schedule_settings.h"
 
+#include "app/settings_store.h"
+
 QSettings ScheduleSettings() {
-    return QSettings(QStringLiteral("VB and VBA Program Settings"),
-                     QStringLiteral("GreenGuideSchedule"));
+    return QSettings(kSettingsOrganisation, QStringLiteral("GreenGuideSchedule"));
 }

@@ -17,6 +17,7 @@
 
 #include "app/page_printing.h"
 #include "app/selector_drawing.h"
+#include "app/settings_store.h"
 #include "app/twer.h"
 #include "data/rating_colours.h"
 #include "data/table_text.h"
@@ -47,7 +48,6 @@ QString TooLongFrame() {
 
 // The folder of the last export, kept in a section of the settings store of its own beside the
 // window's "TarvexWER".
-const QString kSettingsOrganisation = QStringLiteral("VB and VBA Program Settings");
 const QString kExportSection = QStringLiteral("GreenGuideExport");
 const QString kLastExportFolder = QStringLiteral("LastFolder");
 }  // namespace

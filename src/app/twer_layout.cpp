@@ -15,6 +15,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "app/settings_store.h"
 #include "app/twer.h"
 #include "app/window_placement.h"
 #include "data/builtin_tables.h"
@@ -123,10 +124,7 @@ TWER::TWER(TwerEnvironment environment, QWidget* parent)
     BuildLayout();
     BuildMenu();
     ConnectEvents();
-    // The settings store: "Software\VB and VBA Program Settings\<section>" for the current user
-    // on Windows, an INI file in the user's configuration folder elsewhere. Read, never written.
-    settings_ = std::make_unique<QSettings>(QStringLiteral("VB and VBA Program Settings"),
-                                            QStringLiteral("TarvexWER"));
+    settings_ = std::make_unique<QSettings>(kSettingsOrganisation, QStringLiteral("TarvexWER"));
     PlaceWindow(StartFrame());
     LoadDataFiles();
 }
