@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -21,6 +22,17 @@ QImage WhiteImage(int width, int height) {
 
 QColor PixelAt(const QImage& image, int x, int y) {
     return QColor(image.pixel(x, y)).toRgb();
+}
+
+QString Tool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList Files(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 QByteArray ReadBytes(const QString& path) {

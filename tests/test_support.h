@@ -1,4 +1,5 @@
-// Small helpers shared by the tests: temporary folders, drawing into images, pixel checks.
+// Small helpers shared by the tests: temporary folders, drawing into images, pixel checks, the
+// output of poppler's tools.
 #pragma once
 
 #include <QByteArray>
@@ -6,6 +7,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <ostream>
@@ -15,6 +17,12 @@ QImage WhiteImage(int width, int height);
 
 // The colour of one pixel, without alpha.
 QColor PixelAt(const QImage& image, int x, int y);
+
+// The standard output of a tool (pdfinfo, pdftotext, pdffonts).
+QString Tool(const QString& program, const QStringList& arguments);
+
+// The names of a folder's files, hidden ones included, in name order.
+QStringList Files(const QString& folder);
 
 // Whole contents of a file, or an empty array when it cannot be read.
 QByteArray ReadBytes(const QString& path);

@@ -33,17 +33,6 @@
 
 namespace {
 
-QString Tool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QStringList Files(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
 // Presses the progress dialog's Cancel once it shows `step` steps done.
 class CancelAt {
 public:

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "test_support.h"
+
 struct Outcome {
     int code = -1;
     bool exited = false;  // ended by itself, not by a signal
@@ -17,9 +19,3 @@ struct Outcome {
 // Runs the program with no display at all: it must find its own way to draw. inChild runs in the
 // child before the program starts (a file-size limit, a signal's disposition).
 Outcome Greenguide(const QStringList& arguments, const std::function<void()>& inChild = {});
-
-// The standard output of a tool (pdfinfo, pdftotext, pdffonts).
-QString Tool(const QString& program, const QStringList& arguments);
-
-// The names of a folder's files, hidden ones included, in name order.
-QStringList Files(const QString& folder);

@@ -42,17 +42,6 @@ CombinedPdfResult WriteCombined(const QString& path, const Schedule& schedule,
                                     "BRE Green Guide 1.0", progress);
 }
 
-QString Tool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QStringList Files(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
 }  // namespace
 
 TEST(CombinedPdf, SummaryThenOneCertificatePerRatedRowInOrder) {
