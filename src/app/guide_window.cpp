@@ -12,7 +12,8 @@ GuideWindow::GuideWindow(QWidget* parent) : QMainWindow(parent), browser_(new QT
     // The guide's resources are in a static library: named here, so that they are linked in.
     Q_INIT_RESOURCE(guide);
     setObjectName(QStringLiteral("GuideWindow"));
-    setWindowTitle(QStringLiteral("BRE Green Guide - User Guide"));
+    // Ends with the program's name, so that desktops which add it to titles do not add it twice.
+    setWindowTitle(QStringLiteral("User Guide - BRE Green Guide"));
     // A window of its own, not a sheet over the main window.
     setWindowFlag(Qt::Window);
     browser_->setObjectName(QStringLiteral("GuideBrowser"));

@@ -35,8 +35,8 @@ QString FolderOr(const QString& folder) {
 }  // namespace
 
 QString SuggestedSchedulePdfName(const Schedule& schedule) {
-    const QString project =
-        SafeFileName(schedule.CommonReportText(ScheduleField::Project).simplified());
+    // The schedule's own project only: rows of different projects joined would make an odd name.
+    const QString project = SafeFileName(schedule.report.project.simplified());
     const QString name = QStringLiteral("Window Schedule.pdf");
     return project.isEmpty() ? name : project + QStringLiteral(" - ") + name;
 }

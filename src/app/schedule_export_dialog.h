@@ -21,8 +21,8 @@ struct ScheduleExportChoice {
     QString path;  // the PDF, or the folder
 };
 
-// The name the combined PDF is offered under: "<project> - Window Schedule.pdf", or "Window
-// Schedule.pdf" without a project, made safe as a file name.
+// The name the combined PDF is offered under: "<project> - Window Schedule.pdf" with the
+// schedule's project, else "Window Schedule.pdf", made safe as a file name.
 QString SuggestedSchedulePdfName(const Schedule& schedule);
 
 class ScheduleExportDialog : public QDialog {

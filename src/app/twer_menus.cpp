@@ -60,6 +60,8 @@ void TWER::BuildMenu() {
     Help1->setObjectName(QStringLiteral("Help1"));
     UserGuide1 = NamedAction(Help1, "UserGuide1", QStringLiteral("&User Guide"));
     UserGuide1->setShortcut(QKeySequence(Qt::Key_F1));
+    // F1 in the program's other windows (the schedule, the findings) opens the guide too.
+    UserGuide1->setShortcutContext(Qt::ApplicationShortcut);
     Help1->addSeparator()->setObjectName(QStringLiteral("N5"));
     GuideWebsite1 = NamedAction(Help1, "GuideWebsite1", contact::kRatingBodyHost);
     MakerWebsite1 = NamedAction(Help1, "MakerWebsite1", contact::kMakerHost);

@@ -96,3 +96,15 @@ TEST_F(UserGuide, ItsFiguresAreThoseOfTheProgram) {
     ASSERT_TRUE(headroom);
     EXPECT_TRUE(html.contains(HeadroomText(0.918, "A", *headroom)));
 }
+
+TEST_F(UserGuide, F1InAnotherWindowOfTheProgramOpensItToo) {
+    Start();
+    QWidget other;  // as the schedule window or the findings list stand beside the main window
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    QTest::keyClick(&other, Qt::Key_F1);
+    auto* guide = Find<GuideWindow>("GuideWindow");
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->isVisible());
+}
