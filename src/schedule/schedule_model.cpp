@@ -200,7 +200,19 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
     if (section < kFixedColumnCount) {
         return QLatin1String(kHeadings[section]);
     }
-    return schedule_.Columns().value(ScheduleColumnOf(section));
+    const int column = ScheduleColumnOf(section);
+    // A row's own company, project or date is headed as the schedule's fields above the table
+    // are labelled, whatever the file calls it ("company", "PROJECT").
+    switch (schedule_.FieldOfColumn(column).value_or(ScheduleField::Ref)) {
+        case ScheduleField::Company:
+            return QStringLiteral("Company");
+        case ScheduleField::Project:
+            return QStringLiteral("Project");
+        case ScheduleField::Date:
+            return QStringLiteral("Date");
+        default:
+            return schedule_.Columns().value(column);
+    }
 }
 
 Qt::ItemFlags ScheduleModel::flags(const QModelIndex& index) const {

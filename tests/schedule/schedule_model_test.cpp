@@ -113,6 +113,14 @@ TEST(ScheduleModel, EachEditRatesAgainAndIsOneUndoStep) {
     }
 }
 
+TEST(ScheduleModel, ARowsOwnProjectIsHeadedAsTheFieldButSavedAsTheFileNamedIt) {
+    ScheduleModel model;
+    const char* const file = "ref,system,PROJECT\r\nW1,Pelvanor 47,A\r\nW2,Pelvanor 55,B\r\n";
+    Load(model, file);
+    EXPECT_EQ(model.headerData(ScheduleModel::kFixedColumnCount, Qt::Horizontal), "Project");
+    EXPECT_EQ(ScheduleCsv(model.CurrentSchedule()), QString::fromLatin1(file));
+}
+
 TEST(ScheduleModel, TheFilesColumnsComeBackAsTheyWere) {
     ScheduleModel model;
     Load(model, kFile);
