@@ -1,6 +1,9 @@
 #include "bench_support.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QKeyEvent>
+#include <QWidget>
 
 #include <cstdlib>
 
@@ -25,4 +28,14 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         std::abort();
     }
+}
+
+void Keystroke(QWidget* target, bool letter) {
+    const int key = letter ? Qt::Key_A : Qt::Key_Backspace;
+    const QString text = letter ? QStringLiteral("a") : QString();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &release);
+    QCoreApplication::processEvents();
 }

@@ -18,19 +18,6 @@
 
 namespace {
 
-// One keystroke as the keyboard delivers it; letters and Backspace take turns so that the
-// text keeps its length. Not inlined, so that callgrind can count it alone:
-//   valgrind --tool=callgrind --toggle-collect='*Keystroke*' bench/responsiveness_bench ...
-[[gnu::noinline]] void Keystroke(QWidget* target, bool letter) {
-    const int key = letter ? Qt::Key_A : Qt::Key_Backspace;
-    const QString text = letter ? QStringLiteral("a") : QString();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &release);
-    QCoreApplication::processEvents();
-}
-
 // Keystroke in the company field of the report view until the preview is repainted.
 void BM_KeystrokeInReportField(benchmark::State& state) {
     QTemporaryDir dir;

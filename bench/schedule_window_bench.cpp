@@ -20,16 +20,6 @@
 
 namespace {
 
-void Keystroke(QWidget* target, bool letter) {
-    const int key = letter ? Qt::Key_A : Qt::Key_Backspace;
-    const QString text = letter ? QStringLiteral("a") : QString();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &release);
-    QCoreApplication::processEvents();
-}
-
 // Rows over every system the tables offer, both building types.
 Schedule ScheduleOf(const ProductTables& tables, int rows) {
     Schedule schedule;
