@@ -93,6 +93,12 @@ ScheduleExportDialog::ScheduleExportDialog(const Schedule& schedule, QWidget* pa
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     ShowChoice();
+    // Return exports, whatever has the focus; the path to export to has it, ready to be typed.
+    // (Qt hands the default to the first autoDefault button when the dialog shows.)
+    fileBrowse_->setAutoDefault(false);
+    folderBrowse_->setAutoDefault(false);
+    buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
+    (folderButton_->isChecked() ? folderPath_ : filePath_)->setFocus();
 }
 
 ScheduleExportChoice ScheduleExportDialog::Choice() const {

@@ -191,6 +191,20 @@ TEST_F(ScheduleExportWindow, TheChoiceIsRememberedInTheScheduleWindowsOwnSection
     EXPECT_TRUE(QSettings("VB and VBA Program Settings", "TarvexWER").allKeys().isEmpty());
 }
 
+TEST_F(ScheduleExportWindow, ReturnExportsToThePathTyped) {
+    ScheduleExportDialog dialog(input_.schedule);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QWidget* typedInto = QApplication::focusWidget();
+    ASSERT_EQ(typedInto, dialog.findChild<QLineEdit*>("CombinedPath"));
+    QTest::keyClick(typedInto, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(typedInto, "/tmp/typed.pdf");
+    QTest::keyClick(typedInto, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Choice().path, "/tmp/typed.pdf");
+}
+
 TEST_F(ScheduleExportWindow, PrintAllIsOneJobOfEveryPage) {
     const QString pdf = dir_.filePath("printed.pdf");
     int choices = 0;
