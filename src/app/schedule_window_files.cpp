@@ -1,7 +1,6 @@
 // The schedule window's files: new, open, save and save as, in the CSV format that
 // "greenguide batch" reads, and what the window remembers in a settings section of its own.
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -72,13 +71,12 @@ void ScheduleWindow::OpenClick() {
 }
 
 bool ScheduleWindow::OpenFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowProgramError(this,
-                         QStringLiteral("Cannot open file %1\n%2").arg(path, file.errorString()));
+    const ScheduleFileReading file = ReadScheduleFile(path);
+    if (file.unreadable) {
+        ShowProgramError(this, QStringLiteral("Cannot open file %1\n%2").arg(path, file.reason));
         return false;
     }
-    const ScheduleReading reading = ReadScheduleBytes(file.readAll());
+    const ScheduleReading& reading = file.reading;
     if (!reading.schedule) {
         ShowProgramError(this, QStringLiteral("%1 is no schedule:\n%2")
                                    .arg(QDir::toNativeSeparators(path), reading.error));

@@ -1,11 +1,9 @@
 #include "cli/batch.h"
 
 #include <QDir>
-#include <QFile>
 
 #include "cli/command_line.h"
 #include "data/product_tables.h"
-#include "platform/bounded_read.h"
 #include "platform/program_info.h"
 #include "platform/stop_signals.h"
 #include "schedule/schedule.h"
@@ -54,18 +52,13 @@ private:
 int RunBatch(const QString& schedulePath, const QString& outputFolder, const QString& combinedPath,
              CommandIo& io) {
     const ProductTables tables = LoadProductTables(io.dataFolder);
-    const BoundedReading file = ReadFileUpTo(schedulePath, kLargestScheduleBytes);
-    if (file.tooLarge) {
-        io.err << schedulePath << ": the schedule is larger than " << kLargestScheduleText
-               << Qt::endl;
-        return kExitFailed;
-    }
-    if (!file.read) {
+    const ScheduleFileReading file = ReadScheduleFile(schedulePath);
+    if (file.unreadable) {
         io.err << "greenguide: Cannot open file " << schedulePath << ": " << file.reason
                << Qt::endl;
         return kExitFailed;
     }
-    const ScheduleReading reading = ReadScheduleBytes(file.bytes);
+    const ScheduleReading& reading = file.reading;
     if (!reading.schedule) {
         io.err << schedulePath << ": " << reading.error << Qt::endl;
         return kExitFailed;

@@ -2,6 +2,7 @@
 
 #include <QSet>
 
+#include "platform/bounded_read.h"
 #include "schedule/csv_text.h"
 
 namespace {
@@ -266,6 +267,21 @@ ScheduleReading ReadSchedule(const QString& text) {
 
 ScheduleReading ReadScheduleBytes(const QByteArray& bytes) {
     return ReadSchedule(ScheduleText(bytes));
+}
+
+ScheduleFileReading ReadScheduleFile(const QString& path) {
+    ScheduleFileReading result;
+    const BoundedReading file = ReadFileUpTo(path, kLargestScheduleBytes);
+    if (file.tooLarge) {
+        result.reading.error =
+            QStringLiteral("the schedule is larger than ") + kLargestScheduleText;
+    } else if (!file.read) {
+        result.unreadable = true;
+        result.reason = file.reason;
+    } else {
+        result.reading = ReadScheduleBytes(file.bytes);
+    }
+    return result;
 }
 
 QList<QStringList> PastedRows(const QString& text, const Schedule& schedule) {

@@ -123,6 +123,18 @@ ScheduleReading ReadScheduleBytes(const QByteArray& bytes);
 inline constexpr qint64 kLargestScheduleBytes = qint64(64) << 20;
 inline const QString kLargestScheduleText = QStringLiteral("64 MB");
 
+// A schedule file as the window's Open and "batch" read it: whole, but never more than
+// kLargestScheduleBytes of it.
+struct ScheduleFileReading {
+    // Set when the file could not be read at all; reason is then the system's.
+    bool unreadable = false;
+    QString reason;
+    // Otherwise the schedule, or why there is none ("the schedule is larger than 64 MB", or the
+    // reader's error).
+    ScheduleReading reading;
+};
+ScheduleFileReading ReadScheduleFile(const QString& path);
+
 // Rows pasted from a spreadsheet (tab-separated, or as the first line's separator says) as cells
 // of the schedule's columns, ready for InsertRow. When the first line names schedule columns
 // (ref or system among them) it is a header and the cells go to the columns of those names

@@ -2,6 +2,8 @@
 // system-name rule and every row rated.
 #include "schedule/schedule.h"
 
+#include <QTemporaryDir>
+
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include "data/system_names.h"
 #include "schedule/csv_text.h"
 #include "schedule/schedule_rating.h"
+#include "test_support.h"
 
 namespace {
 
@@ -294,4 +297,18 @@ TEST(ScheduleRating, EveryRowRatedOrToldWhy) {
     EXPECT_EQ(data.Company, "Acme\nUnit 4");
     EXPECT_EQ(data.BuildingType, "Domestic");
     EXPECT_EQ(data.ElementReference, "1213100007");
+}
+
+TEST(ScheduleReading, AFileReadWholeButNoFurtherThanASchedule) {
+    QTemporaryDir dir;
+    const QString good = dir.filePath("good.csv");
+    WriteBytes(good, "ref,system\nW1,Pelvanor 47\n");
+    const ScheduleFileReading read = ReadScheduleFile(good);
+    ASSERT_TRUE(read.reading.schedule);
+    EXPECT_EQ(read.reading.schedule->RowCount(), 1);
+    const ScheduleFileReading endless = ReadScheduleFile("/dev/zero");
+    EXPECT_FALSE(endless.unreadable || endless.reading.schedule);
+    EXPECT_EQ(endless.reading.error, "the schedule is larger than 64 MB");
+    const ScheduleFileReading missing = ReadScheduleFile(dir.filePath("none.csv"));
+    EXPECT_TRUE(missing.unreadable && !missing.reason.isEmpty());
 }
