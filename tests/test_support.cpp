@@ -1,9 +1,11 @@
 #include "test_support.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -33,6 +35,26 @@ QString Tool(const QString& program, const QStringList& arguments) {
 
 QStringList Files(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+UnprivilegedRun RunTestsAsNobody(const QString& filter, const QProcessEnvironment& environment) {
+    UnprivilegedRun run;
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty()) {
+        run.output = QStringLiteral("setpriv is not installed");
+        return run;
+    }
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.start(setpriv, {QStringLiteral("--reuid=%1").arg(kNobody),
+                          QStringLiteral("--regid=%1").arg(kNobody),
+                          QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
+                          QStringLiteral("--gtest_filter=") + filter});
+    child.waitForFinished(60000);
+    run.output = QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError());
+    run.ran = run.output.contains(QLatin1String("[ RUN      ]"));
+    run.exitCode = child.exitCode();
+    return run;
 }
 
 QByteArray ReadBytes(const QString& path) {

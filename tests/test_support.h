@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,19 @@ void WriteBytes(const QString& path, const QByteArray& bytes);
 // ignored as the program ignores it, so that a write fails part way. Returns the text of the
 // ProgramError that the action raised, or an empty text when it raised none.
 QString ErrorUnderFileSizeLimit(const std::function<void()>& action);
+
+// An unprivileged user (uid and gid 65534) for the checks that root would pass by its rights.
+constexpr int kNobody = 65534;
+
+// The tests of this test program that filter names, run in a child as kNobody through setpriv
+// with the given environment. ran is false (output says why) when the child could not run as
+// that user here; the caller then skips.
+struct UnprivilegedRun {
+    bool ran = false;
+    int exitCode = -1;
+    QString output;
+};
+UnprivilegedRun RunTestsAsNobody(const QString& filter, const QProcessEnvironment& environment);
 
 // Bounding box of the pixels in area that satisfy the test (empty when none does).
 QRect BoxOf(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test);

@@ -126,7 +126,6 @@ namespace {
 // Holds, in a copy of this program run as an unprivileged user, the program folder it cannot
 // write, with a weights table newer than the user's own copy.
 const char kUnwritableFolder[] = "GG_TEST_UNWRITABLE_PROGRAM_FOLDER";
-constexpr int kNobody = 65534;
 }  // namespace
 
 // Runs as an unprivileged user, started by the test below.
@@ -177,20 +176,13 @@ TEST(DataWatchAtStart, AnOlderOwnCopyIsNamedWithTheNewerOneBesideTheProgram) {
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     environment.remove(QStringLiteral("XDG_DATA_HOME"));
     environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.start(setpriv, {QStringLiteral("--reuid=%1").arg(kNobody),
-                          QStringLiteral("--regid=%1").arg(kNobody),
-                          QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
-                          QStringLiteral("--gtest_filter=DataWatchInChild.*")});
-    ASSERT_TRUE(child.waitForFinished(60000));
+    const UnprivilegedRun run = RunTestsAsNobody(QStringLiteral("DataWatchInChild.*"), environment);
     QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QString output =
-        QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError());
-    if (!output.contains(QLatin1String("[ RUN      ]"))) {
+    if (!run.ran) {
         GTEST_SKIP() << "the test program cannot run as an unprivileged user here: "
-                     << output.toStdString();
+                     << run.output.toStdString();
     }
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains(QLatin1String("[  PASSED  ] 1 test"))) << output.toStdString();
+    EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains(QLatin1String("[  PASSED  ] 1 test")))
+        << run.output.toStdString();
 }

@@ -19,7 +19,6 @@ namespace {
 // Holds, in a copy of this program run as an unprivileged user, the program folder it cannot
 // write.
 const char kUnwritableFolder[] = "GG_TEST_UNWRITABLE_PROGRAM_FOLDER";
-constexpr int kNobody = 65534;
 
 bool SetModified(const QString& path, const QDateTime& when) {
     QFile file(path);
@@ -95,26 +94,20 @@ TEST(DataFolder, AnUnwritableProgramFolderFallsBackToTheUsersFolder) {
                                     QFile::ExeOther;
     QFile::setPermissions(program.path(), open);
     ASSERT_EQ(chown(home.path().toLocal8Bit().constData(), kNobody, kNobody), 0);
-    QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QLatin1String(kUnwritableFolder), folder);
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     environment.remove(QStringLiteral("XDG_DATA_HOME"));
-    child.setProcessEnvironment(environment);
-    child.start(setpriv, {QStringLiteral("--reuid=%1").arg(kNobody),
-                          QStringLiteral("--regid=%1").arg(kNobody),
-                          QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
-                          QStringLiteral("--gtest_filter=DataFolderInChild.Unprivileged*")});
-    ASSERT_TRUE(child.waitForFinished(60000));
-    const QString output =
-        QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError());
-    if (!output.contains(QLatin1String("[ RUN      ]"))) {
+    const UnprivilegedRun run =
+        RunTestsAsNobody(QStringLiteral("DataFolderInChild.Unprivileged*"), environment);
+    if (!run.ran) {
         GTEST_SKIP() << "the test program cannot run as an unprivileged user here: "
-                     << output.toStdString();
+                     << run.output.toStdString();
     }
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains(QLatin1String("[  PASSED  ] 1 test"))) << output.toStdString();
+    EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains(QLatin1String("[  PASSED  ] 1 test")))
+        << run.output.toStdString();
 }
 
 TEST(DataFolder, AnOwnCopyOlderThanTheOneBesideTheProgramIsNamedWithIt) {
