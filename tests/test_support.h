@@ -39,15 +39,10 @@ QString ErrorUnderFileSizeLimit(const std::function<void()>& action);
 // An unprivileged user (uid and gid 65534) for the checks that root would pass by its rights.
 constexpr int kNobody = 65534;
 
-// The tests of this test program that filter names, run in a child as kNobody through setpriv
-// with the given environment. ran is false (output says why) when the child could not run as
-// that user here; the caller then skips.
-struct UnprivilegedRun {
-    bool ran = false;
-    int exitCode = -1;
-    QString output;
-};
-UnprivilegedRun RunTestsAsNobody(const QString& filter, const QProcessEnvironment& environment);
+// Runs the tests of this test program that filter names in a child as kNobody through setpriv,
+// with the given environment, and expects exactly one of them to run and pass; skips the
+// calling test when the child cannot run as that user here.
+void ExpectTestPassesAsNobody(const QString& filter, const QProcessEnvironment& environment);
 
 // Bounding box of the pixels in area that satisfy the test (empty when none does).
 QRect BoxOf(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test);

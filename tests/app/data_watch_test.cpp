@@ -176,13 +176,6 @@ TEST(DataWatchAtStart, AnOlderOwnCopyIsNamedWithTheNewerOneBesideTheProgram) {
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     environment.remove(QStringLiteral("XDG_DATA_HOME"));
     environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
-    const UnprivilegedRun run = RunTestsAsNobody(QStringLiteral("DataWatchInChild.*"), environment);
+    ExpectTestPassesAsNobody(QStringLiteral("DataWatchInChild.*"), environment);
     QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (!run.ran) {
-        GTEST_SKIP() << "the test program cannot run as an unprivileged user here: "
-                     << run.output.toStdString();
-    }
-    EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
-    EXPECT_TRUE(run.output.contains(QLatin1String("[  PASSED  ] 1 test")))
-        << run.output.toStdString();
 }
