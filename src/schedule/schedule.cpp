@@ -110,6 +110,25 @@ int Schedule::AddColumn(ScheduleField field) {
     return column;
 }
 
+int Schedule::AddOtherColumn(const QString& name) {
+    columns_ << name;
+    for (Row& row : rows_) {
+        row.cells << QString();
+    }
+    return ColumnCount() - 1;
+}
+
+QList<int> Schedule::OtherColumns() const {
+    QList<int> others;
+    for (int column = 0; column < ColumnCount(); ++column) {
+        const std::optional<ScheduleField> field = FieldOfColumn(column);
+        if (!field || FieldIndex(*field) > FieldIndex(ScheduleField::Building)) {
+            others << column;
+        }
+    }
+    return others;
+}
+
 void Schedule::SetCell(int row, int column, const QString& text) {
     rows_[row].cells[column] = text;
 }
@@ -282,40 +301,6 @@ ScheduleFileReading ReadScheduleFile(const QString& path) {
         result.reading = ReadScheduleBytes(file.bytes);
     }
     return result;
-}
-
-QList<QStringList> PastedRows(const QString& text, const Schedule& schedule) {
-    QList<CsvRecord> records = CsvRecords(text, SeparatorOfHeader(text));
-    QList<int> target;  // the schedule's column of each pasted column, -1 for none
-    bool header = false;
-    if (!records.isEmpty()) {
-        for (const QString& name : records.first().fields) {
-            const std::optional<ScheduleField> field = ScheduleFieldOfName(name);
-            header = header || field == ScheduleField::Ref || field == ScheduleField::System;
-            int column = field ? schedule.ColumnOf(*field) : -1;
-            for (int k = 0; column < 0 && !field && k < schedule.ColumnCount(); ++k) {
-                if (schedule.Columns()[k].compare(name.trimmed(), Qt::CaseInsensitive) == 0) {
-                    column = k;
-                }
-            }
-            target << column;
-        }
-    }
-    if (header) {
-        records.removeFirst();
-    }
-    QList<QStringList> rows;
-    for (const CsvRecord& record : records) {
-        QStringList cells(schedule.ColumnCount());
-        for (qsizetype k = 0; k < record.fields.size(); ++k) {
-            const int column = header ? target.value(k, -1) : static_cast<int>(k);
-            if (column >= 0 && column < schedule.ColumnCount()) {
-                cells[column] = record.fields[k];
-            }
-        }
-        rows << cells;
-    }
-    return rows;
 }
 
 QString ScheduleCsv(const Schedule& schedule, QChar separator) {

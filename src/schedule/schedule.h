@@ -54,6 +54,11 @@ public:
     // Adds a column at the end (the field's name for one of the schedule's columns) and returns
     // its number; a field that has a column already keeps it.
     int AddColumn(ScheduleField field);
+    // Adds a column that is not the schedule's own, under the name given, and returns its number.
+    int AddOtherColumn(const QString& name);
+    // The columns the window shows after the rating's, in file order: every column but those
+    // of ref to building.
+    QList<int> OtherColumns() const;
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
     // A row's cells, one per column.
@@ -136,11 +141,12 @@ struct ScheduleFileReading {
 ScheduleFileReading ReadScheduleFile(const QString& path);
 
 // Rows pasted from a spreadsheet (tab-separated, or as the first line's separator says) as cells
-// of the schedule's columns, ready for InsertRow. When the first line names schedule columns
-// (ref or system among them) it is a header and the cells go to the columns of those names
-// (other names: to the schedule's column of the same name, letter case ignored, else dropped);
-// without one the cells fill the schedule's columns in order.
-QList<QStringList> PastedRows(const QString& text, const Schedule& schedule);
+// of the schedule's columns, ready for InsertRow. When the first line names one of the
+// schedule's own columns it is a header and the cells go to the columns of those names (other
+// names: to the schedule's column of the same name, letter case ignored); without one the cells
+// fill the columns in the order the window shows them (ref to building, then the others).
+// Columns the schedule lacks are added to it first, so that nothing pasted is dropped.
+QList<QStringList> PastedRows(const QString& text, Schedule* schedule);
 
 // The schedule as a file's text, in the format ReadSchedule and "batch" read: the header line,
 // then one line per row, "\r\n" after each, fields quoted where needed. The report's texts are

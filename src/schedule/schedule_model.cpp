@@ -82,13 +82,7 @@ void ScheduleModel::RateRows(int first, int count) {
 }
 
 void ScheduleModel::FindExtraColumns() {
-    extraColumns_.clear();
-    for (int column = 0; column < schedule_.ColumnCount(); ++column) {
-        const std::optional<ScheduleField> field = schedule_.FieldOfColumn(column);
-        if (!field || static_cast<int>(*field) > static_cast<int>(ScheduleField::Building)) {
-            extraColumns_ << column;
-        }
-    }
+    extraColumns_ = schedule_.OtherColumns();
 }
 
 int ScheduleModel::ScheduleColumnOf(int column) const {

@@ -87,8 +87,10 @@ private:
     void ApplyRemove(int first, int count);
     void ApplyMove(int from, int to);
     void ApplyReport(ScheduleField field, const QString& text);
-    // The schedule as it was before an edit that added a column.
+    // The schedule as it was before or after an edit that added a column.
     void RestoreSchedule(const Schedule& schedule);
+    // Such an edit as one step.
+    void PushSchedule(const QString& what, const Schedule& after);
 
     void Rate();
     void RateRows(int first, int count);
@@ -97,8 +99,8 @@ private:
     QStringList ChoicesOf(int row, int column) const;
     // The codes a system (named as a row names it) offers for a profile column.
     QStringList CodesOffered(const QString& systemName, int column) const;
-    // The cells of new rows, with refs given to those without.
-    QList<QStringList> WithRefs(QList<QStringList> rows) const;
+    // The cells of new rows of the schedule, with refs given to those without.
+    QList<QStringList> WithRefs(QList<QStringList> rows, const Schedule& schedule) const;
 
     Schedule schedule_;
     ProductTables tables_;

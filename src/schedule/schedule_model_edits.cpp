@@ -107,18 +107,23 @@ void ScheduleModel::AddWindow(const WindowRequest& window) {
         return;
     }
     // A schedule read from a file without some of the window's columns gets them with the row.
+    PushSchedule(what, after);
+}
+
+void ScheduleModel::PushSchedule(const QString& what, const Schedule& after) {
     const Schedule before = schedule_;
     undo_.push(new ScheduleEdit(
         what, [this, after] { RestoreSchedule(after); },
         [this, before] { RestoreSchedule(before); }));
 }
 
-QList<QStringList> ScheduleModel::WithRefs(QList<QStringList> rows) const {
-    const int refColumn = schedule_.ColumnOf(ScheduleField::Ref);
+QList<QStringList> ScheduleModel::WithRefs(QList<QStringList> rows,
+                                           const Schedule& schedule) const {
+    const int refColumn = schedule.ColumnOf(ScheduleField::Ref);
     QStringList own;
     int missing = 0;
     for (QStringList& cells : rows) {
-        while (cells.size() < schedule_.ColumnCount()) {
+        while (cells.size() < schedule.ColumnCount()) {
             cells << QString();
         }
         if (refColumn >= 0 && !cells[refColumn].trimmed().isEmpty()) {
@@ -128,7 +133,7 @@ QList<QStringList> ScheduleModel::WithRefs(QList<QStringList> rows) const {
         }
     }
     // Free of the schedule's refs and of the new rows' own.
-    const QStringList refs = schedule_.NextFreeRefs(missing, own);
+    const QStringList refs = schedule.NextFreeRefs(missing, own);
     int next = 0;
     for (QStringList& cells : rows) {
         if (refColumn >= 0 && cells[refColumn].trimmed().isEmpty()) {
@@ -142,7 +147,7 @@ void ScheduleModel::InsertRows(int at, QList<QStringList> rows, const QString& w
     if (rows.isEmpty()) {
         return;
     }
-    rows = WithRefs(rows);
+    rows = WithRefs(rows, schedule_);
     const int count = static_cast<int>(rows.size());
     undo_.push(new ScheduleEdit(
         what, [this, at, rows] { ApplyInsert(at, rows, QList<int>(rows.size(), 0)); },
@@ -150,11 +155,21 @@ void ScheduleModel::InsertRows(int at, QList<QStringList> rows, const QString& w
 }
 
 bool ScheduleModel::PasteRows(const QString& text) {
-    const QList<QStringList> rows = PastedRows(text, schedule_);
+    Schedule after = schedule_;
+    const QList<QStringList> rows = PastedRows(text, &after);
     if (rows.isEmpty()) {
         return false;
     }
-    InsertRows(schedule_.RowCount(), rows, QStringLiteral("Paste %1 row(s)").arg(rows.size()));
+    const QString what = QStringLiteral("Paste %1 row(s)").arg(rows.size());
+    if (after.ColumnCount() == schedule_.ColumnCount()) {
+        InsertRows(schedule_.RowCount(), rows, what);
+        return true;
+    }
+    // Columns the paste brings come with its rows, in the same step.
+    for (const QStringList& cells : WithRefs(rows, after)) {
+        after.InsertRow(after.RowCount(), cells);
+    }
+    PushSchedule(what, after);
     return true;
 }
 

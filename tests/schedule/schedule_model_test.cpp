@@ -82,6 +82,20 @@ TEST(ScheduleModel, EachEditRatesAgainAndIsOneUndoStep) {
              EXPECT_TRUE(m.PasteRows("System\tQty\toUTER\nPelvanor 55\t7\tPRF999\n"));
          },
          {start[0], start[1], "W03 Pelvanor 55 PRF999    7 !"}},
+        // A column the schedule lacks comes with the rows, in the same step.
+        {"paste with a new column",
+         [](ScheduleModel& m) {
+             EXPECT_TRUE(m.PasteRows("Colour\tref\tsystem\nred\tX1\tPelvanor 47\n"));
+             EXPECT_EQ(m.headerData(13, Qt::Horizontal), "Colour");
+             EXPECT_EQ(m.index(2, 13).data(), "red");
+         },
+         {start[0], start[1], "X1 Pelvanor 47   0.698 A+ "}},
+        // Without a header: the columns as shown, so Qty takes the seventh cell.
+        {"paste without header",
+         [](ScheduleModel& m) {
+             EXPECT_TRUE(m.PasteRows("X1,Pelvanor 55,PRF111,,,Commercial,9,1500\n"));
+         },
+         {start[0], start[1], "X1 Pelvanor 55 PRF111 Commercial 0.900 A 9"}},
         {"paste of two rows",
          [](ScheduleModel& m) {
              EXPECT_TRUE(m.PasteRows("ref\tsystem\nX1\tPelvanor 47\nX2\tPelvanor 55\n"));
@@ -107,6 +121,7 @@ TEST(ScheduleModel, EachEditRatesAgainAndIsOneUndoStep) {
         ASSERT_EQ(model.UndoStack()->count(), 1);
         model.UndoStack()->undo();
         EXPECT_EQ(Shown(model), start);
+        EXPECT_EQ(model.columnCount(), ScheduleModel::kFixedColumnCount + 2);
         EXPECT_EQ(model.Ratings().size(), model.rowCount());
         model.UndoStack()->redo();
         EXPECT_EQ(Shown(model), c.shown);

@@ -191,17 +191,34 @@ TEST(ScheduleEditing, RowsColumnsAndRefs) {
 }
 
 TEST(ScheduleEditing, RowsPastedFromASpreadsheet) {
-    Schedule s = *ReadSchedule("ref,system,Qty,building\n").schedule;
-    const std::pair<const char*, QList<QStringList>> cases[] = {
-        // No header: the schedule's columns in order.
-        {"W1\tPelvanor 47\t4\nW2\tPelvanor 55\n",
-         {{"W1", "Pelvanor 47", "4", ""}, {"W2", "Pelvanor 55", "", ""}}},
-        // A header in its own order; an unknown column is dropped, a known extra one kept.
-        {"System\tColour\tqty\tRef\nPelvanor 47\tred\t2\tW3\n", {{"W3", "Pelvanor 47", "2", ""}}},
-        {"", {}},
+    const QStringList columns = {"ref", "system", "Qty", "building"};
+    struct Case {
+        const char* text;
+        QStringList added;  // columns added to the schedule's
+        QList<QStringList> rows;
     };
-    for (const auto& [text, rows] : cases) {
-        EXPECT_EQ(PastedRows(QString::fromUtf8(text), s), rows) << text;
+    const Case cases[] = {
+        // No header: the columns as the window shows them, ref to building and then Qty; a
+        // field the schedule lacks is added where a row fills it, and so is a column past them.
+        {"W1\tPelvanor 47\tPRF010\t\t\tDomestic\t4\nW2\tPelvanor 55\t\t\t\t\t\tspare\n",
+         {"outer", ""},
+         {{"W1", "Pelvanor 47", "4", "Domestic", "PRF010", ""},
+          {"W2", "Pelvanor 55", "", "", "", "spare"}}},
+        // A header in its own order: Qty found whatever its case, Colour added.
+        {"System\tColour\tqty\tRef\nPelvanor 47\tred\t2\tW3\n",
+         {"Colour"},
+         {{"W3", "Pelvanor 47", "2", "", "red"}}},
+        // A named column comes even when empty; a field named twice gets an unnamed column.
+        {"Outer Frame;Location;project;OUTER\nPRF010;;Riverside;x\n",
+         {"outer", "Location", "project", ""},
+         {{"", "", "", "", "PRF010", "", "Riverside", "x"}}},
+        {"", {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Schedule s = *ReadSchedule("ref,system,Qty,building\n").schedule;
+        EXPECT_EQ(PastedRows(QString::fromUtf8(c.text), &s), c.rows);
+        EXPECT_EQ(s.Columns(), columns + c.added);
     }
 }
 
