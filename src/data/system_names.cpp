@@ -58,6 +58,22 @@ SystemMatch FindSystem(const QStringList& headers, const QString& name) {
     return FindSystem(headers, names, name);
 }
 
+QString FindProfileCode(const QStringList& offered, const QString& code) {
+    if (offered.contains(code)) {
+        return code;
+    }
+    QString found;
+    for (const QString& candidate : offered) {
+        if (candidate.compare(code, Qt::CaseInsensitive) == 0) {
+            if (!found.isEmpty() && found != candidate) {
+                return {};
+            }
+            found = candidate;
+        }
+    }
+    return found;
+}
+
 SystemMatch FindSystem(const QStringList& headers, const QStringList& names, const QString& name) {
     const QStringView asked = QStringView(name).trimmed();
     for (const Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {

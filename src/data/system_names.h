@@ -24,6 +24,11 @@ SystemMatch FindSystem(const QStringList& headers, const QString& name);
 // The same with each header's SystemDisplayName given beside it (names[i] of headers[i]).
 SystemMatch FindSystem(const QStringList& headers, const QStringList& names, const QString& name);
 
+// The code among a system's offered codes that a person's code names: the same code, else the
+// one offered code that differs from it in letter case alone ("prf112" for "PRF112"); empty when
+// none fits, or when two codes of different case both do.
+QString FindProfileCode(const QStringList& offered, const QString& code);
+
 // Up to three of the candidates nearest to text (fewest edits, letter case ignored), in order;
 // empty and repeated candidates are passed over.
 QStringList NearestNames(const QString& text, const QStringList& candidates);

@@ -87,14 +87,15 @@ std::optional<RatedWindow> WindowRater::Rate(const WindowRequest& request, QStri
             *slot.chosen = offered.value(0);
             continue;
         }
-        if (!offered.contains(*slot.asked)) {
+        const QString code = FindProfileCode(offered, *slot.asked);
+        if (code.isEmpty()) {
             *error = WithNearestNames(Quoted(*slot.asked) + QStringLiteral(" is no ") +
                                           QLatin1String(slot.name) + QStringLiteral(" of ") +
                                           w.systemName,
                                       *slot.asked, offered);
             return std::nullopt;
         }
-        *slot.chosen = *slot.asked;
+        *slot.chosen = code;
     }
 
     const FoundWeightLines found = weights_.Find(w.outerFrame, w.ventFrame, w.transomMullion);

@@ -2,6 +2,8 @@
 // the change and tell the views.
 #include <QUndoCommand>
 
+#include "data/system_names.h"
+
 #include "schedule/schedule_model.h"
 
 namespace {
@@ -54,7 +56,7 @@ bool ScheduleModel::setData(const QModelIndex& index, const QVariant& value, int
         for (int profile = OuterColumn; profile <= TransomColumn; ++profile) {
             const QString code = CellText(row, profile);
             const QStringList offered = CodesOffered(text, profile);
-            if (!code.isEmpty() && !offered.isEmpty() && !offered.contains(code)) {
+            if (!code.isEmpty() && !offered.isEmpty() && FindProfileCode(offered, code).isEmpty()) {
                 changes.append({profile, offered.first()});
             }
         }

@@ -248,6 +248,10 @@ TEST(CommandLine, HelpVersionAndTheNearestNames) {
         code.err.startsWith("greenguide: \"PRF013F\" is no outer frame of Pelvanor 47; "
                             "nearest: PRF01"))
         << code.err.toStdString();
+    // A code typed in another case is the one code it fits.
+    const Outcome lower = Greenguide({"rate", "--system", "pelvanor 55", "--outer", "prf111"});
+    EXPECT_EQ(lower.code, 0) << lower.err.toStdString();
+    EXPECT_TRUE(lower.out.contains("PRF111")) << lower.out.toStdString();
 }
 
 TEST(CommandLine, CertificateIsOneA4PageWithItsTextsAndMetadata) {

@@ -253,6 +253,20 @@ TEST(SystemNames, HeaderSelectorNameOrCertificateName) {
     }
 }
 
+TEST(SystemNames, ProfileCodesWhateverTheirCase) {
+    const QStringList offered = {"PRF112", "PRF113", "Prf114", "PRF114", "prf115"};
+    const std::pair<const char*, const char*> cases[] = {
+        {"PRF112", "PRF112"}, {"prf112", "PRF112"},
+        {"pRf113", "PRF113"}, {"PRF115", "prf115"},
+        {"Prf114", "Prf114"},  // exact first
+        {"prf114", ""},        // two codes fit
+        {"PRF11", ""},        {"", ""},
+    };
+    for (const auto& [code, expected] : cases) {
+        EXPECT_EQ(FindProfileCode(offered, QString::fromUtf8(code)), expected) << code;
+    }
+}
+
 TEST(ScheduleRating, EveryRowRatedOrToldWhy) {
     const ProductTables tables = BuiltInTables();
     const ScheduleReading reading = ReadSchedule(
@@ -262,7 +276,8 @@ TEST(ScheduleRating, EveryRowRatedOrToldWhy) {
         "W3,,Pelvanor 62,,,,commercial\n"
         "W4,,Pelvanr 47,,,,\n"
         "W5,,Pelvanor 47,PRF999,,,\n"
-        "W6,,Pelvanor 47,,,,Offices\n");
+        "W6,,Pelvanor 47,,,,Offices\n"
+        "W7,3,pelvanor 47,prf010,Prf020,pRF020,domestic\n");
     ASSERT_TRUE(reading.schedule);
     struct Expected {
         const char* weight;
@@ -278,10 +293,12 @@ TEST(ScheduleRating, EveryRowRatedOrToldWhy) {
         {"", -1, "", "", "unknown system \"Pelvanr 47\"; nearest: Pelvanor 47"},
         {"", -1, "", "", "\"PRF999\" is no outer frame of Pelvanor 47; nearest: PRF010"},
         {"", -1, "", "", "building type \"Offices\" is neither Commercial nor Domestic"},
+        {"0.709", 1, "A", "1213100007", ""},  // codes as typed, whatever their case
     };
     const QList<ScheduleRowRating> ratings = RateSchedule(tables, *reading.schedule);
-    ASSERT_EQ(ratings.size(), 6);
-    for (int row = 0; row < 6; ++row) {
+    ASSERT_EQ(ratings.size(), 7);
+    EXPECT_EQ(ratings[6].window->ventFrame, "PRF020");
+    for (int row = 0; row < 7; ++row) {
         SCOPED_TRACE(row);
         const ScheduleRowRating& r = ratings[row];
         const Expected& e = expected[row];
