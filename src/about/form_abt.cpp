@@ -43,11 +43,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, cons
     return label;
 }
 
-QLabel* MakeImage(QWidget* parent, const char* name, const QRect& geometry, const QImage& picture) {
+// A picture's place; the picture is set by ShowPictures.
+QLabel* MakeImage(QWidget* parent, const char* name, const QRect& geometry) {
     auto* image = new QLabel(parent);
     image->setObjectName(QLatin1String(name));
     image->setGeometry(geometry);
-    image->setPixmap(QPixmap::fromImage(picture));
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return image;
 }
@@ -90,7 +90,7 @@ TFormAbt::TFormAbt(QWidget* parent) : QDialog(parent) {
     QWidget* client = Panel1Client;
 
     // Back to front, as the layout stacks them.
-    Image2 = MakeImage(client, "Image2", {285, 0, 200, 209}, DecorativeCurves());
+    Image2 = MakeImage(client, "Image2", {285, 0, 200, 209});
     Label6 = MakeLabel(client, "Label6", {128, 312, 128, 13}, contact::kRatingBodyWebSite);
     Label9 = MakeLabel(client, "Label9", {16, 312, 102, 13}, QStringLiteral("Green Guide Website"));
     Label5 = MakeLabel(client, "Label5", {16, 296, 390, 13},
@@ -101,12 +101,13 @@ TFormAbt::TFormAbt(QWidget* parent) : QDialog(parent) {
                   QStringLiteral("Generic Environmental Profiles for ") + contact::kMakerCompany);
     Label3 = MakeLabel(client, "Label3", {16, 264, 237, 13},
                        QStringLiteral("BRE Green Guide Environmental Profile Calculator"));
-    Image3 = MakeImage(client, "Image3", {8, 117, 288, 100}, RatingBodyLogo());
+    Image3 = MakeImage(client, "Image3", {8, 117, 288, 100});
     Label2 = MakeLabel(client, "Label2", {112, 88, 26, 13}, QStringLiteral("Date:"));
     Label1 = MakeLabel(client, "Label1", {112, 56, 38, 13}, QStringLiteral("Version:"));
     Label8 = MakeLabel(client, "Label8", {120, 24, 245, 13}, contact::kMakerRightsNotice, true);
     Label7 = MakeLabel(client, "Label7", {120, 8, 159, 13}, QStringLiteral("The Ratewell"), true);
-    Image1 = MakeImage(client, "Image1", {8, 0, 103, 45}, MakerLogo());
+    Image1 = MakeImage(client, "Image1", {8, 0, 103, 45});
+    ShowPictures();
     Edit2 = MakeEdit(client, "Edit2", {176, 80, 121, 19}, QStringLiteral("01/09/2013"));
     Edit1 = MakeEdit(client, "Edit1", {176, 56, 121, 19}, QStringLiteral("Version 1.0"));
     Button1 = new QPushButton(QStringLiteral("OK"), client);
@@ -143,6 +144,20 @@ TFormAbt::TFormAbt(QWidget* parent) : QDialog(parent) {
     connect(Button1, &QPushButton::clicked, this, &TFormAbt::Button1Click);
     connect(Close1, &QAction::triggered, this, &TFormAbt::Close1Click);
     connect(Timer1, &QTimer::timeout, this, &TFormAbt::Timer1Timer);
+}
+
+void TFormAbt::ShowPictures() {
+    const qreal ratio = devicePixelRatio();
+    Image2->setPixmap(QPixmap::fromImage(DecorativeCurves(ratio)));
+    Image3->setPixmap(QPixmap::fromImage(RatingBodyLogo(ratio)));
+    Image1->setPixmap(QPixmap::fromImage(MakerLogo(ratio)));
+}
+
+bool TFormAbt::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        ShowPictures();
+    }
+    return QDialog::event(event);
 }
 
 void TFormAbt::SetBorderless() {

@@ -38,6 +38,7 @@ public:
     static constexpr int kBorderlessHeight = 333;
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,6 +50,8 @@ private:
     void Label6Click();
 
     void CentreOnScreen();
+    // The pictures at the device pixel ratio of the box's screen.
+    void ShowPictures();
 
     QFrame* Panel1;
     // Panel1's area within its border, which holds the controls.

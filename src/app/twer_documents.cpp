@@ -57,14 +57,9 @@ void TWER::BtnWerDraw(QObject*) {
         BreRatingLines(), RatingsColumn(), SystemDisplayName(), ComboBox1->currentText(),
         ComboBox2->currentText(), ComboBox3->currentText(), Commercial());
     // Texts are never clipped, so a long value of the last run may lie outside the frame:
-    // every run starts from the white image the window starts with, at the screen's resolution.
+    // every run starts again from the sheet's art on white, at the screen's resolution.
     Image1->SetBitmapSize(Image1->width(), Image1->height());
-    Image1->Bitmap().fill(Qt::white);
-    {
-        QPainter painter(&Image1->Bitmap());
-        Canvas canvas(painter);
-        DrawSpecificationSheet(canvas, data);
-    }
+    PaintSpecificationSheet(Image1->Bitmap(), data);
     Image1->show();
     Image1->update();
 }

@@ -2,7 +2,9 @@
 
 #include <QColor>
 #include <QLatin1String>
+#include <QPainter>
 #include <QPoint>
+#include <QtMath>
 
 #include <array>
 #include <vector>
@@ -45,47 +47,51 @@ constexpr std::array<HeaderText, 2> kHeader = {{
 }};
 
 // One text of the sheet: Arial of the given cell height; "onWhite" texts fill their cell with
-// white (they lie on the white panel), the others are drawn transparently.
+// white (they lie on the white panel), the others are drawn transparently. Fixed texts are the
+// same on every sheet and belong to its art.
 struct SheetText {
     QString text;
     int x, y, height;
     bool bold;
     QColor colour;
     bool onWhite;
+    bool fixed;
 };
 
-// The sheet's texts in drawing order; the first five are the declaration paragraph.
+// The sheet's texts; the first five are the declaration paragraph. The art draws the fixed ones
+// in this order, then the data's are drawn in this order over it: no text's cell meets the cell
+// of a text drawn after it the other way, so both orders give the same pixels.
 std::array<SheetText, 21> SheetTextsOf(const SpecificationSheetData& d) {
     const QString& name = d.systemName;
     return {{
-        {QStringLiteral("Declaration:"), 40, 440, 15, true, kBlack, true},
+        {QStringLiteral("Declaration:"), 40, 440, 15, true, kBlack, true, true},
         {name + QStringLiteral(" correspond(s) to the BRE Global Green Guide online"), 40, 456, 14,
-         false, kBlack, true},
+         false, kBlack, true, false},
         {QStringLiteral("generic specification Powder coated aluminium window "), 40, 472, 14,
-         false, kBlack, true},
+         false, kBlack, true, true},
         {QStringLiteral("(profile ") + d.weightBand +
              QStringLiteral(" kg/m), double glazed (ref. ") + d.elementNumber + QStringLiteral(")"),
-         40, 488, 14, false, kBlack, true},
+         40, 488, 14, false, kBlack, true, false},
         {QStringLiteral("which achieves a summary rating of '") + d.summaryRating +
              QStringLiteral("' within ") + d.buildingType + QStringLiteral(" Buildings."),
-         40, 504, 14, false, kBlack, true},
-        {QStringLiteral("Product Name:"), 40, 115, 15, true, kBlack, true},
-        {QStringLiteral("Tarvex ") + name, 105, 130, 25, true, kBlack, true},
-        {QStringLiteral("Specification:"), 40, 200, 15, true, kBlack, true},
-        {QStringLiteral("System:"), 140, 216, 14, false, kBlack, true},
-        {QStringLiteral("Outerframe:"), 140, 232, 14, false, kBlack, true},
-        {QStringLiteral("Vent:"), 140, 248, 14, false, kBlack, true},
-        {QStringLiteral("Mullion:"), 140, 264, 14, false, kBlack, true},
-        {name, 220, 216, 14, false, kBlack, true},
-        {d.outerFrame, 220, 232, 14, false, kBlack, true},
-        {d.ventFrame, 220, 248, 14, false, kBlack, true},
-        {d.transomMullion, 220, 264, 14, false, kBlack, true},
-        {QStringLiteral("Generic element reference:"), 40, 160, 15, true, kBlack, true},
-        {d.elementNumber, 145, 175, 25, false, kBlack, true},
+         40, 504, 14, false, kBlack, true, false},
+        {QStringLiteral("Product Name:"), 40, 115, 15, true, kBlack, true, true},
+        {QStringLiteral("Tarvex ") + name, 105, 130, 25, true, kBlack, true, false},
+        {QStringLiteral("Specification:"), 40, 200, 15, true, kBlack, true, true},
+        {QStringLiteral("System:"), 140, 216, 14, false, kBlack, true, true},
+        {QStringLiteral("Outerframe:"), 140, 232, 14, false, kBlack, true, true},
+        {QStringLiteral("Vent:"), 140, 248, 14, false, kBlack, true, true},
+        {QStringLiteral("Mullion:"), 140, 264, 14, false, kBlack, true, true},
+        {name, 220, 216, 14, false, kBlack, true, false},
+        {d.outerFrame, 220, 232, 14, false, kBlack, true, false},
+        {d.ventFrame, 220, 248, 14, false, kBlack, true, false},
+        {d.transomMullion, 220, 264, 14, false, kBlack, true, false},
+        {QStringLiteral("Generic element reference:"), 40, 160, 15, true, kBlack, true, true},
+        {d.elementNumber, 145, 175, 25, false, kBlack, true, false},
         {QStringLiteral("BRE Green Guide. BRE Global Limited, Watford, WD25 9XX"), 40, 540, 11,
-         true, kSheetGreen, false},
-        {contact::RatingBodyContactLine(), 40, 553, 11, true, kSheetGreen, false},
-        {QStringLiteral("Green Guide Summary Rating:"), 40, 285, 15, true, kBlack, false},
+         true, kSheetGreen, false, true},
+        {contact::RatingBodyContactLine(), 40, 553, 11, true, kSheetGreen, false, true},
+        {QStringLiteral("Green Guide Summary Rating:"), 40, 285, 15, true, kBlack, false, true},
     }};
 }
 constexpr int kDeclarationLineCount = 5;
@@ -142,9 +148,13 @@ void DrawHeader(Canvas& canvas) {
     }
 }
 
-void DrawTexts(Canvas& canvas, const SpecificationSheetData& data) {
+// The fixed texts or the data's.
+void DrawTexts(Canvas& canvas, const SpecificationSheetData& data, bool fixed) {
     canvas.SetFontName(kArial);
     for (const SheetText& t : SheetTextsOf(data)) {
+        if (t.fixed != fixed) {
+            continue;
+        }
         if (t.onWhite) {
             canvas.SetBrushColor(kWhite);
         } else {
@@ -173,10 +183,14 @@ void DrawMarker(Canvas& canvas, const QString& letter, int left) {
                    Trunc(kMarkerLetterCentreY * kScale) - halfHeight, letter);
 }
 
-void DrawRatingBoxes(Canvas& canvas, const QString& summaryRating) {
+int BoxLeft(std::size_t k) {
+    return kFirstBoxLeft + kBoxWidth * static_cast<int>(k);
+}
+
+void DrawRatingBoxes(Canvas& canvas) {
     for (std::size_t k = 0; k < kBoxLetters.size(); ++k) {
         const QString letter = QLatin1String(kBoxLetters[k]);
-        const int left = kFirstBoxLeft + kBoxWidth * static_cast<int>(k);
+        const int left = BoxLeft(k);
 
         canvas.SetPenColor(kBlack);
         canvas.SetBrushColor(RatingColourOf(letter).value_or(kWhite));
@@ -188,11 +202,29 @@ void DrawRatingBoxes(Canvas& canvas, const QString& summaryRating) {
         canvas.SetFontHeight(Trunc(kBoxLetterHeight * kScale));
         canvas.SetFontColor(kBlack);
         canvas.TextOut(left + kBoxLetterOffset, Trunc(kBoxLetterTop * kScale), letter);
+    }
+}
 
-        if (letter == summaryRating) {
-            DrawMarker(canvas, letter, left);
+// The marker over the box of the summary rating. It lies above the boxes, apart from them and
+// from every text, so it is drawn after all of them.
+void DrawRatingMarker(Canvas& canvas, const QString& summaryRating) {
+    for (std::size_t k = 0; k < kBoxLetters.size(); ++k) {
+        if (QLatin1String(kBoxLetters[k]) == summaryRating) {
+            DrawMarker(canvas, summaryRating, BoxLeft(k));
         }
     }
+}
+
+constexpr int kSheetWidth = 417, kSheetHeight = 580;
+
+QImage DrawSpecificationSheetArtAt(qreal ratio) {
+    QImage image(qCeil(kSheetWidth * ratio), qCeil(kSheetHeight * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    Canvas canvas(painter);
+    DrawSpecificationSheetArt(canvas);
+    return image;
 }
 
 }  // namespace
@@ -228,7 +260,7 @@ QStringList DeclarationLines(const SpecificationSheetData& data) {
     return lines;
 }
 
-void DrawSpecificationSheet(Canvas& canvas, const SpecificationSheetData& data) {
+void DrawSpecificationSheetArt(Canvas& canvas) {
     canvas.SetPenColor(kSheetGreen);
     canvas.SetPenWidth(kFramePenWidth);
     canvas.SetBrushColor(kIvory);
@@ -241,6 +273,38 @@ void DrawSpecificationSheet(Canvas& canvas, const SpecificationSheetData& data) 
     canvas.SetBrushColor(kWhite);
     canvas.Rectangle(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom);
 
-    DrawTexts(canvas, data);
-    DrawRatingBoxes(canvas, data.summaryRating);
+    DrawTexts(canvas, SpecificationSheetData(), true);
+    DrawRatingBoxes(canvas);
+}
+
+void DrawSpecificationSheetTexts(Canvas& canvas, const SpecificationSheetData& data) {
+    DrawTexts(canvas, data, false);
+    DrawRatingMarker(canvas, data.summaryRating);
+}
+
+void DrawSpecificationSheet(Canvas& canvas, const SpecificationSheetData& data) {
+    DrawSpecificationSheetArt(canvas);
+    DrawSpecificationSheetTexts(canvas, data);
+}
+
+const FixedPicture& SpecificationSheetArtPicture() {
+    static const FixedPicture art{QStringLiteral("specification_sheet"),
+                                  QSize(kSheetWidth, kSheetHeight), true,
+                                  DrawSpecificationSheetArtAt};
+    return art;
+}
+
+void PaintSpecificationSheet(QImage& image, const SpecificationSheetData& data) {
+    const QImage art = FixedPictureAt(SpecificationSheetArtPicture(), image.devicePixelRatio());
+    if (art.size() == image.size() && art.format() == image.format()) {
+        image = art;
+    } else {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        DrawSpecificationSheetArt(canvas);
+    }
+    QPainter painter(&image);
+    Canvas canvas(painter);
+    DrawSpecificationSheetTexts(canvas, data);
 }

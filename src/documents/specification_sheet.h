@@ -1,11 +1,16 @@
 // The specification and declaration sheet beside the calculator: product name, generic element
 // reference, the chosen system and profiles, the summary rating as a row of coloured rating
 // boxes with a marker over the rating achieved, the declaration paragraph and the rating body's
-// footer. A screen view only, drawn into a 417 x 580 image at every recalculation.
+// footer. A screen view only, drawn into a 417 x 580 image at every recalculation: its fixed
+// art (frame, header, panel, fixed texts, rating boxes) as drawn at build time, the data's texts
+// and the marker over it.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
+
+#include "platform/built_pictures.h"
 
 class Canvas;
 
@@ -34,5 +39,15 @@ SpecificationSheetData SpecificationSheetDataOf(const QStringList& breRatingLine
 QStringList DeclarationLines(const SpecificationSheetData& data);
 
 // Draws the whole sheet inside its outer frame (10, 2)-(410, 575); pixels outside the frame are
-// left as they are. Leaves the canvas as the last drawn letter set it.
+// left as they are. Leaves the canvas as the last drawn letter set it. It is the art, then the
+// data's texts and the marker over it, which the two routines below draw on their own.
 void DrawSpecificationSheet(Canvas& canvas, const SpecificationSheetData& data);
+void DrawSpecificationSheetArt(Canvas& canvas);
+void DrawSpecificationSheetTexts(Canvas& canvas, const SpecificationSheetData& data);
+
+// The art on a white image of 417 x 580 logical pixels, as the build draws it.
+const FixedPicture& SpecificationSheetArtPicture();
+
+// Makes image, white and 417 x 580 logical pixels at its device pixel ratio, the whole sheet:
+// the art copied (drawn only at a ratio the program holds no copy for), the texts drawn on it.
+void PaintSpecificationSheet(QImage& image, const SpecificationSheetData& data);

@@ -106,7 +106,7 @@ void DrawWindowMark(QPainter& painter, const QRectF& box) {
                      QPointF(box.left() + frame * 4.0, box.top() + frame * 1.6));
 }
 
-QPixmap IconPixmap(int size) {
+QImage IconImage(int size) {
     QImage image = Blank(size, size, Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -131,7 +131,7 @@ QPixmap IconPixmap(int size) {
         painter.drawText(tab, Qt::AlignCenter, QStringLiteral("GG"));
     }
     painter.end();
-    return QPixmap::fromImage(image);
+    return image;
 }
 
 }  // namespace
@@ -149,7 +149,9 @@ QImage BannerBackground() {
     return image;
 }
 
-QImage SmallLogo(qreal ratio) {
+namespace {
+
+QImage DrawSmallLogo(qreal ratio) {
     QImage image = Blank(48, 20, Qt::transparent, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -168,7 +170,7 @@ QImage SmallLogo(qreal ratio) {
     return image;
 }
 
-QImage GreenGuideLogo(qreal ratio) {
+QImage DrawGreenGuideLogo(qreal ratio) {
     // Ivory like the sheet underneath, so the logo sits on the sheet without a visible box.
     QImage image = Blank(312, 99, kIvory, ratio);
     QPainter painter(&image);
@@ -192,8 +194,8 @@ QImage GreenGuideLogo(qreal ratio) {
     return image;
 }
 
-QImage MakerLogo() {
-    QImage image = Blank(103, 45, Qt::white);
+QImage DrawMakerLogo(qreal ratio) {
+    QImage image = Blank(103, 45, Qt::white, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -213,8 +215,8 @@ QImage MakerLogo() {
     return image;
 }
 
-QImage DecorativeCurves() {
-    QImage image = Blank(200, 209, Qt::white);
+QImage DrawDecorativeCurves(qreal ratio) {
+    QImage image = Blank(200, 209, Qt::white, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     // A fan of curves sweeping in from the top right and falling away to the bottom left, fading
@@ -244,8 +246,8 @@ QImage DecorativeCurves() {
     return image;
 }
 
-QImage RatingBodyLogo() {
-    QImage image = Blank(288, 100, Qt::white);
+QImage DrawRatingBodyLogo(qreal ratio) {
+    QImage image = Blank(288, 100, Qt::white, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -278,18 +280,75 @@ QImage RatingBodyLogo() {
     return image;
 }
 
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+FixedPicture IconPicture(int size) {
+    return {QStringLiteral("program_icon_%1").arg(size), QSize(size, size), false,
+            [size](qreal) { return IconImage(size); }};
+}
+
+// Places in ProgramPictures(): the pictures, then the icon's sizes.
+enum PictureIndex {
+    kSmallLogo,
+    kGreenGuideLogo,
+    kMakerLogo,
+    kDecorativeCurves,
+    kRatingBodyLogo,
+    kFirstIconSize
+};
+
+}  // namespace
+
+const std::vector<FixedPicture>& ProgramPictures() {
+    static const std::vector<FixedPicture> pictures = [] {
+        std::vector<FixedPicture> list = {
+            {QStringLiteral("small_logo"), QSize(48, 20), true, DrawSmallLogo},
+            {QStringLiteral("green_guide_logo"), QSize(312, 99), true, DrawGreenGuideLogo},
+            {QStringLiteral("maker_logo"), QSize(103, 45), true, DrawMakerLogo},
+            {QStringLiteral("decorative_curves"), QSize(200, 209), true, DrawDecorativeCurves},
+            {QStringLiteral("rating_body_logo"), QSize(288, 100), true, DrawRatingBodyLogo},
+        };
+        for (int size : kIconSizes) {
+            list.push_back(IconPicture(size));
+        }
+        return list;
+    }();
+    return pictures;
+}
+
+QImage SmallLogo(qreal ratio) {
+    return FixedPictureAt(ProgramPictures()[kSmallLogo], ratio);
+}
+
+QImage GreenGuideLogo(qreal ratio) {
+    return FixedPictureAt(ProgramPictures()[kGreenGuideLogo], ratio);
+}
+
+QImage MakerLogo(qreal ratio) {
+    return FixedPictureAt(ProgramPictures()[kMakerLogo], ratio);
+}
+
+QImage DecorativeCurves(qreal ratio) {
+    return FixedPictureAt(ProgramPictures()[kDecorativeCurves], ratio);
+}
+
+QImage RatingBodyLogo(qreal ratio) {
+    return FixedPictureAt(ProgramPictures()[kRatingBodyLogo], ratio);
+}
+
 namespace {
 
-// The icon at all its sizes, drawn the first time anything asks for one of them and kept for
+// The icon at all its sizes, made the first time anything asks for one of them and kept for
 // the rest of the process: the pictures never change, and a window that no window manager
-// shows (or a second window with the same icon) costs no drawing.
+// shows (or a second window with the same icon) costs nothing.
 const QIcon& DrawnProgramIcon() {
     static const QIcon* const icon = [] {
-        auto* drawn = new QIcon;
-        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-            drawn->addPixmap(IconPixmap(size));
+        auto* made = new QIcon;
+        const std::vector<FixedPicture>& pictures = ProgramPictures();
+        for (std::size_t i = kFirstIconSize; i < pictures.size(); ++i) {
+            made->addPixmap(QPixmap::fromImage(FixedPictureAt(pictures[i], 1.0)));
         }
-        return drawn;
+        return made;
     }();
     return *icon;
 }

@@ -1,10 +1,15 @@
 // The program's own pictures: the banner strip and small logo of the main window, the Green Guide
 // logo over the specification sheet, the pictures of the About box and the program icon. They are
-// drawn in code at the sizes the windows were laid out for, so the program ships no image files.
+// drawn in code at the sizes the windows were laid out for, so the program ships no image files;
+// all but the banner never change and are drawn once at build time (platform/built_pictures.h).
 #pragma once
 
 #include <QIcon>
 #include <QImage>
+
+#include <vector>
+
+#include "platform/built_pictures.h"
 
 // 9 x 20: one slice of the main window's banner, a dark green vertical gradient; it is stretched
 // across the banner strip.
@@ -21,13 +26,16 @@ QImage SmallLogo(qreal ratio = 1.0);
 QImage GreenGuideLogo(qreal ratio = 1.0);
 
 // 103 x 45: the window maker's logo, a window mark and the word "Tarvex".
-QImage MakerLogo();
+QImage MakerLogo(qreal ratio = 1.0);
 
 // 200 x 209: thin yellow-green curves on white, the About box's decoration.
-QImage DecorativeCurves();
+QImage DecorativeCurves(qreal ratio = 1.0);
 
 // 288 x 100: the rating body's logo as the About box shows it, on white.
-QImage RatingBodyLogo();
+QImage RatingBodyLogo(qreal ratio = 1.0);
 
-// The program's icon, drawn at the usual icon sizes when first asked for, once per process.
+// The program's icon at the usual icon sizes, made when first asked for, once per process.
 QIcon ProgramIcon();
+
+// The pictures above that never change, with their drawing routines, as the build draws them.
+const std::vector<FixedPicture>& ProgramPictures();

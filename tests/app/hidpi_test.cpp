@@ -1,11 +1,13 @@
 // The window's own pictures on screens of 100 % and 200 %: drawn at the screen's device pixel
 // ratio, and drawn again when the window moves to a screen of another ratio.
 #include <QDir>
+#include <QLabel>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWindow>
 
+#include "about/form_abt.h"
 #include "test_support.h"
 #include "widgets/owner_draw_combo.h"
 #include "widgets/widgets.h"
@@ -93,6 +95,25 @@ TEST(HiDpiInChild, PicturesFollowTheRatioOfTheWindowsScreen) {
     window.windowHandle()->setScreen(screens[0]);
     QCoreApplication::processEvents();
     EXPECT_EQ(sheet->Bitmap(), sheetAt100);
+
+    // The About box's pictures follow its screen too.
+    TFormAbt about;
+    about.winId();
+    auto* curves = about.findChild<QLabel*>(QStringLiteral("Image2"));
+    ASSERT_TRUE(curves);
+    const QImage curvesAt100 = curves->pixmap().toImage();
+    EXPECT_EQ(curvesAt100.size(), QSize(200, 209));
+    about.windowHandle()->setScreen(screens[1]);
+    QCoreApplication::processEvents();
+    for (const char* name : {"Image1", "Image2", "Image3"}) {
+        const QPixmap picture = about.findChild<QLabel*>(QLatin1String(name))->pixmap();
+        EXPECT_EQ(picture.devicePixelRatio(), 2.0) << name;
+        EXPECT_GT(MixedBlocks(picture.toImage()), 300) << name;
+    }
+    EXPECT_EQ(curves->pixmap().size(), QSize(400, 418));
+    about.windowHandle()->setScreen(screens[0]);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(curves->pixmap().toImage(), curvesAt100);
 }
 
 TEST(HiDpi, PicturesFollowTheRatioOfTheWindowsScreen) {
