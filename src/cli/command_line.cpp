@@ -8,6 +8,8 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <exception>
+#include <new>
 #include <optional>
 
 #include "cli/batch.h"
@@ -401,6 +403,13 @@ int RunCommands(const QStringList& arguments, CommandIo& io) {
         return command->run(parser, io);
     } catch (const ProgramError& error) {
         io.err << kProgram << ": " << error.text() << Qt::endl;
+        return kExitFailed;
+    } catch (const std::bad_alloc&) {
+        // No exception ends the program unexplained, not even the memory running out.
+        io.err << kProgram << ": not enough memory" << Qt::endl;
+        return kExitFailed;
+    } catch (const std::exception& error) {
+        io.err << kProgram << ": " << error.what() << Qt::endl;
         return kExitFailed;
     }
 }

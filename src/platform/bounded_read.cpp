@@ -18,22 +18,23 @@ BoundedReading ReadFileUpTo(const QString& path, qint64 limit) {
         return reading;
     }
     // One byte past the limit tells a file that is too large from one that fills it exactly.
-    while (reading.bytes.size() <= limit) {
-        const qint64 want = std::min(kReadPiece, limit + 1 - reading.bytes.size());
+    while (reading.size <= limit) {
+        const qint64 want = std::min(kReadPiece, limit + 1 - reading.size);
         const QByteArray piece = file.read(want);
         if (file.error() != QFileDevice::NoError) {
             reading.reason = file.errorString();
-            reading.bytes.clear();
+            reading.pieces.clear();
             return reading;
         }
         if (piece.isEmpty()) {
             break;
         }
-        reading.bytes += piece;
+        reading.size += piece.size();
+        reading.pieces << piece;
     }
-    if (reading.bytes.size() > limit) {
+    if (reading.size > limit) {
         reading.tooLarge = true;
-        reading.bytes.clear();
+        reading.pieces.clear();
         return reading;
     }
     reading.read = true;

@@ -4,11 +4,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 struct BoundedReading {
     bool read = false;
-    QByteArray bytes;
+    // The file's bytes in the order read, in pieces of at most 1 MiB, so that a reader can let
+    // go of each piece once it has used it.
+    QList<QByteArray> pieces;
+    qint64 size = 0;
     bool tooLarge = false;
     // The system's reason when the file could not be opened or read.
     QString reason;

@@ -2,28 +2,60 @@
 
 #include <QStringDecoder>
 
+#include <utility>
+
 #include "data/data_files.h"
 
+bool CsvReader::Holds(qsizetype count) {
+    while (text_.size() - pos_ < count && more_) {
+        const QString piece = more_();
+        if (piece.isEmpty()) {
+            more_ = nullptr;
+            break;
+        }
+        text_ += piece;
+    }
+    return text_.size() - pos_ >= count;
+}
+
 bool CsvReader::Next(CsvRecord* record) {
-    const QString& text = text_;
     *record = CsvRecord();
+    if (overflow_ != Overflow::None) {
+        return false;
+    }
+    // The text read before this record is no longer needed: let go of it once it is half of
+    // the text in hand, so that the copying adds up to no more than the text's length.
+    if (more_ && pos_ > 0 && pos_ >= text_.size() / 2) {
+        text_.remove(0, pos_);
+        pos_ = 0;
+    }
     QString field;
     bool quoted = false;    // the field began with a quote
     bool inQuotes = false;  // inside its quotes now
     bool blank = true;      // the record so far is an empty line
     int quoteLine = 0;      // the line the open quote began on
     record->line = line_;
+    const auto overflow = [&](Overflow kind) {
+        overflow_ = kind;
+        overflowLine_ = record->line;
+        *record = CsvRecord();
+        return false;
+    };
     const auto endField = [&] {
         blank = blank && !quoted && field.trimmed().isEmpty() && record->fields.isEmpty();
         record->fields << (quoted ? field : field.trimmed());
         field.clear();
         quoted = false;
+        return bounds_.widestRecord < 0 || record->fields.size() <= bounds_.widestRecord;
     };
-    for (; pos_ < text.size(); ++pos_) {
-        const QChar c = text[pos_];
+    for (; Holds(1); ++pos_) {
+        if (bounds_.longestField >= 0 && field.size() > bounds_.longestField) {
+            return overflow(Overflow::LongField);
+        }
+        const QChar c = text_[pos_];
         if (inQuotes) {
             if (c == QLatin1Char('"')) {
-                if (pos_ + 1 < text.size() && text[pos_ + 1] == QLatin1Char('"')) {
+                if (Holds(2) && text_[pos_ + 1] == QLatin1Char('"')) {
                     field += c;
                     ++pos_;
                 } else {
@@ -41,14 +73,17 @@ bool CsvReader::Next(CsvRecord* record) {
             inQuotes = true;
             quoteLine = line_;
         } else if (c == separator_) {
-            endField();
+            if (!endField()) {
+                return overflow(Overflow::WideRecord);
+            }
         } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && pos_ + 1 < text.size() &&
-                text[pos_ + 1] == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && Holds(2) && text_[pos_ + 1] == QLatin1Char('\n')) {
                 ++pos_;
             }
             ++line_;
-            endField();
+            if (!endField()) {
+                return overflow(Overflow::WideRecord);
+            }
             if (!blank) {
                 ++pos_;
                 return true;
@@ -61,12 +96,17 @@ bool CsvReader::Next(CsvRecord* record) {
             field += c;
         }
     }
+    if (bounds_.longestField >= 0 && field.size() > bounds_.longestField) {
+        return overflow(Overflow::LongField);
+    }
     if (inQuotes) {
         unclosedQuoteLine_ = quoteLine;
     }
     // The last record, when the text does not end with a line break.
     if (!field.isEmpty() || quoted || !record->fields.isEmpty()) {
-        endField();
+        if (!endField()) {
+            return overflow(Overflow::WideRecord);
+        }
         return !blank;
     }
     return false;
@@ -109,13 +149,102 @@ QChar SeparatorOfHeader(const QString& text) {
     return candidates[best];
 }
 
-QString ScheduleText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        return DecodeWindows1252(bytes);
+namespace {
+
+// Whether the pieces of bytes are UTF-8, decoded one by one and the text dropped. A line break
+// after the last one ends a character it may have left unfinished, as a decoder that keeps a
+// state would not call that wrong.
+bool IsUtf8(const QList<QByteArray>& pieces) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    for (const QByteArray& piece : pieces) {
+        (void)QString(utf8.decode(piece));
     }
-    return text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
+    (void)QString(utf8.decode(QByteArrayView("\n")));
+    return !utf8.hasError();
+}
+
+// The first line (from 1) of the bytes that is no UTF-8.
+int FirstLineThatIsNoUtf8(const QByteArray& bytes) {
+    int line = 1;
+    for (qsizetype start = 0; start < bytes.size(); ++line) {
+        qsizetype stop = bytes.indexOf('\n', start);
+        stop = stop < 0 ? bytes.size() : stop + 1;
+        if (!IsUtf8({bytes.sliced(start, stop - start)})) {
+            return line;
+        }
+        start = stop;
+    }
+    return line;
+}
+
+}  // namespace
+
+ScheduleTextPieces::ScheduleTextPieces(QList<QByteArray> bytes) : bytes_(std::move(bytes)) {
+    while (bytes_.size() > 1 && bytes_.first().size() < 4) {
+        bytes_[0] += bytes_.takeAt(1);
+    }
+    const QByteArray head = bytes_.value(0).left(3);
+    const auto skip = [this](qsizetype count) { bytes_[0] = bytes_[0].mid(count); };
+    if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF")) {
+        const bool little = head.startsWith("\xFF\xFE");
+        encoding_ = little ? ScheduleEncoding::Utf16LittleEndian : ScheduleEncoding::Utf16BigEndian;
+        decoder_ = QStringDecoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        skip(2);
+        return;
+    }
+    const QString resave =
+        QStringLiteral("; save it again from the spreadsheet as \"CSV UTF-8\" (or \"CSV\")");
+    for (const QByteArray& piece : bytes_) {
+        if (piece.contains('\0')) {
+            refusal_ = QStringLiteral(
+                           "the file holds zero bytes, so it is no text a spreadsheet writes as "
+                           "CSV (UTF-16 without a byte order mark?)") +
+                       resave;
+            return;
+        }
+    }
+    const bool bom = head == "\xEF\xBB\xBF";
+    if (bom) {
+        skip(3);
+    }
+    const bool utf8 = IsUtf8(bytes_);
+    if (!utf8 && bom) {
+        refusal_ = QStringLiteral(
+                       "the file begins with the byte order mark of UTF-8, but line %1 is no "
+                       "UTF-8 (Windows-1252?)")
+                       .arg(FirstLineThatIsNoUtf8(bytes_.join())) +
+                   resave;
+        return;
+    }
+    encoding_ = !utf8 ? ScheduleEncoding::Windows1252
+                : bom ? ScheduleEncoding::Utf8WithBom
+                      : ScheduleEncoding::Utf8;
+    if (utf8) {
+        decoder_ = QStringDecoder(QStringDecoder::Utf8);
+    }
+}
+
+ScheduleTextPieces::ScheduleTextPieces(const QByteArray& bytes)
+    : ScheduleTextPieces(QList<QByteArray>{bytes}) {}
+
+QString ScheduleTextPieces::Next() {
+    QString text;
+    // A piece that ends inside a character gives nothing until the next one completes it.
+    while (text.isEmpty() && refusal_.isEmpty() && next_ < bytes_.size()) {
+        QByteArray piece = std::exchange(bytes_[next_++], QByteArray());
+        text = encoding_ == ScheduleEncoding::Windows1252 ? DecodeWindows1252(piece)
+                                                          : QString(decoder_.decode(piece));
+    }
+    return text;
+}
+
+QString ScheduleText(const QByteArray& bytes) {
+    ScheduleTextPieces pieces(bytes);
+    QString text;
+    for (QString piece = pieces.Next(); !piece.isEmpty(); piece = pieces.Next()) {
+        text += piece;
+    }
+    return text;
 }
 
 QString CsvLine(const QStringList& fields, QChar separator) {

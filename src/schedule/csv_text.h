@@ -8,7 +8,10 @@
 #include <QChar>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
+
+#include <functional>
 
 // One record of CSV text and the line it starts on (from 1).
 struct CsvRecord {
@@ -16,24 +19,48 @@ struct CsvRecord {
     QStringList fields;
 };
 
+// The most a reader takes in one field and one record (a negative number: no bound), so that a
+// wrong file cannot fill the memory with one giant cell or a row of countless empty ones.
+struct CsvBounds {
+    qsizetype longestField = -1;
+    qsizetype widestRecord = -1;
+};
+
 // Reads CSV text one record at a time: spaces around an unquoted field and after a closing
 // quote are dropped; empty lines are skipped; "\r\n", "\r" and "\n" all end a line.
 class CsvReader {
 public:
+    // The next piece of a text that is decoded as it is read; empty at its end.
+    using MoreText = std::function<QString()>;
+
     explicit CsvReader(const QString& text, QChar separator = QLatin1Char(','))
         : text_(text), separator_(separator) {}
-    // The next record; false at the end of the text.
+    // The text in pieces, the pieces read only dropped as the reading goes on, within bounds.
+    CsvReader(MoreText more, QChar separator, CsvBounds bounds)
+        : more_(std::move(more)), separator_(separator), bounds_(bounds) {}
+    // The next record; false at the end of the text, or where a record passes the bounds.
     bool Next(CsvRecord* record);
     // The line a quote opened on that the text never closes (its field then runs to the end of
     // the text), 0 when every quote is closed; known once Next has returned false.
     int UnclosedQuoteLine() const { return unclosedQuoteLine_; }
+    // Which bound the reading stopped at, and the line of the record that passed it.
+    enum class Overflow { None, LongField, WideRecord };
+    Overflow Overflowed() const { return overflow_; }
+    int OverflowLine() const { return overflowLine_; }
 
 private:
-    const QString& text_;
+    // The text from pos_ on holds at least count characters, more pieces read where needed.
+    bool Holds(qsizetype count);
+
+    QString text_;
+    MoreText more_;
     QChar separator_;
+    CsvBounds bounds_;
     qsizetype pos_ = 0;
     int line_ = 1;
     int unclosedQuoteLine_ = 0;
+    Overflow overflow_ = Overflow::None;
+    int overflowLine_ = 0;
 };
 
 // All records of CSV text.
@@ -43,8 +70,33 @@ QList<CsvRecord> CsvRecords(const QString& text, QChar separator = QLatin1Char('
 // stands there most often outside quotes; "," when none does, or on a tie with ",".
 QChar SeparatorOfHeader(const QString& text);
 
-// A file's bytes as text: UTF-8 (a leading byte order mark dropped), or Windows-1252 when the
-// bytes are no UTF-8, as spreadsheets on that system save them.
+// How a file's bytes are text: UTF-8 (with or without a byte order mark), UTF-16 (after its
+// byte order mark, as spreadsheets save "Unicode Text"), or Windows-1252 when the bytes are no
+// UTF-8, as spreadsheets on that system save them. A UTF-8 byte order mark followed by bytes
+// that are no UTF-8 is refused rather than guessed.
+enum class ScheduleEncoding { Utf8, Utf8WithBom, Utf16LittleEndian, Utf16BigEndian, Windows1252 };
+
+// A file's bytes decoded a piece at a time, so that the text of a large file is never held
+// whole beside its bytes: each piece of bytes is let go once decoded.
+class ScheduleTextPieces {
+public:
+    explicit ScheduleTextPieces(QList<QByteArray> bytes);
+    explicit ScheduleTextPieces(const QByteArray& bytes);
+    // Why the bytes are no text a schedule is read from, empty when they are.
+    const QString& Refusal() const { return refusal_; }
+    ScheduleEncoding Encoding() const { return encoding_; }
+    // The next piece of text; empty at the end.
+    QString Next();
+
+private:
+    QList<QByteArray> bytes_;
+    qsizetype next_ = 0;  // the piece decoded next
+    ScheduleEncoding encoding_ = ScheduleEncoding::Utf8;
+    QString refusal_;
+    QStringDecoder decoder_;
+};
+
+// A file's bytes as text, whole (the pieces above joined); empty when they are refused.
 QString ScheduleText(const QByteArray& bytes);
 
 // One record as a CSV line ending in "\r\n": a field is quoted when it holds any of the three

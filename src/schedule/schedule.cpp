@@ -49,6 +49,29 @@ bool UnclosedQuote(const CsvReader& reader, ScheduleReading* reading) {
     return true;
 }
 
+// A cell or a row past the bounds of a schedule: say where, rather than fill the memory.
+bool PastBounds(const CsvReader& reader, ScheduleReading* reading) {
+    switch (reader.Overflowed()) {
+        case CsvReader::Overflow::None:
+            return false;
+        case CsvReader::Overflow::LongField:
+            reading->error = QStringLiteral(
+                                 "line %1: a cell holds more than the %2 characters a schedule's "
+                                 "cell may hold")
+                                 .arg(reader.OverflowLine())
+                                 .arg(kLongestScheduleCell);
+            break;
+        case CsvReader::Overflow::WideRecord:
+            reading->error = QStringLiteral(
+                                 "line %1: a row of more than the %2 cells a schedule's row may "
+                                 "hold")
+                                 .arg(reader.OverflowLine())
+                                 .arg(kWidestScheduleRow);
+            break;
+    }
+    return true;
+}
+
 }  // namespace
 
 QString ScheduleFieldName(ScheduleField field) {
@@ -206,18 +229,31 @@ QStringList Schedule::NextFreeRefs(int count, const QStringList& taken) const {
     return refs;
 }
 
-ScheduleReading ReadSchedule(const QString& text) {
+ScheduleReading ReadScheduleText(const QString& first, std::function<QString()> more) {
     ScheduleReading reading;
-    reading.separator = SeparatorOfHeader(text);
-    CsvReader reader(text, reading.separator);
+    reading.separator = SeparatorOfHeader(first);
+    const CsvBounds bounds{kLongestScheduleCell, kWidestScheduleRow};
+    bool firstGiven = false;
+    CsvReader reader(
+        [&first, &firstGiven, &more]() -> QString {
+            if (!firstGiven) {
+                firstGiven = true;
+                return first;
+            }
+            return more ? more() : QString();
+        },
+        reading.separator, bounds);
     CsvRecord header;
     const QString columnList =
         QStringList({QStringLiteral("ref"), QStringLiteral("system"), QStringLiteral("outer"),
                      QStringLiteral("vent"), QStringLiteral("transom"), QStringLiteral("building")})
             .join(QLatin1Char(','));
     if (!reader.Next(&header)) {
-        reading.error =
-            QStringLiteral("the schedule is empty: its first row names the columns ") + columnList;
+        if (!PastBounds(reader, &reading)) {
+            reading.error =
+                QStringLiteral("the schedule is empty: its first row names the columns ") +
+                columnList;
+        }
         return reading;
     }
     if (UnclosedQuote(reader, &reading)) {
@@ -251,6 +287,12 @@ ScheduleReading ReadSchedule(const QString& text) {
         }
     }
     for (CsvRecord record; reader.Next(&record);) {
+        if (schedule.RowCount() == kMostScheduleRows) {
+            reading.error = QStringLiteral("line %1: the schedule has more than %2 rows")
+                                .arg(record.line)
+                                .arg(kMostScheduleRows);
+            return reading;
+        }
         while (schedule.ColumnCount() < record.fields.size()) {
             schedule.columns_ << QString();
             for (auto& row : schedule.rows_) {
@@ -259,7 +301,7 @@ ScheduleReading ReadSchedule(const QString& text) {
         }
         schedule.InsertRow(schedule.RowCount(), record.fields, record.line);
     }
-    if (UnclosedQuote(reader, &reading)) {
+    if (PastBounds(reader, &reading) || UnclosedQuote(reader, &reading)) {
         return reading;
     }
     // A report text that every row shares becomes the schedule's.
@@ -284,13 +326,27 @@ ScheduleReading ReadSchedule(const QString& text) {
     return reading;
 }
 
+ScheduleReading ReadSchedule(const QString& text) {
+    return ReadScheduleText(text, {});
+}
+
 ScheduleReading ReadScheduleBytes(const QByteArray& bytes) {
-    return ReadSchedule(ScheduleText(bytes));
+    return ReadScheduleBytes(QList<QByteArray>{bytes});
+}
+
+ScheduleReading ReadScheduleBytes(QList<QByteArray> bytes) {
+    ScheduleTextPieces pieces(std::move(bytes));
+    if (!pieces.Refusal().isEmpty()) {
+        ScheduleReading reading;
+        reading.error = pieces.Refusal();
+        return reading;
+    }
+    return ReadScheduleText(pieces.Next(), [&pieces] { return pieces.Next(); });
 }
 
 ScheduleFileReading ReadScheduleFile(const QString& path) {
     ScheduleFileReading result;
-    const BoundedReading file = ReadFileUpTo(path, kLargestScheduleBytes);
+    BoundedReading file = ReadFileUpTo(path, kLargestScheduleBytes);
     if (file.tooLarge) {
         result.reading.error =
             QStringLiteral("the schedule is larger than ") + kLargestScheduleText;
@@ -298,7 +354,7 @@ ScheduleFileReading ReadScheduleFile(const QString& path) {
         result.unreadable = true;
         result.reason = file.reason;
     } else {
-        result.reading = ReadScheduleBytes(file.bytes);
+        result.reading = ReadScheduleBytes(std::move(file.pieces));
     }
     return result;
 }

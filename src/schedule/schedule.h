@@ -12,11 +12,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class Schedule;
 struct ScheduleReading;
-ScheduleReading ReadSchedule(const QString& text);
+// Reads the text that begins with first, further pieces from more (empty at the end).
+ScheduleReading ReadScheduleText(const QString& first, std::function<QString()> more);
 
 // The schedule's own columns, in the order a new schedule lists them.
 enum class ScheduleField { Ref, System, Outer, Vent, Transom, Building, Company, Project, Date };
@@ -93,7 +95,7 @@ public:
     ScheduleReport report;
 
 private:
-    friend ScheduleReading ReadSchedule(const QString& text);
+    friend ScheduleReading ReadScheduleText(const QString& first, std::function<QString()> more);
     struct Row {
         QStringList cells;
         int line = 0;
@@ -113,20 +115,35 @@ struct ScheduleReading {
     QChar separator = QLatin1Char(',');
 };
 
+// The bounds of a schedule that is read: far more than any building's windows need, and a
+// bound on the memory and the work that a wrong file (a disk image, /dev/zero, one giant cell,
+// a row of countless empty cells) can take. A file past any of them is refused as a whole,
+// before anything of it is shown, rated or drawn.
+// The largest file.
+inline constexpr qint64 kLargestScheduleBytes = qint64(64) << 20;
+inline const QString kLargestScheduleText = QStringLiteral("64 MB");
+// The longest cell, in characters: twice what a spreadsheet's cell holds (32,767). A cell longer
+// than a certificate can show (kLongestFieldText) is kept, and its row says why it gets none.
+inline constexpr qsizetype kLongestScheduleCell = 65536;
+// The most cells in a row, the header's included (a spreadsheet of old had 256 columns).
+inline constexpr qsizetype kWidestScheduleRow = 256;
+// The most rows below the header.
+inline constexpr int kMostScheduleRows = 10000;
+
 // Reads a schedule as people write it: the header names in any order and letter case, columns
 // that are not the schedule's kept, the separator found from the header line. Rows are never
 // dropped (a short row is padded; cells past the header's columns get columns of their own with
 // empty names, so that nothing is lost on saving). When every
 // row holds the same company (or project, or date), that text becomes the schedule's report
-// text and the cells are emptied, so that saving writes the same file again.
+// text and the cells are emptied, so that saving writes the same file again. A text past the
+// bounds above is refused with the line that passes them.
 ScheduleReading ReadSchedule(const QString& text);
-// The same from a file's bytes (ScheduleText: UTF-8 or Windows-1252, a BOM dropped).
+// The same from a file's bytes, decoded a piece at a time (ScheduleTextPieces: UTF-8, UTF-16
+// or Windows-1252, a byte order mark dropped), so that the memory it takes is about three
+// times the file's size at most.
 ScheduleReading ReadScheduleBytes(const QByteArray& bytes);
-
-// The largest schedule file that is read: far more than any building's windows need, and a
-// bound on the memory that a wrong file (a disk image, /dev/zero) can take.
-inline constexpr qint64 kLargestScheduleBytes = qint64(64) << 20;
-inline const QString kLargestScheduleText = QStringLiteral("64 MB");
+// The same from a file's bytes in pieces, each let go once decoded.
+ScheduleReading ReadScheduleBytes(QList<QByteArray> bytes);
 
 // A schedule file as the window's Open and "batch" read it: whole, but never more than
 // kLargestScheduleBytes of it.

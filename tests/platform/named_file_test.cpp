@@ -85,11 +85,12 @@ TEST(ReadFileUpTo, AFileOrDevicePastTheBoundIsNotRead) {
     WriteBytes(dir.filePath("full"), QByteArray(1000, 'x'));
     const BoundedReading exact = ReadFileUpTo(dir.filePath("full"), 1000);
     EXPECT_TRUE(exact.read);
-    EXPECT_EQ(exact.bytes.size(), 1000);
+    EXPECT_EQ(exact.size, 1000);
+    EXPECT_EQ(exact.pieces.join(), QByteArray(1000, 'x'));
     const BoundedReading over = ReadFileUpTo(dir.filePath("full"), 999);
     EXPECT_FALSE(over.read);
     EXPECT_TRUE(over.tooLarge);
     const BoundedReading endless = ReadFileUpTo("/dev/zero", 3 << 20);
     EXPECT_TRUE(endless.tooLarge);
-    EXPECT_TRUE(endless.bytes.isEmpty());
+    EXPECT_TRUE(endless.pieces.isEmpty());
 }

@@ -130,11 +130,48 @@ TEST(ScheduleReading, SchedulesAsPeopleWriteThem) {
         }
         EXPECT_EQ(again.schedule->report.company, s.report.company);
     }
-    // Windows-1252 bytes, a UTF-8 byte order mark.
-    EXPECT_EQ(
-        ReadScheduleBytes("ref,system\nW1,Caf\xE9\n").schedule->Value(0, ScheduleField::System),
-        QString::fromUtf8("Café"));
-    EXPECT_EQ(ReadScheduleBytes("\xEF\xBB\xBFRef,system\nW1,x\n").schedule->Columns()[0], "Ref");
+}
+
+TEST(ScheduleReading, TheEncodingsSpreadsheetsSaveIn) {
+    const QString text = QString::fromUtf8("Ref\tsystem\nW1\tCafé \u20AC\n");
+    const auto utf16 = [&text](QSysInfo::Endian endian) {
+        QByteArray bytes = endian == QSysInfo::LittleEndian ? "\xFF\xFE" : "\xFE\xFF";
+        for (const QChar c : text) {
+            const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+            bytes.append(endian == QSysInfo::LittleEndian ? low : high);
+            bytes.append(endian == QSysInfo::LittleEndian ? high : low);
+        }
+        return bytes;
+    };
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        const char* system;  // of the row; else the error
+        const char* error;
+    } cases[] = {
+        {"UTF-8", text.toUtf8(), "Café €", ""},
+        {"UTF-8, byte order mark", "\xEF\xBB\xBF" + text.toUtf8(), "Café €", ""},
+        {"Windows-1252", "Ref\tsystem\nW1\tCaf\xE9 \x80\n", "Café €", ""},
+        {"UTF-16, as Unicode Text", utf16(QSysInfo::LittleEndian), "Café €", ""},
+        {"UTF-16, big end first", utf16(QSysInfo::BigEndian), "Café €", ""},
+        {"a byte order mark of UTF-8 on Windows-1252", "\xEF\xBB\xBFref,system\nW1,Caf\xE9\n", "",
+         "the file begins with the byte order mark of UTF-8, but line 2 is no UTF-8 "
+         "(Windows-1252?); save it again from the spreadsheet as \"CSV UTF-8\" (or \"CSV\")"},
+        {"UTF-16 without its mark", utf16(QSysInfo::LittleEndian).mid(2), "",
+         "the file holds zero bytes, so it is no text a spreadsheet writes as CSV (UTF-16 "
+         "without a byte order mark?); save it again"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ScheduleReading reading = ReadScheduleBytes(c.bytes);
+        EXPECT_EQ(reading.error.left(int(strlen(c.error))), c.error);
+        if (*c.error == '\0') {
+            ASSERT_TRUE(reading.schedule) << reading.error.toStdString();
+            EXPECT_EQ(reading.schedule->Columns()[0], "Ref");
+            EXPECT_EQ(reading.schedule->Value(0, ScheduleField::System),
+                      QString::fromUtf8(c.system));
+        }
+    }
 }
 
 TEST(ScheduleReading, AHeaderThatIsNoScheduleHeader) {
@@ -153,6 +190,65 @@ TEST(ScheduleReading, AHeaderThatIsNoScheduleHeader) {
         EXPECT_FALSE(reading.schedule) << text;
         EXPECT_TRUE(reading.error.startsWith(QString::fromUtf8(error)))
             << reading.error.toStdString();
+    }
+}
+
+TEST(ScheduleReading, HostileSchedulesAreRefusedWhereTheyPassABoundOrKeptWhole) {
+    const QByteArray header = "ref,system,building,project\n";
+    // 100 bytes: 9,999 rows and the header end just before the first MiB.
+    const QByteArray row = "W1,Pelvanor 55,Domestic,Riverside School " + QByteArray(58, 'x') + "\n";
+    const auto rows = [&row](int count) {
+        QByteArray text;
+        for (int i = 0; i < count; ++i) {
+            text += row;
+        }
+        return text;
+    };
+    const struct {
+        const char* what;
+        QByteArray text;
+        const char* error;  // empty: read, with rowCount rows
+        int rowCount;
+    } cases[] = {
+        {"an 8 MB ref", header + QByteArray(8 << 20, 'X') + ",Pelvanor 55\n" + row,
+         "line 2: a cell holds more than the 65536 characters a schedule's cell may hold", 0},
+        {"a quoted company of 3 MB and many lines",
+         "ref,system,company\nW1,x,\"" + QByteArray(3 << 20, 'C').replace(1000, 1, "\n") + "\"\n",
+         "line 2: a cell holds more than the 65536", 0},
+        {"200,000 empty cells, then 2,000 rows",
+         header + QByteArray(200000, ',') + "\n" + rows(2000),
+         "line 2: a row of more than the 256 cells a schedule's row may hold", 0},
+        {"10,001 rows", header + rows(10001), "line 10002: the schedule has more than 10000 rows",
+         0},
+        {"a header of 257 names", QByteArray("ref,system") + QByteArray(255, ',') + "\n",
+         "line 1: a row of more than the 256 cells", 0},
+        // On the bounds, read: the widest row, and the longest cell (UTF-8 of two bytes a
+        // character) across the first MiB, where the file's second piece is decoded from.
+        {"the widest row, 10,000 rows, the longest cell last",
+         header + "W00,Pelvanor 55" + QByteArray(254, ',') + "\n" + rows(9998) +
+             "W1,Pelvanor 55,,\"" + QByteArray("\xC3\xA9").repeated(65535) + "\n\"\n",
+         "", 10000},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes(dir.filePath("hostile.csv"), c.text);
+        const ScheduleFileReading file = ReadScheduleFile(dir.filePath("hostile.csv"));
+        ASSERT_FALSE(file.unreadable);
+        EXPECT_EQ(file.reading.error.left(int(strlen(c.error))), c.error);
+        EXPECT_EQ(file.reading.schedule.has_value(), *c.error == '\0');
+        if (file.reading.schedule) {
+            const Schedule& s = *file.reading.schedule;
+            EXPECT_EQ(s.RowCount(), c.rowCount);
+            EXPECT_EQ(s.ColumnCount(), 256);
+            const int last = c.rowCount - 1;
+            EXPECT_EQ(s.Value(last, ScheduleField::Project), QString(65535, QChar(0xE9)) + "\n");
+            EXPECT_EQ(s.Value(last - 1, ScheduleField::Project),
+                      "Riverside School " + QString(58, 'x'));
+            EXPECT_EQ(RateScheduleRow(BuiltInTables(), s, last).note,
+                      "the project holds 65536 characters, more than the 4096 a certificate can "
+                      "show");
+        }
     }
 }
 
