@@ -183,6 +183,12 @@ int TFormAbt::ShowModal() {
     return exec();
 }
 
+void TFormAbt::SetDataVersion(const QString& dataVersion) {
+    const QString tip = QStringLiteral("Tables: ") + dataVersion;
+    Edit1->setToolTip(tip);
+    Edit1->setAccessibleDescription(tip);
+}
+
 void TFormAbt::setVisible(bool visible) {
     if (visible && !isVisible()) {
         CentreOnScreen();

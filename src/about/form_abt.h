@@ -29,6 +29,9 @@ public:
     // Shows the box modally and returns the dialog's result when it closes. A box that is
     // already on screen cannot become modal: raises ProgramError.
     int ShowModal();
+    // The tables' data version (each table's date and short hash), in the version line's
+    // tooltip: the box's layout stays as it is.
+    void SetDataVersion(const QString& dataVersion);
 
     void setVisible(bool visible) override;
 

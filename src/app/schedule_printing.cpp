@@ -21,7 +21,9 @@ int PrintSchedule(QWidget* parent, const ProductTables& tables, const Schedule& 
     const bool toFile = PrintsToFile(*printer);
     WorkProgress progress(parent, QStringLiteral("Printing the schedule's pages..."), toFile);
     const PagesPainted printed = PrintPages(
-        *printer, CombinedPdfSettings(ownSchedule, document.CertificateCount(), creator),
+        *printer,
+        CombinedPdfSettings(ownSchedule, document.CertificateCount(), creator,
+                            DataVersionText(DataVersionOf(ownTables))),
         document.PageCount(),
         [&document](int page, QPainter& painter, int W, int H) {
             document.DrawPage(page, painter, W, H);

@@ -100,6 +100,8 @@ public:
     ProductTables CurrentTables() const;
     WindowRequest CurrentWindowRequest() const;
     ScheduleReport CurrentReportFields() const;
+    // The data version of the tables as the editors hold them now (DataVersionText).
+    QString CurrentDataVersion() const;
     // The schedule window while it is open, else nullptr.
     ScheduleWindow* OpenScheduleWindow() const;
 
@@ -258,6 +260,8 @@ private:
     bool askingAboutDataFile_ = false;
     // Where a zero byte cut each data file as this window last read it; cleared by a save.
     QHash<const QPlainTextEdit*, TextCut> tableCuts_;
+    // The file each data table was last read from or saved to; none for a built-in table.
+    QHash<const QPlainTextEdit*, QString> tablePaths_;
     QPointer<ScheduleWindow> scheduleWindow_;
     bool scheduleGuardAdded_ = false;
 

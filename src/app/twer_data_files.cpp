@@ -32,12 +32,14 @@ void TWER::LoadDataFiles() {
 void TWER::LoadDataFile(QPlainTextEdit* memo, const QString& fileName) {
     const QString path = DataFilePath(env_.programFolder, fileName, DataFileUse::Read);
     tableCuts_.remove(memo);
+    tablePaths_.remove(memo);
     if (!DataFileExists(path)) {
         // A file that another window saves later is taken in as a change of this one.
         WatchDataFile(memo, fileName, path, QString());
         return;
     }
     const QString text = ReadTableFile(path, &tableCuts_[memo]);
+    tablePaths_[memo] = path;
     // Replacing a table's text raises its change handler, as an edit would. The memo is filled
     // only when revealed: a long table costs its reading, not an editor's blocks.
     TableText::Of(memo)->SetText(text);
@@ -55,6 +57,7 @@ void TWER::SaveTable(QPlainTextEdit* memo, const QString& fileName) {
     WriteTableFile(path, text);
     // The file now holds this window's table, as it will read back: nothing of it is cut.
     tableCuts_.remove(memo);
+    tablePaths_[memo] = path;
     WatchDataFile(memo, fileName, path, TableTextOfFileBytes(FileBytesOfTableText(text)));
     ShowDataFileNote(QStringLiteral("Saved %1 in %2")
                          .arg(fileName, QDir::toNativeSeparators(QFileInfo(path).absolutePath())));

@@ -125,7 +125,7 @@ CertificateData TWER::CurrentCertificateData() const {
 void TWER::PrintCertificate(QPrinter& printer, const CertificateData& data) {
     // A file says what an exported one says; the print job keeps its empty name.
     CertificatePdfSettings info;
-    SetCertificatePdfMetadata(info, data, ProgramNameAndVersion());
+    SetCertificatePdfMetadata(info, data, ProgramNameAndVersion(), CurrentDataVersion());
     PrintPages(printer, info, 1, [&data](int, QPainter& painter, int W, int H) {
         DrawFittedCertificatePage(data, painter, W, H);
     });
@@ -174,8 +174,8 @@ void TWER::Export1Click(QObject*) {
     if (path.isEmpty()) {
         return;
     }
-    const WholeFileResult result =
-        WriteCertificatePdf(path, data, ExportPdfSettings(data, ProgramNameAndVersion()));
+    const WholeFileResult result = WriteCertificatePdf(
+        path, data, ExportPdfSettings(data, ProgramNameAndVersion(), CurrentDataVersion()));
     if (!result.written) {
         throw ProgramError(CannotCreateFileText(path, result.reason));
     }

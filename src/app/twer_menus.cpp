@@ -129,6 +129,7 @@ void TWER::UserGuide1Click(QObject*) {
 
 void TWER::About1Click(QObject*) {
     if (formAbt_ != nullptr) {
+        formAbt_->SetDataVersion(CurrentDataVersion());
         formAbt_->ShowModal();
     }
 }

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTextDocument>
 
 #include "app/schedule_window.h"
 #include "app/twer.h"
@@ -13,8 +14,15 @@
 #include "widgets/widgets.h"
 
 ProductTables TWER::CurrentTables() const {
-    return ProductTablesOf(weightsTable_->PlainText(), systemTable_->PlainText(),
-                           breTable_->PlainText(), productTable_->PlainText());
+    ProductTables tables = ProductTablesOf(weightsTable_->PlainText(), systemTable_->PlainText(),
+                                           breTable_->PlainText(), productTable_->PlainText());
+    tables.weightsSource = {tablePaths_.value(Memo1), Memo1->document()->isModified()};
+    tables.catalogueSource = {tablePaths_.value(MemoSystem), MemoSystem->document()->isModified()};
+    return tables;
+}
+
+QString TWER::CurrentDataVersion() const {
+    return DataVersionText(DataVersionOf(CurrentTables()));
 }
 
 WindowRequest TWER::CurrentWindowRequest() const {

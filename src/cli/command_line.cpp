@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "cli/batch.h"
+#include "cli/data_version_output.h"
 #include "cli/options_command.h"
 #include "cli/rating_output.h"
 #include "data/data_check.h"
@@ -95,7 +96,9 @@ int RunRate(const QCommandLineParser& parser, CommandIo& io) {
         return kExitFailed;
     }
     if (parser.isSet(QStringLiteral("json"))) {
-        io.out << QJsonDocument(RatingJson(*window)).toJson(QJsonDocument::Indented);
+        QJsonObject json = RatingJson(*window);
+        json.insert(QStringLiteral("data"), DataVersionJson(DataVersionOf(tables)));
+        io.out << QJsonDocument(json).toJson(QJsonDocument::Indented);
     } else {
         io.out << RatingText(*window);
     }
@@ -114,8 +117,9 @@ int RunCertificate(const QCommandLineParser& parser, CommandIo& io) {
         parser.values(QStringLiteral("company")).join(QLatin1Char('\n')),
         parser.value(QStringLiteral("project")), parser.value(QStringLiteral("date")));
     const QString path = parser.value(QStringLiteral("o"));
-    const WholeFileResult result =
-        WriteCertificatePdf(path, data, ExportPdfSettings(data, ProgramNameAndVersion()));
+    const WholeFileResult result = WriteCertificatePdf(
+        path, data,
+        ExportPdfSettings(data, ProgramNameAndVersion(), DataVersionText(DataVersionOf(tables))));
     if (!result.written) {
         io.err << kProgram << ": " << OneLine(CannotCreateFileText(path, result.reason))
                << Qt::endl;
@@ -218,7 +222,7 @@ QString Usage() {
     for (const Command& command : Commands()) {
         text += QStringLiteral("       %1 %2\n").arg(kProgram, command.usage);
     }
-    text += QStringLiteral("       %1 --help | --version\n\nCommands:\n").arg(kProgram);
+    text += QStringLiteral("       %1 --help | --version [--verbose]\n\nCommands:\n").arg(kProgram);
     for (const Command& command : Commands()) {
         text += QStringLiteral("  %1%2\n").arg(command.name.leftJustified(13), command.summary);
     }
@@ -342,7 +346,23 @@ int RunCommands(const QStringList& arguments, CommandIo& io) {
         return kExitDone;
     }
     if (first == QStringLiteral("--version")) {
+        const QStringList rest = arguments.mid(2);
+        if (!rest.isEmpty() && rest != QStringList{QStringLiteral("--verbose")}) {
+            return UsageError(io, QStringLiteral("--version takes only --verbose"));
+        }
         io.out << kProgram << ' ' << ProgramVersion() << Qt::endl;
+        if (rest.isEmpty()) {
+            return kExitDone;
+        }
+        try {
+            // The tables as the window would read them now.
+            io.out << "Qt " << qVersion() << '\n'
+                   << DataVersionLines(DataVersionOf(LoadProductTables(QString())));
+            io.out.flush();
+        } catch (const ProgramError& error) {
+            io.err << kProgram << ": " << error.text() << Qt::endl;
+            return kExitFailed;
+        }
         return kExitDone;
     }
     const auto command = std::find_if(Commands().begin(), Commands().end(),

@@ -9,11 +9,15 @@
 namespace {
 
 QString TableText(const QString& folder, const QString& fileName, const QString& builtIn,
-                  TextCut* cut) {
+                  TextCut* cut, TableSource* source) {
     const QString path = folder.isEmpty()
                              ? DataFilePath(ProgramFolder(), fileName, DataFileUse::Read)
                              : folder + fileName;
-    return DataFileToRead(path) ? ReadTableFile(path, cut) : builtIn;
+    if (!DataFileToRead(path)) {
+        return builtIn;
+    }
+    source->path = path;
+    return ReadTableFile(path, cut);
 }
 
 }  // namespace
@@ -22,6 +26,7 @@ ProductTables ProductTablesOf(const QString& weightsText, const QString& catalog
                               const QString& breRatingsText, const QString& productListText) {
     ProductTables tables;
     tables.weightsText = weightsText;
+    tables.catalogueText = catalogueText;
     tables.catalogueLines = LinesOfText(catalogueText);
     tables.breRatingLines = LinesOfText(breRatingsText);
     tables.systemHeaders =
@@ -34,12 +39,20 @@ ProductTables ProductTablesOf(const QString& weightsText, const QString& catalog
 
 ProductTables LoadProductTables(const QString& folder) {
     TableCuts cuts;
+    TableSource weightsSource, catalogueSource;
     const QString weights =
-        TableText(folder, kWeightsFileName, BuiltInWeightsTable(), &cuts.weights);
-    const QString catalogue =
-        TableText(folder, kSystemFileName, BuiltInSystemCatalogue(), &cuts.catalogue);
+        TableText(folder, kWeightsFileName, BuiltInWeightsTable(), &cuts.weights, &weightsSource);
+    const QString catalogue = TableText(folder, kSystemFileName, BuiltInSystemCatalogue(),
+                                        &cuts.catalogue, &catalogueSource);
     ProductTables tables =
         ProductTablesOf(weights, catalogue, BuiltInBreRatingsTable(), BuiltInProductList());
     tables.cuts = cuts;
+    tables.weightsSource = weightsSource;
+    tables.catalogueSource = catalogueSource;
     return tables;
+}
+
+std::vector<TableVersion> DataVersionOf(const ProductTables& tables) {
+    return {TableVersionOf(kWeightsFileName, tables.weightsSource, tables.weightsText),
+            TableVersionOf(kSystemFileName, tables.catalogueSource, tables.catalogueText)};
 }

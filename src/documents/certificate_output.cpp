@@ -64,6 +64,9 @@ QByteArray WithDocumentInfo(const QByteArray& pdf, const CertificatePdfSettings&
     out += "/Subject " + PdfText(settings.subject) + '\n';
     out += "/Author " + PdfText(settings.author) + '\n';
     out += "/Creator " + PdfText(settings.creator) + '\n';
+    if (!settings.keywords.isEmpty()) {
+        out += "/Keywords " + PdfText(settings.keywords) + '\n';
+    }
     out += "/Producer " + PdfText(QStringLiteral("Qt ") + QLatin1String(qVersion())) + '\n';
     out += "/CreationDate (D:" +
            QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() +
@@ -145,9 +148,10 @@ PdfPages PdfOfPages(const CertificatePdfSettings& settings, int pageCount, const
     if (painted != PagesPainted::Done) {
         return pages;
     }
-    pages.pdf = settings.subject.isEmpty() && settings.author.isEmpty()
-                    ? buffer.data()
-                    : WithDocumentInfo(buffer.data(), settings);
+    pages.pdf =
+        settings.subject.isEmpty() && settings.author.isEmpty() && settings.keywords.isEmpty()
+            ? buffer.data()
+            : WithDocumentInfo(buffer.data(), settings);
     return pages;
 }
 
@@ -160,22 +164,24 @@ QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSetti
 }
 
 void SetCertificatePdfMetadata(CertificatePdfSettings& settings, const CertificateData& data,
-                               const QString& creator) {
+                               const QString& creator, const QString& dataVersion) {
     settings.title = QStringLiteral("Environmental Profile Certificate");
     settings.subject = data.ProductName + QStringLiteral(": outer frame ") + data.OuterFrame +
                        QStringLiteral(", vent frame ") + data.VentFrame +
                        QStringLiteral(", transom/mullion ") + data.TransomMullion;
     settings.author = data.Company.section(QLatin1Char('\n'), 0, 0);
     settings.creator = creator;
+    settings.keywords = dataVersion;
 }
 
-CertificatePdfSettings ExportPdfSettings(const CertificateData& data, const QString& creator) {
+CertificatePdfSettings ExportPdfSettings(const CertificateData& data, const QString& creator,
+                                         const QString& dataVersion) {
     CertificatePdfSettings settings;
     settings.layout =
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                     QMarginsF(kExportMargin, kExportMargin, kExportMargin, kExportMargin));
     settings.resolution = kExportResolution;
-    SetCertificatePdfMetadata(settings, data, creator);
+    SetCertificatePdfMetadata(settings, data, creator, dataVersion);
     return settings;
 }
 

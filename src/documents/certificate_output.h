@@ -32,6 +32,9 @@ struct CertificatePdfSettings {
     QString subject;
     QString author;
     QString creator;
+    // The data version of the tables that made the pages (DataVersionText), so that a PDF can
+    // be traced to them.
+    QString keywords;
 };
 
 // A PDF of pageCount pages in memory, every page drawn by drawPage(page, painter, W, H) on the
@@ -61,13 +64,15 @@ QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSetti
 
 // What every PDF of the certificate says about itself, exported or printed to a file: titled
 // "Environmental Profile Certificate", with the system and profiles as its subject, the
-// company's first line as its author and the given creator. The page is left as it is.
+// company's first line as its author, the given creator and the data version of the tables
+// (DataVersionText) as its keywords. The page is left as it is.
 void SetCertificatePdfMetadata(CertificatePdfSettings& settings, const CertificateData& data,
-                               const QString& creator);
+                               const QString& creator, const QString& dataVersion);
 
 // An exported certificate's settings: one A4 portrait page at 600 dpi with a printer's usual
 // margins of 10 points, and the certificate's metadata.
-CertificatePdfSettings ExportPdfSettings(const CertificateData& data, const QString& creator);
+CertificatePdfSettings ExportPdfSettings(const CertificateData& data, const QString& creator,
+                                         const QString& dataVersion);
 
 // The name an exported certificate is offered under: "<project> - <system> - <rating>.pdf",
 // empty parts left out, made safe as a file name.

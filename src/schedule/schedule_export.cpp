@@ -75,8 +75,8 @@ QStringList SummaryFields(const Schedule& s, int row, const ScheduleRowRating& r
 }  // namespace
 
 CertificatePdfSettings CombinedPdfSettings(const Schedule& schedule, int certificates,
-                                           const QString& creator) {
-    CertificatePdfSettings settings = ExportPdfSettings(CertificateData(), creator);
+                                           const QString& creator, const QString& dataVersion) {
+    CertificatePdfSettings settings = ExportPdfSettings(CertificateData(), creator, dataVersion);
     settings.title = QStringLiteral("Window Schedule");
     const QString count =
         certificates == 1
@@ -124,7 +124,9 @@ QByteArray CombinedSchedulePdf(const ProductTables& tables, const Schedule& sche
                                const ExportProgress& progress, bool* cancelled) {
     const ScheduleDocument document(tables, schedule, ratings);
     const PdfPages pages = PdfOfPages(
-        CombinedPdfSettings(schedule, document.CertificateCount(), creator), document.PageCount(),
+        CombinedPdfSettings(schedule, document.CertificateCount(), creator,
+                            DataVersionText(DataVersionOf(tables))),
+        document.PageCount(),
         [&document](int page, QPainter& painter, int W, int H) {
             document.DrawPage(page, painter, W, H);
         },
@@ -176,6 +178,7 @@ FolderExportResult ExportScheduleFolder(
     }
     QHash<QString, int> fileLines;  // a file name (case folded) and the row that took it
     const WindowRater rater(tables);
+    const QString dataVersion = DataVersionText(DataVersionOf(tables));
     const auto fail = [&](int row, const QString& reason) {
         result.failedRows.append({row, reason});
         if (onFailedRow) {
@@ -205,8 +208,9 @@ FolderExportResult ExportScheduleFolder(
         if (error.isEmpty()) {
             const CertificateData data = CertificateOfRow(tables, schedule, row, rating);
             const QString path = dir.filePath(fileName + QStringLiteral(".pdf"));
-            const WholeFileResult written = WriteCertificatePdf(
-                path, data, ExportPdfSettings(data, creator), WriteTarget::NamedByProgram);
+            const WholeFileResult written =
+                WriteCertificatePdf(path, data, ExportPdfSettings(data, creator, dataVersion),
+                                    WriteTarget::NamedByProgram);
             if (!written.written) {
                 error = CannotCreateFileText(path, written.reason)
                             .replace(QLatin1Char('\n'), QStringLiteral(": "));

@@ -48,9 +48,9 @@ private:
 
 // The combined PDF's settings: A4 portrait at 600 dpi with the single export's margins, titled
 // "Window Schedule", the project and the number of certificates as its subject, the company's
-// first line as its author and the given creator.
+// first line as its author, the given creator and the tables' data version as its keywords.
 CertificatePdfSettings CombinedPdfSettings(const Schedule& schedule, int certificates,
-                                           const QString& creator);
+                                           const QString& creator, const QString& dataVersion);
 
 // The combined PDF in memory; empty when cancelled (*cancelled set) or when it could not be
 // drawn. ratings are the rows' ratings (RateSchedule) in schedule order.

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
@@ -165,8 +166,14 @@ TEST_F(Menus, SplashShowsAtStartAndHidesItselfAfterOneTick) {
         shownModal = about_->isVisible() && about_->isModal();
         QTest::keyClick(about_.get(), Qt::Key_Escape);
     });
+    // An edited table is named as edited in the version line's tooltip.
+    Memo("Memo1")->appendPlainText(QStringLiteral("PRF999,1.5"));
     Action("About1")->trigger();
     EXPECT_TRUE(shownModal);
+    const QString tip = about_->findChild<QLineEdit*>("Edit1")->toolTip();
+    EXPECT_TRUE(tip.startsWith("Tables: GGWeights.Dat edited ") &&
+                tip.endsWith("; GGSystem.Dat built in b2bad3ba"))
+        << tip.toStdString();
     EXPECT_FALSE(about_->isVisible());
     EXPECT_TRUE(about_->windowFlags() & Qt::FramelessWindowHint);
 }

@@ -27,10 +27,11 @@ void WriteShortWeights(const QString& folder) {
     WriteBytes(folder + QStringLiteral("/GGWeights.Dat"), "Profile,Area\r\nPRF010,0.698112\r\n");
 }
 
-const QStringList kJsonKeys = {"building",          "co2",       "co2Text",       "column",
-                               "elementNumber",     "headroom",  "outerFrame",    "profileWeight",
-                               "profileWeightText", "ratings",   "summaryRating", "system",
-                               "transomMullion",    "ventFrame", "weightBand"};
+const QStringList kJsonKeys = {
+    "building",      "co2",           "co2Text",    "column",         "data",
+    "elementNumber", "headroom",      "outerFrame", "profileWeight",  "profileWeightText",
+    "ratings",       "summaryRating", "system",     "transomMullion", "ventFrame",
+    "weightBand"};
 
 }  // namespace
 
