@@ -3,8 +3,9 @@
 //   startup_probe app <folder>   the calculator's start as the program makes it, with <folder>
 //                                as the folder of its data files
 //   startup_probe bare           a bare main window with a menu bar, the baseline
-// After "frame" it writes one more line: the peak memory of the process until then, in KiB,
-// and for the calculator the ratings column and profile weight that its first frame shows.
+// After "frame" it writes one more line: the peak memory of the process until then, in KiB, the
+// CPU time it took until then (user and system, in microseconds), and for the calculator the
+// ratings column and profile weight that its first frame shows.
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -46,7 +47,9 @@ private:
     void Report() const {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("%ld", usage.ru_maxrss);
+        const long cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000L +
+                         usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
+        std::printf("%ld %ld", usage.ru_maxrss, cpu);
         for (const char* name : {"Edit1", "EditOA"}) {
             if (auto* edit = window_.findChild<QLineEdit*>(QLatin1String(name))) {
                 std::printf(" %s", qPrintable(edit->text()));
