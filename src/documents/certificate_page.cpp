@@ -378,6 +378,10 @@ void DrawCertificatePage(const CertificateData& data, Canvas& canvas, int W, int
 }
 
 QString CertificateFieldOverflow(const QString& text) {
+    // An empty field, as at start, fits without loading a font to measure it.
+    if (text.isEmpty()) {
+        return {};
+    }
     // The preview's scale, one pixel per page unit; s comes out as the page works it out.
     QImage surface(1, 1, QImage::Format_RGB32);
     QPainter painter(&surface);

@@ -1,5 +1,6 @@
 #include "platform/fonts.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
 
@@ -40,8 +41,26 @@ struct Face {
     double cellPerEm = 1.0;  // (ascent + descent) / em
 };
 
-const Face& FaceOf(const QString& family, bool bold) {
+// The installed family that draws a face: the face itself where it is installed, else the first
+// of its stand-ins that is. Qt would ask fontconfig for the missing face's fallbacks first, which
+// costs as much as loading a font, and arrive at the same stand-in; the faces that stand in for
+// the same family share it.
+QString DrawingFamily(const QString& face) {
+    static const QStringList installed = QFontDatabase::families();
+    const auto isInstalled = [](const QString& family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    };
+    if (isInstalled(face)) {
+        return face;
+    }
+    const QStringList standIns = QFont::substitutes(face);
+    const auto found = std::find_if(standIns.begin(), standIns.end(), isInstalled);
+    return found != standIns.end() ? *found : face;
+}
+
+const Face& FaceOf(const QString& face, bool bold) {
     static QHash<QString, Face> faces;
+    const QString family = DrawingFamily(face);
     const QString key = family + (bold ? QStringLiteral("|b") : QStringLiteral("|r"));
     auto it = faces.find(key);
     if (it == faces.end()) {

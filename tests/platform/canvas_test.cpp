@@ -1,6 +1,7 @@
 #include "platform/canvas.h"
 
 #include <QBuffer>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPdfWriter>
@@ -71,6 +72,28 @@ TEST(CanvasFont, CellHeightIsExactOnScreenAndAtPrinterResolutions) {
                 }
             }
         });
+    }
+}
+
+TEST(CanvasFont, FacesMissingHereAreDrawnInTheInstalledStandInQtWouldPick) {
+    const QStringList installed = QFontDatabase::families();
+    for (const bool bold : {false, true}) {
+        for (const char* face : {"Arial", "Arial Black", "MS Sans Serif"}) {
+            const QString name = QLatin1String(face);
+            if (installed.contains(name, Qt::CaseInsensitive)) {
+                GTEST_SKIP() << face << " is installed here";
+            }
+            QFont asked(name);
+            asked.setBold(bold);
+            asked.setPixelSize(100);
+            const QRawFont qtsOwn = QRawFont::fromFont(asked);
+            const auto font = CellFontOf(name, 14, bold);
+            EXPECT_EQ(font->glyphs.familyName(), qtsOwn.familyName()) << face;
+            EXPECT_EQ(font->glyphs.styleName(), qtsOwn.styleName()) << face << " bold " << bold;
+            EXPECT_EQ(font->glyphs.familyName().toLower(), "liberation sans") << face;
+            // Widgets keep the face's own name, which Qt resolves for them as before.
+            EXPECT_EQ(font->wholePixel.family(), name);
+        }
     }
 }
 
