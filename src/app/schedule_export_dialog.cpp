@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -132,8 +133,26 @@ void ScheduleExportDialog::BrowseFile() {
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(filePath_->text());
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        filePath_->setText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+        confirmedFile_ = dialog.selectedFiles().constFirst();
+        filePath_->setText(QDir::toNativeSeparators(confirmedFile_));
     }
+}
+
+void ScheduleExportDialog::accept() {
+    const ScheduleExportChoice choice = Choice();
+    const QFileInfo file(choice.path);
+    if (choice.mode == ScheduleExportMode::CombinedPdf && file.exists() && !file.isDir() &&
+        file.absoluteFilePath() != QFileInfo(confirmedFile_).absoluteFilePath()) {
+        // The words of Qt's own save dialog.
+        const auto answer = QMessageBox::warning(
+            this, windowTitle(),
+            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            return;
+        }
+    }
+    QDialog::accept();
 }
 
 void ScheduleExportDialog::BrowseFolder() {

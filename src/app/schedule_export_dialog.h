@@ -36,6 +36,10 @@ public:
     // Keeps the choice for the next export.
     void Remember() const;
 
+    // Export: a PDF that is there already is replaced only when the user says so, with the
+    // question the platform's save dialog asks (unless that dialog asked it for this file).
+    void accept() override;
+
 private:
     void ShowChoice();
     void BrowseFile();
@@ -48,6 +52,7 @@ private:
     QPushButton* fileBrowse_ = nullptr;
     QPushButton* folderBrowse_ = nullptr;
     QPushButton* exportButton_ = nullptr;
+    QString confirmedFile_;  // the file the save dialog asked about and the user chose
 };
 
 // Asks with the dialog; the choice (remembered) when the user pressed "Export", else nullopt.

@@ -125,6 +125,20 @@ ScheduleExportOutcome ExportFolder(QWidget* parent, const QString& folder,
 
 ScheduleExportOutcome RunScheduleExport(QWidget* parent, const ScheduleExportChoice& choice,
                                         const ScheduleCertificates& input) {
+    const bool folder = choice.mode == ScheduleExportMode::Folder;
+    const ScheduleOverwrite over = ExportOverwritesSchedule(
+        input.schedulePath, folder ? QString() : choice.path, folder ? choice.path : QString());
+    if (over != ScheduleOverwrite::None) {
+        ScheduleExportOutcome refused;
+        refused.text =
+            (over == ScheduleOverwrite::CombinedPdf
+                 ? QStringLiteral("Nothing was written: %1 is the schedule itself. Choose "
+                                  "another name for the PDF.")
+                 : QStringLiteral("Nothing was written: the schedule itself is the summary.csv "
+                                  "that the export writes into %1. Choose another folder."))
+                .arg(QDir::toNativeSeparators(choice.path));
+        return refused;
+    }
     return choice.mode == ScheduleExportMode::Folder ? ExportFolder(parent, choice.path, input)
                                                      : ExportCombined(parent, choice.path, input);
 }

@@ -24,6 +24,9 @@ struct ScheduleCertificates {
     Schedule schedule;
     QList<ScheduleRowRating> ratings;  // RateSchedule of the two, in schedule order
     QString creator;                   // the program and version the PDFs name
+    // The file the schedule was read from or saved to, which no export may replace; empty for
+    // a schedule never saved.
+    QString schedulePath;
 };
 
 struct ScheduleExportOutcome {
@@ -36,7 +39,8 @@ struct ScheduleExportOutcome {
     QString text;
 };
 
-// Runs the export with a progress dialog over parent (Cancel stops it).
+// Runs the export with a progress dialog over parent (Cancel stops it); refused, writing
+// nothing, when the PDF or the folder's summary.csv would be the schedule's own file.
 ScheduleExportOutcome RunScheduleExport(QWidget* parent, const ScheduleExportChoice& choice,
                                         const ScheduleCertificates& input);
 

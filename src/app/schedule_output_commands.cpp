@@ -51,7 +51,7 @@ ScheduleOutputCommands::ScheduleOutputCommands(ScheduleWindow* window)
 
 ScheduleCertificates ScheduleOutputCommands::Certificates() const {
     return {window_->Tables(), window_->CurrentSchedule(), window_->Ratings(),
-            ProgramNameAndVersion()};
+            ProgramNameAndVersion(), window_->FilePath()};
 }
 
 void ScheduleOutputCommands::ExportClick() {

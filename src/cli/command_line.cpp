@@ -26,6 +26,7 @@
 #include "platform/program_info.h"
 #include "platform/system_calls.h"
 #include "rating/rated_window.h"
+#include "schedule/schedule_export.h"
 #include "schedule/schedule_rating.h"
 
 namespace {
@@ -155,12 +156,6 @@ int RunCheck(const QCommandLineParser&, CommandIo& io) {
 
 int UsageError(CommandIo& io, const QString& message);
 
-// Whether two paths name one existing file, through links and ".." alike.
-bool SameFile(const QString& a, const QString& b) {
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
-}
-
 int RunBatchCommand(const QCommandLineParser& parser, CommandIo& io) {
     const QString schedule = parser.positionalArguments().value(0);
     const QString folder = parser.value(QStringLiteral("o"));
@@ -169,16 +164,17 @@ int RunBatchCommand(const QCommandLineParser& parser, CommandIo& io) {
         return UsageError(io, QStringLiteral("batch needs -o DIR or --combined FILE.pdf"));
     }
     // The schedule would be lost under what the run writes.
-    if (!folder.isEmpty() &&
-        SameFile(schedule, QDir(folder).filePath(QStringLiteral("summary.csv")))) {
-        return UsageError(io, QStringLiteral("the schedule %1 is the summary.csv that batch writes "
-                                             "into %2; choose another folder")
-                                  .arg(schedule, folder));
-    }
-    if (!combined.isEmpty() && SameFile(schedule, combined)) {
-        return UsageError(
-            io,
-            QStringLiteral("the schedule %1 is the --combined file; name another").arg(schedule));
+    switch (ExportOverwritesSchedule(schedule, combined, folder)) {
+        case ScheduleOverwrite::FolderSummary:
+            return UsageError(io, QStringLiteral("the schedule %1 is the summary.csv that batch "
+                                                 "writes into %2; choose another folder")
+                                      .arg(schedule, folder));
+        case ScheduleOverwrite::CombinedPdf:
+            return UsageError(io,
+                              QStringLiteral("the schedule %1 is the --combined file; name another")
+                                  .arg(schedule));
+        case ScheduleOverwrite::None:
+            break;
     }
     return RunBatch(schedule, folder, combined, io);
 }

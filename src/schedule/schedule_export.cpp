@@ -1,6 +1,7 @@
 #include "schedule/schedule_export.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QPainter>
 
@@ -160,6 +161,31 @@ CombinedPdfResult WriteCombinedSchedulePdf(const QString& path, const ProductTab
         result.error = CannotCreateFileText(path, written.reason);
     }
     return result;
+}
+
+namespace {
+
+// Whether two paths name one existing file, through links and ".." alike.
+bool SameFile(const QString& a, const QString& b) {
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+}  // namespace
+
+ScheduleOverwrite ExportOverwritesSchedule(const QString& schedulePath, const QString& combinedPath,
+                                           const QString& folder) {
+    if (schedulePath.isEmpty()) {
+        return ScheduleOverwrite::None;
+    }
+    if (!combinedPath.isEmpty() && SameFile(schedulePath, combinedPath)) {
+        return ScheduleOverwrite::CombinedPdf;
+    }
+    if (!folder.isEmpty() &&
+        SameFile(schedulePath, QDir(folder).filePath(QStringLiteral("summary.csv")))) {
+        return ScheduleOverwrite::FolderSummary;
+    }
+    return ScheduleOverwrite::None;
 }
 
 FolderExportResult ExportScheduleFolder(

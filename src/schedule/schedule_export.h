@@ -74,6 +74,15 @@ CombinedPdfResult WriteCombinedSchedulePdf(const QString& path, const ProductTab
                                            const QString& creator,
                                            const ExportProgress& progress = {});
 
+// The output of an export that would replace the schedule's own file, so that it is lost under
+// the certificates: the combined PDF, or the summary.csv of the folder.
+enum class ScheduleOverwrite { None, CombinedPdf, FolderSummary };
+// Which output replaces the schedule read from schedulePath (the PDF at combinedPath, or
+// folder/summary.csv; either empty when it is not written), compared as files through links
+// and ".."; None also for a schedule without a file. "batch" and the window refuse to export so.
+ScheduleOverwrite ExportOverwritesSchedule(const QString& schedulePath, const QString& combinedPath,
+                                           const QString& folder);
+
 // The folder's summary.csv columns.
 extern const QStringList kScheduleSummaryColumns;
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
@@ -203,6 +204,54 @@ TEST_F(ScheduleExportWindow, ReturnExportsToThePathTyped) {
     QTest::keyClick(typedInto, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Choice().path, "/tmp/typed.pdf");
+}
+
+TEST_F(ScheduleExportWindow, NeitherTheScheduleNorAnotherFileIsReplacedUnasked) {
+    // The schedule's own file, as the PDF or as the folder's summary.csv: refused, kept whole.
+    const QByteArray csv = "ref,system\r\nW01,Pelvanor 47\r\n";
+    const struct {
+        const char* schedule;
+        ScheduleExportMode mode;
+        const char* path;  // in the test's folder
+        const char* text;
+    } refusals[] = {
+        {"schedule.csv", ScheduleExportMode::CombinedPdf, "sub/../schedule.csv",
+         "Nothing was written: %1/sub/../schedule.csv is the schedule itself. Choose another "
+         "name for the PDF."},
+        {"summary.csv", ScheduleExportMode::Folder, "sub/..",
+         "Nothing was written: the schedule itself is the summary.csv that the export writes "
+         "into %1/sub/... Choose another folder."},
+    };
+    ASSERT_TRUE(QDir().mkpath(dir_.filePath("sub")));
+    for (const auto& c : refusals) {
+        SCOPED_TRACE(c.schedule);
+        WriteBytes(dir_.filePath(c.schedule), csv);
+        input_.schedulePath = dir_.filePath(c.schedule);
+        const ScheduleExportOutcome refused = Export(c.mode, dir_.filePath(c.path));
+        EXPECT_EQ(refused.kind, ScheduleExportOutcome::Kind::Failed);
+        EXPECT_EQ(refused.text, QString(c.text).arg(dir_.path()));
+        EXPECT_EQ(ReadBytes(dir_.filePath(c.schedule)), csv);
+    }
+    EXPECT_EQ(Files(dir_.path()), QStringList({"schedule.csv", "summary.csv"}));
+
+    // A PDF that is there: replaced when the user says so, with the save dialog's question.
+    const QString pdf = dir_.filePath("old.pdf");
+    WriteBytes(pdf, "%PDF-1.4 an older schedule");
+    ScheduleExportDialog dialog(input_.schedule);
+    dialog.findChild<QLineEdit*>("CombinedPath")->setText(pdf);
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QString asked;
+        QTimer::singleShot(0, [&asked, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            asked = box != nullptr ? box->text() : "no question";
+            if (box != nullptr) {
+                box->button(answer)->click();
+            }
+        });
+        dialog.findChild<QPushButton*>("ExportButton")->click();
+        EXPECT_EQ(asked, "old.pdf already exists.\nDo you want to replace it?");
+        EXPECT_EQ(dialog.result(), answer == QMessageBox::Yes ? QDialog::Accepted : 0);
+    }
 }
 
 TEST_F(ScheduleExportWindow, PrintAllIsOneJobOfEveryPage) {
