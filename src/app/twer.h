@@ -137,8 +137,8 @@ public:
     void ButtonCheckClick(QObject* sender);
     // File > Export PDF... and the report's "Export PDF" button: the certificate as a PDF file.
     void Export1Click(QObject* sender);
-    // View > Better Choices...: the profiles of the current system that rate better, lightest
-    // first; the one picked is chosen as a user's choice is.
+    // View > Better Choices...: the windows of this system or of all that rate better; the one
+    // picked is chosen as a user's choice is.
     void BetterChoices1Click(QObject* sender);
     // File > Window Schedule...: opens the schedule window, or brings the open one forward.
     void Schedule1Click(QObject* sender);
@@ -185,6 +185,11 @@ private:
     void RememberWindow();
     // A user's choice in a profile selector: the recalculation, and the choice remembered.
     void ProfileChosen(QComboBox* selector);
+    // The profile selectors refilled from the selected system's block, without recalculating.
+    void FillProfileSelectors();
+    // A window chosen in Better Choices: its system and profiles set as a user's choice is,
+    // with one recalculation.
+    void ChooseWindow(const WindowRequest& window);
     // Unsaved edits of the two saved tables: a "*" on the page's tab and Save button while
     // there are any, and a question for each such table before the program ends; false when
     // the user cancels (or a save fails), so the program goes on.

@@ -1,4 +1,5 @@
 // The main window's rating recalculation, the ratings grid and the status text.
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -6,11 +7,14 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 
+#include "app/better_choices_dialog.h"
 #include "app/twer.h"
 #include "data/data_check.h"
+#include "data/product_tables.h"
 #include "data/table_text.h"
 #include "rating/grid_cells.h"
 #include "rating/headroom.h"
+#include "rating/rated_window.h"
 #include "rating/rating.h"
 #include "widgets/draw_grid.h"
 #include "widgets/status_line.h"
@@ -77,7 +81,18 @@ void TWER::ShowRatingStatus(const FoundWeightLines& found, double weight,
     }
     EditOA->setToolTip(reason);
     DrawGrid1->SetCellToolTip(1, kGridSummaryRow, headroomText);
-    ShowStatusText(StatusTopic::Rating, headroom ? headroomText : reason);
+    // The weights table as it stands, not copied: an editor's text can be long.
+    const QStringView weights = weightsTable_->Text();
+    const QString hint = BetterChoicesHint(
+        ProductTablesOf(QString::fromRawData(weights.data(), weights.size()),
+                        systemTable_->PlainText(), breTable_->PlainText(),
+                        productTable_->PlainText()),
+        CurrentWindowRequest(),
+        RatingsColumn() > 0 ? SummaryRatingOfColumn(breRatings, RatingsColumn()) : QString(),
+        BetterChoices1->shortcut().toString(QKeySequence::NativeText));
+    const QString status = headroom ? headroomText : reason;
+    ShowStatusText(StatusTopic::Rating,
+                   hint.isEmpty() ? status : status + QStringLiteral(" \u2014 ") + hint);
 }
 
 void TWER::ShowStatusText(StatusTopic topic, const QString& text) {

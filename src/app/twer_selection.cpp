@@ -18,6 +18,11 @@ void TWER::ButtonSystem(QObject*) {
 }
 
 void TWER::ButtonRefreshSystem(QObject* sender) {
+    FillProfileSelectors();
+    Button12Click(sender);
+}
+
+void TWER::FillProfileSelectors() {
     const QStringList catalogue = LinesOfText(systemTable_->PlainText());
     const QString selected = ComboBox5->currentText();
     QComboBox* const selectors[3] = {ComboBox1, ComboBox2, ComboBox3};
@@ -31,7 +36,6 @@ void TWER::ButtonRefreshSystem(QObject* sender) {
             selectors[k]->setCurrentIndex(selectors[k]->count() > 0 ? 0 : -1);
         }
     }
-    Button12Click(sender);
 }
 
 void TWER::ComboBox1Change(QObject* sender) {

@@ -314,13 +314,26 @@ const std::vector<Command>& Commands() {
 
         Command options;
         options.name = QStringLiteral("options");
-        options.usage = QStringLiteral("options --system NAME [--domestic] [--data DIR] [--json]");
+        options.usage = QStringLiteral(
+            "options --system NAME | --all-systems [--domestic] [--better-than RATING]\n"
+            "                    [--data DIR] [--json]");
         options.summary = QStringLiteral(
-            "rate every combination of a system's profiles, best summary rating first");
+            "list the choices of profiles of a system, or of all, best summary rating first");
         options.options << SystemOption() << WindowOptions().last()
+                        << QCommandLineOption(QStringLiteral("all-systems"),
+                                              QStringLiteral("Every system's choices."))
+                        << QCommandLineOption(QStringLiteral("better-than"),
+                                              QStringLiteral("Only those rated better."),
+                                              QStringLiteral("RATING"))
                         << QCommandLineOption(QStringLiteral("json"), QStringLiteral("JSON."));
-        options.requiredOptions = {QStringLiteral("system")};
-        options.run = RunOptions;
+        options.run = [](const QCommandLineParser& parser, CommandIo& io) {
+            QString problem;
+            const std::optional<ChoicesQuery> query = OptionsQueryOf(parser, &problem);
+            if (!query) {
+                return UsageError(io, problem);
+            }
+            return RunOptions(*query, parser.isSet(QStringLiteral("json")), io);
+        };
         list.push_back(options);
 
         Command check;

@@ -87,6 +87,16 @@ WeightIndex::WeightIndex(QStringView weightsText) {
     });
 }
 
+WeightIndex::WeightIndex(QStringView weightsText, const QSet<QStringView>& codes) {
+    int number = 0;
+    ScanWeightLines(weightsText, [this, &number, &codes](QStringView line, QStringView code) {
+        if (codes.contains(code)) {
+            last_.insert(code, {CsvFieldView(line, 1), number});
+        }
+        ++number;
+    });
+}
+
 FoundWeightLines WeightIndex::Find(const QString& outerFrame, const QString& ventFrame,
                                    const QString& transomMullion) const {
     const Line none{QStringView(), -1};
@@ -97,6 +107,11 @@ FoundWeightLines WeightIndex::Find(const QString& outerFrame, const QString& ven
             of.number,
             vf.number,
             tm.number};
+}
+
+QString WeightIndex::WeightTextOf(const QString& code) const {
+    const auto found = last_.constFind(code);
+    return found != last_.cend() ? found->weight.toString() : QString();
 }
 
 double ProfileWeightOf(bool commercial, double outerFrame, double ventFrame,

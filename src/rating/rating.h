@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -39,8 +40,12 @@ FoundWeightLines FindWeightLines(QStringView weightsText, const QString& outerFr
 class WeightIndex {
 public:
     explicit WeightIndex(QStringView weightsText);
+    // The same for these codes only: a long table costs one hash look-up a line.
+    WeightIndex(QStringView weightsText, const QSet<QStringView>& codes);
     FoundWeightLines Find(const QString& outerFrame, const QString& ventFrame,
                           const QString& transomMullion) const;
+    // One code's weight as the table holds it (empty when no line has the code).
+    QString WeightTextOf(const QString& code) const;
 
 private:
     struct Line {

@@ -176,6 +176,7 @@ TEST(CommandLine, BadArgumentsShowTheUsageAndWriteNothing) {
         {"list", "--system", "Pelvanor 47"},
         {"options", "--domestic"},
         {"options", "--system", "Pelvanor 47", "--outer", "PRF010"},
+        {"options", "--all-systems", "--better-than", "Z"},
         // One value each, except the company's lines.
         {"rate", "--system", "Pelvanor 47", "--system", "Pelvanor 55"},
         {"list", "--json", "--json"},
@@ -196,7 +197,7 @@ TEST(CommandLine, BadArgumentsShowTheUsageAndWriteNothing) {
     EXPECT_EQ(ReadBytes(dir.filePath("out/summary.csv")), "ref,system\r\nW1,Pelvanor 47\r\n");
 }
 
-TEST(CommandLine, OptionsListEveryCombinationAsRateRatesIt) {
+TEST(CommandLine, OptionsListTheChoicesAsRateRatesThem) {
     const QStringList system = {"--system", "Pelvanor 47", "--domestic"};
     const Outcome json = Greenguide(QStringList{"options", "--json"} + system);
     ASSERT_EQ(json.code, 0) << json.err.toStdString();
@@ -204,7 +205,7 @@ TEST(CommandLine, OptionsListEveryCombinationAsRateRatesIt) {
     ASSERT_EQ(options.size(), 4 * 3 * 3);
     const QJsonObject first = options.first().toObject();
     EXPECT_EQ(first.keys(), QStringList({"column", "outerFrame", "profileWeight", "summaryRating",
-                                         "transomMullion", "ventFrame"}));
+                                         "system", "transomMullion", "ventFrame"}));
     // The first and the last agree with rate on the same window.
     for (const QJsonValue& option : {options.first(), options.last()}) {
         const QJsonObject o = option.toObject();
@@ -219,13 +220,55 @@ TEST(CommandLine, OptionsListEveryCombinationAsRateRatesIt) {
         EXPECT_EQ(rated["profileWeight"].toDouble(), o["profileWeight"].toDouble());
         EXPECT_EQ(rated["column"].toInt(), o["column"].toInt());
         EXPECT_EQ(rated["summaryRating"], o["summaryRating"]);
+        EXPECT_EQ(rated["system"], o["system"]);
     }
-    // As text: a heading, then one line a combination.
+    // As text: a heading, then one line a choice.
     const Outcome text = Greenguide(QStringList{"options"} + system);
     const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1 + options.size());
-    EXPECT_TRUE(lines[0].startsWith("Outer frame  Vent frame  Transom/mullion  Weight"));
-    EXPECT_TRUE(lines[1].startsWith(first["outerFrame"].toString())) << lines[1].toStdString();
+    EXPECT_TRUE(
+        lines[0].startsWith("System       Outer frame  Vent frame  Transom/mullion  Weight"))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith("Pelvanor 47  " + first["outerFrame"].toString()))
+        << lines[1].toStdString();
+
+    // The worked example: what reaches A+ from Pelvanor 55, one line an outer frame, the
+    // profiles that do not count null; the same as the window lists.
+    const Outcome better = Greenguide(
+        {"options", "--system", "Pelvanor 55", "--all-systems", "--better-than", "A", "--json"});
+    ASSERT_EQ(better.code, 0) << better.err.toStdString();
+    const QJsonArray reach = QJsonDocument::fromJson(better.out.toUtf8()).array();
+    ASSERT_EQ(reach.size(), 13);
+    EXPECT_EQ(reach.first()["system"], "Meridan 50");
+    EXPECT_EQ(reach.first()["outerFrame"], "SLM110");
+    EXPECT_TRUE(reach.first()["ventFrame"].isNull());
+    EXPECT_TRUE(reach.first()["transomMullion"].isNull());
+    EXPECT_EQ(reach.last()["outerFrame"], "PRF212");
+    const QString anyLine =
+        Greenguide({"options", "--all-systems", "--better-than", "a"}).out.split('\n').value(1);
+    EXPECT_EQ(anyLine.simplified(), "Meridan 50 SLM110 any any 0.633 4 A+");
+}
+
+// A catalogue of 300 codes a profile (27 million Domestic combinations) is listed at once, cut
+// and said so.
+TEST(CommandLine, OptionsOfALongCatalogueAreCutAndSaySo) {
+    QTemporaryDir dir;
+    QStringList codes;
+    QByteArray weights = "Profile,Area\r\n";
+    for (int i = 0; i < 300; ++i) {
+        codes << QStringLiteral("X%1").arg(i, 3, 10, QLatin1Char('0'));
+        weights += codes.last().toLatin1() + ',' + QByteArray::number(0.6 + i * 0.003) + "\r\n";
+    }
+    const QByteArray line = codes.join(',').toLatin1() + "\r\n";
+    WriteBytes(dir.filePath("GGSystem.Dat"), "Big,0.00\r\n" + line + line + line + "\r\n");
+    WriteBytes(dir.filePath("GGWeights.Dat"), weights);
+    const Outcome run =
+        Greenguide({"options", "--system", "Big", "--domestic", "--data", dir.path()});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "greenguide: only the first 10000 lines are listed\n");
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1 + 10000);
+    EXPECT_EQ(lines[1].simplified(), "Big X000 X000 X000 0.600 1 A");
 }
 
 TEST(CommandLine, HelpVersionAndTheNearestNames) {
