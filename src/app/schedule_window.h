@@ -4,7 +4,6 @@
 // (src/schedule), whose undo stack holds every edit.
 #pragma once
 
-#include <QChar>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
@@ -81,7 +80,7 @@ protected:
 private:
     void BuildLayout();
     void BuildMenus();
-    void StartSchedule(const Schedule& schedule, const QString& path, QChar separator);
+    void StartSchedule(const Schedule& schedule, const QString& path);
     void ShowReport();
     // Columns as wide as their texts, a long note or extra text cut at a readable width.
     void FitColumns();
@@ -104,7 +103,6 @@ private:
     QMenu* fileMenu_ = nullptr;
     QTimer* rerate_ = nullptr;
     QString path_;
-    QChar separator_ = QLatin1Char(',');
     bool leavingAnswered_ = false;
     ChooseFile chooseOpen_;
     ChooseFile chooseSave_;

@@ -42,9 +42,8 @@ void ScheduleWindow::SetFileChoosers(ChooseFile open, ChooseFile save) {
     chooseSave_ = std::move(save);
 }
 
-void ScheduleWindow::StartSchedule(const Schedule& schedule, const QString& path, QChar separator) {
+void ScheduleWindow::StartSchedule(const Schedule& schedule, const QString& path) {
     path_ = path;
-    separator_ = separator;
     model_->SetSchedule(schedule);
     FitColumns();
     ShowState();
@@ -56,7 +55,7 @@ void ScheduleWindow::NewClick() {
     }
     Schedule schedule;
     schedule.report = main_->CurrentReportFields();
-    StartSchedule(schedule, QString(), QLatin1Char(','));
+    StartSchedule(schedule, QString());
 }
 
 void ScheduleWindow::OpenClick() {
@@ -82,7 +81,7 @@ bool ScheduleWindow::OpenFile(const QString& path) {
                                    .arg(QDir::toNativeSeparators(path), reading.error));
         return false;
     }
-    StartSchedule(*reading.schedule, QFileInfo(path).absoluteFilePath(), reading.separator);
+    StartSchedule(*reading.schedule, QFileInfo(path).absoluteFilePath());
     RememberFolder(path);
     return true;
 }
@@ -101,7 +100,7 @@ bool ScheduleWindow::SaveAsClick() {
 
 bool ScheduleWindow::SaveFile(const QString& path) {
     const WholeFileResult result =
-        WriteWholeFile(path, ScheduleFileBytes(model_->CurrentSchedule(), separator_));
+        WriteWholeFile(path, ScheduleFileBytes(model_->CurrentSchedule()));
     if (!result.written) {
         ShowProgramError(this, CannotCreateFileText(path, result.reason));
         return false;

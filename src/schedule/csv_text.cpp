@@ -1,7 +1,9 @@
 #include "schedule/csv_text.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 
+#include <algorithm>
 #include <utility>
 
 #include "data/data_files.h"
@@ -163,6 +165,10 @@ bool IsUtf8(const QList<QByteArray>& pieces) {
     return !utf8.hasError();
 }
 
+bool IsAscii(const QByteArray& bytes) {
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; });
+}
+
 // The first line (from 1) of the bytes that is no UTF-8.
 int FirstLineThatIsNoUtf8(const QByteArray& bytes) {
     int line = 1;
@@ -218,7 +224,8 @@ ScheduleTextPieces::ScheduleTextPieces(QList<QByteArray> bytes) : bytes_(std::mo
     }
     encoding_ = !utf8 ? ScheduleEncoding::Windows1252
                 : bom ? ScheduleEncoding::Utf8WithBom
-                      : ScheduleEncoding::Utf8;
+                : std::all_of(bytes_.cbegin(), bytes_.cend(), IsAscii) ? ScheduleEncoding::Ascii
+                                                                       : ScheduleEncoding::Utf8;
     if (utf8) {
         decoder_ = QStringDecoder(QStringDecoder::Utf8);
     }
@@ -247,7 +254,48 @@ QString ScheduleText(const QByteArray& bytes) {
     return text;
 }
 
-QString CsvLine(const QStringList& fields, QChar separator) {
+QByteArray ScheduleTextBytes(const QString& text, ScheduleEncoding encoding) {
+    switch (encoding) {
+        case ScheduleEncoding::Ascii:
+        case ScheduleEncoding::Windows1252: {
+            const QByteArray bytes = EncodeWindows1252(text);
+            const bool fits = DecodeWindows1252(bytes) == text &&
+                              (encoding == ScheduleEncoding::Windows1252 || IsAscii(bytes));
+            if (fits) {
+                return bytes;
+            }
+            break;
+        }
+        case ScheduleEncoding::Utf8:
+            return text.toUtf8();
+        case ScheduleEncoding::Utf16LittleEndian:
+        case ScheduleEncoding::Utf16BigEndian: {
+            QStringEncoder utf16(encoding == ScheduleEncoding::Utf16LittleEndian
+                                     ? QStringEncoder::Utf16LE
+                                     : QStringEncoder::Utf16BE,
+                                 QStringEncoder::Flag::WriteBom);
+            return utf16.encode(text);
+        }
+        case ScheduleEncoding::Utf8WithBom:
+            break;
+    }
+    return "\xEF\xBB\xBF" + text.toUtf8();
+}
+
+QString LineBreakOf(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\n')) {
+            return QStringLiteral("\n");
+        }
+        if (text[i] == QLatin1Char('\r')) {
+            return text.mid(i + 1, 1) == QLatin1String("\n") ? QStringLiteral("\r\n")
+                                                             : QStringLiteral("\r");
+        }
+    }
+    return QStringLiteral("\r\n");
+}
+
+QString CsvLine(const QStringList& fields, QChar separator, const QString& lineBreak) {
     QString line;
     for (qsizetype i = 0; i < fields.size(); ++i) {
         const QString& text = fields[i];
@@ -268,5 +316,5 @@ QString CsvLine(const QStringList& fields, QChar separator) {
                     QLatin1Char('"');
         }
     }
-    return line + QStringLiteral("\r\n");
+    return line + lineBreak;
 }

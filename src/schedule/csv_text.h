@@ -73,8 +73,16 @@ QChar SeparatorOfHeader(const QString& text);
 // How a file's bytes are text: UTF-8 (with or without a byte order mark), UTF-16 (after its
 // byte order mark, as spreadsheets save "Unicode Text"), or Windows-1252 when the bytes are no
 // UTF-8, as spreadsheets on that system save them. A UTF-8 byte order mark followed by bytes
-// that are no UTF-8 is refused rather than guessed.
-enum class ScheduleEncoding { Utf8, Utf8WithBom, Utf16LittleEndian, Utf16BigEndian, Windows1252 };
+// that are no UTF-8 is refused rather than guessed. UTF-8 without a mark that holds ASCII alone
+// is told apart, as saving may keep it ASCII.
+enum class ScheduleEncoding {
+    Ascii,
+    Utf8,
+    Utf8WithBom,
+    Utf16LittleEndian,
+    Utf16BigEndian,
+    Windows1252
+};
 
 // A file's bytes decoded a piece at a time, so that the text of a large file is never held
 // whole beside its bytes: each piece of bytes is let go once decoded.
@@ -99,7 +107,17 @@ private:
 // A file's bytes as text, whole (the pieces above joined); empty when they are refused.
 QString ScheduleText(const QByteArray& bytes);
 
-// One record as a CSV line ending in "\r\n": a field is quoted when it holds any of the three
+// Text as a file's bytes in that encoding, a byte order mark first where it had one. ASCII and
+// Windows-1252 stay so where every character fits; otherwise the text is written as UTF-8 with
+// a byte order mark, which spreadsheets read as such (without the mark they would take it for
+// their code page).
+QByteArray ScheduleTextBytes(const QString& text, ScheduleEncoding encoding);
+
+// The line break a text uses, from its first: "\r\n", "\n" or "\r"; "\r\n" when it has none.
+QString LineBreakOf(const QString& text);
+
+// One record as a CSV line ending in lineBreak: a field is quoted when it holds any of the three
 // separators (so that SeparatorOfHeader finds this line's own one again), a quote, a line
 // break, or spaces at either end (which the reader would drop).
-QString CsvLine(const QStringList& fields, QChar separator = QLatin1Char(','));
+QString CsvLine(const QStringList& fields, QChar separator = QLatin1Char(','),
+                const QString& lineBreak = QStringLiteral("\r\n"));

@@ -15,10 +15,10 @@
 #include <functional>
 #include <optional>
 
+#include "schedule/csv_text.h"
+
 class Schedule;
 struct ScheduleReading;
-// Reads the text that begins with first, further pieces from more (empty at the end).
-ScheduleReading ReadScheduleText(const QString& first, std::function<QString()> more);
 
 // The schedule's own columns, in the order a new schedule lists them.
 enum class ScheduleField { Ref, System, Outer, Vent, Transom, Building, Company, Project, Date };
@@ -39,6 +39,25 @@ struct ScheduleReport {
     QString company;
     QString project;
     QString date;
+    // The text of Company, Project or Date.
+    QString& Text(ScheduleField field);
+    const QString& Text(ScheduleField field) const;
+};
+
+// Company lines as a cell holds them ("|" between lines), and back.
+QString CellOfReportText(const QString& text);
+QString ReportTextOfCell(const QString& text);
+
+// The schedule's own company, project or date that a row above the header gives: its first cell
+// names the field ("Project", "Project:", any letter case) and its second cell holds the text.
+std::optional<ScheduleField> ReportFieldOfTitleRow(const QStringList& row);
+
+// How a schedule's file is written: as the file was read, or as a new file is (",", CR LF,
+// UTF-8 with a byte order mark, which spreadsheets and "batch" both read).
+struct ScheduleFileFormat {
+    QChar separator = QLatin1Char(',');
+    QString lineBreak = QStringLiteral("\r\n");
+    ScheduleEncoding encoding = ScheduleEncoding::Utf8WithBom;
 };
 
 class Schedule {
@@ -93,9 +112,16 @@ public:
     QStringList NextFreeRefs(int count, const QStringList& taken = {}) const;
 
     ScheduleReport report;
+    // The rows above the header (a title block), kept for saving; an empty row stands for an
+    // empty line. Rows that give the schedule's company, project or date are among them.
+    QList<QStringList> titleRows;
+    ScheduleFileFormat format;
+    // A company, project or date that the file gave in every row of its column (rather than in
+    // a title row): saving writes it there again, in the cells left empty.
+    bool ReportInColumn(ScheduleField field) const;
 
 private:
-    friend ScheduleReading ReadScheduleText(const QString& first, std::function<QString()> more);
+    friend class ScheduleBuilder;
     struct Row {
         QStringList cells;
         int line = 0;
@@ -103,6 +129,7 @@ private:
     QStringList columns_;
     int fieldColumns_[kScheduleFieldCount];
     QList<Row> rows_;
+    bool reportInColumn_[3] = {false, false, false};
 };
 
 // A schedule read from a file's text, or why it cannot be one.
@@ -111,8 +138,6 @@ struct ScheduleReading {
     // "line N: ..." of a header that is none (empty file, a column of the schedule named twice,
     // no ref or no system column) or of a quote that is never closed.
     QString error;
-    // The separator the file uses, which saving keeps.
-    QChar separator = QLatin1Char(',');
 };
 
 // The bounds of a schedule that is read: far more than any building's windows need, and a
@@ -130,20 +155,34 @@ inline constexpr qsizetype kWidestScheduleRow = 256;
 // The most rows below the header.
 inline constexpr int kMostScheduleRows = 10000;
 
-// Reads a schedule as people write it: the header names in any order and letter case, columns
-// that are not the schedule's kept, the separator found from the header line. Rows are never
+// Reads a schedule as people write it: the header is the first row that names a ref and a
+// system column, in any order and letter case; rows above it are the title block, kept, whose
+// company, project and date rows (ReportFieldOfTitleRow) are the schedule's own. Columns that
+// are not the schedule's are kept, the separator found from the first line. Rows are never
 // dropped (a short row is padded; cells past the header's columns get columns of their own with
-// empty names, so that nothing is lost on saving). When every
-// row holds the same company (or project, or date), that text becomes the schedule's report
-// text and the cells are emptied, so that saving writes the same file again. A text past the
-// bounds above is refused with the line that passes them.
+// empty names, so that nothing is lost on saving). When no title row gives the company (or
+// project, or date) and every row holds the same one, that text becomes the schedule's and the
+// cells are emptied, so that saving writes the same file again. A text past the bounds above is
+// refused with the line that passes them.
 ScheduleReading ReadSchedule(const QString& text);
 // The same from a file's bytes, decoded a piece at a time (ScheduleTextPieces: UTF-8, UTF-16
 // or Windows-1252, a byte order mark dropped), so that the memory it takes is about three
-// times the file's size at most.
+// times the file's size at most; saving keeps the encoding and the line breaks.
 ScheduleReading ReadScheduleBytes(const QByteArray& bytes);
 // The same from a file's bytes in pieces, each let go once decoded.
 ScheduleReading ReadScheduleBytes(QList<QByteArray> bytes);
+// The same from records as a spreadsheet's rows give them (line: the row's number): next fills
+// the next record, false at the end; endError says, once next is done, why the records do not
+// hold all of the file (empty when they do). Every record is held to the bounds above here, so
+// that no reader passes them: a reader that holds a record in memory bounds it while reading
+// too, and says so with PastBoundsText.
+using NextRecord = std::function<bool(CsvRecord* record)>;
+ScheduleReading ReadScheduleRecords(const NextRecord& next,
+                                    const std::function<QString()>& endError);
+
+// "line N: ..." of a record past one of the bounds above.
+enum class ScheduleBound { LongCell, WideRow, ManyRows };
+QString PastBoundsText(ScheduleBound bound, int line);
 
 // A schedule file as the window's Open and "batch" read it: whole, but never more than
 // kLargestScheduleBytes of it.
@@ -165,10 +204,15 @@ ScheduleFileReading ReadScheduleFile(const QString& path);
 // Columns the schedule lacks are added to it first, so that nothing pasted is dropped.
 QList<QStringList> PastedRows(const QString& text, Schedule* schedule);
 
-// The schedule as a file's text, in the format ReadSchedule and "batch" read: the header line,
-// then one line per row, "\r\n" after each, fields quoted where needed. The report's texts are
-// written into the company, project and date cells that are empty (adding their columns at the
-// end where they are missing), so that the file carries them to "batch".
-QString ScheduleCsv(const Schedule& schedule, QChar separator = QLatin1Char(','));
-// The same as UTF-8 bytes, for WriteWholeFile.
-QByteArray ScheduleFileBytes(const Schedule& schedule, QChar separator = QLatin1Char(','));
+// The rows of the schedule's file, as ReadSchedule and "batch" read them: the title rows, the
+// header, then one row per window. The schedule's own company, project and date go to title
+// rows ("Company", "Project", "Date" and the text, added after the title rows that give them,
+// or at the top with an empty row after them), or, where the file gave them in every row of
+// their column (Schedule::ReportInColumn), into that column's empty cells again. Columns are
+// never added for them.
+QList<QStringList> ScheduleFileRows(const Schedule& schedule);
+// Those rows as the file's text, with the schedule's separator and line breaks, fields quoted
+// where needed.
+QString ScheduleCsv(const Schedule& schedule);
+// The same as bytes in the schedule's encoding (ScheduleTextBytes), for WriteWholeFile.
+QByteArray ScheduleFileBytes(const Schedule& schedule);

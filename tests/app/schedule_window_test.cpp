@@ -197,6 +197,18 @@ TEST_F(ScheduleWindowTest, OpenAndSaveKeepTheFileAndSayWhyWhenTheyCannot) {
     Answering({QMessageBox::Discard}, [s] { EXPECT_TRUE(s->ConfirmLeaving()); });
     EXPECT_TRUE(ScheduleSettings().contains("WindowGeometry"));
     EXPECT_EQ(mainSettings.allKeys(), mainKeys);
+
+    // A new schedule without rows keeps its company, project and date, typed in its fields.
+    Answering({QMessageBox::Discard}, [s] { s->NewClick(); });
+    QTest::keyClicks(s->findChild<QLineEdit*>("ScheduleProject"), "Tower");
+    QTest::keyClicks(s->findChild<QLineEdit*>("ScheduleDate"), "1 May");
+    savePath = DataPath("empty.csv");
+    EXPECT_TRUE(s->SaveAsClick());
+    s->NewClick();
+    openPath = savePath;
+    s->OpenClick();
+    EXPECT_EQ(s->findChild<QLineEdit*>("ScheduleProject")->text(), "Tower");
+    EXPECT_EQ(s->findChild<QLineEdit*>("ScheduleDate")->text(), "1 May");
 }
 
 TEST_F(ScheduleWindowTest, UnsavedEditsAreAskedAboutOnceWhicheverWindowCloses) {
@@ -231,7 +243,8 @@ TEST_F(ScheduleWindowTest, UnsavedEditsAreAskedAboutOnceWhicheverWindowCloses) {
     s->SetFileChoosers({}, [&](QWidget*, const QString&) { return path; });
     AddCurrentWindow(s);
     EXPECT_EQ(Answering({B::Save}, [&] { s->close(); }), once);
-    EXPECT_TRUE(ReadBytes(path).startsWith("ref,system,outer,vent,transom,building"));
+    // A new file: UTF-8 with a byte order mark, so spreadsheets read it as such.
+    EXPECT_TRUE(ReadBytes(path).startsWith("\xEF\xBB\xBFref,system,outer,vent,transom,building"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(s.isNull());
     EXPECT_EQ(Answering({}, exit), QStringList());

@@ -23,14 +23,18 @@ TEST(Batch, CombinedPdfWithOrWithoutTheFolder) {
     EXPECT_LT(text.indexOf("Summary page 1 of 1"), text.indexOf("Environmental Profile"));
 
     // With the folder too; a row that fails makes exit code 2, the others are still written.
+    // A title block above the header gives the schedule's own project.
     const QString bad = dir.filePath("bad.csv");
-    WriteBytes(bad, "ref;system;Qty\r\nW1;pelvanor 62;3\r\nW2;Pelvanr 47;1\r\n");
+    WriteBytes(bad,
+               "Riverside windows\r\nProject:;Tower B\r\n\r\nref;system;Qty\r\n"
+               "W1;pelvanor 62;3\r\nW2;Pelvanr 47;1\r\n");
     const QString out = dir.filePath("out");
     const QString both = dir.filePath("both.pdf");
     const Outcome run = Greenguide({"batch", bad, "-o", out, "--combined", both});
     EXPECT_EQ(run.code, 2);
-    EXPECT_EQ(run.err.count("W2: unknown system"), 1) << run.err.toStdString();
+    EXPECT_EQ(run.err.count(":6: W2: unknown system"), 1) << run.err.toStdString();
     EXPECT_EQ(Files(out), QStringList({"W1.pdf", "summary.csv"}));
+    EXPECT_TRUE(Tool("pdftotext", {out + "/W1.pdf", "-"}).contains("Tower B"));
     EXPECT_TRUE(Tool("pdfinfo", {both}).contains("Pages:           2\n"));
     EXPECT_TRUE(Tool("pdftotext", {both, "-"}).contains("Not rated: unknown system"));
 

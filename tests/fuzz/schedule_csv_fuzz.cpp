@@ -10,8 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CsvRecords(text, SeparatorOfHeader(text));
     const ScheduleReading reading = ReadScheduleBytes(bytes);
     if (reading.schedule) {
-        const ScheduleReading again =
-            ReadScheduleBytes(ScheduleFileBytes(*reading.schedule, reading.separator));
+        const ScheduleReading again = ReadScheduleBytes(ScheduleFileBytes(*reading.schedule));
         if (!again.schedule || again.schedule->RowCount() != reading.schedule->RowCount()) {
             __builtin_trap();  // a schedule written out reads back with all its rows
         }

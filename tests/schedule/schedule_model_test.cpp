@@ -151,15 +151,15 @@ TEST(ScheduleModel, TheFilesColumnsComeBackAsTheyWere) {
     const char shortFile[] = "Qty;Ref;System\r\n3;W01;Pelvanor 47\r\n";
     Load(model, shortFile);
     model.setData(model.index(0, ScheduleModel::BuildingColumn), "Domestic");
-    EXPECT_EQ(ScheduleCsv(model.CurrentSchedule(), QLatin1Char(';')),
+    EXPECT_EQ(ScheduleCsv(model.CurrentSchedule()),
               "Qty;Ref;System;building\r\n3;W01;Pelvanor 47;Domestic\r\n");
     model.UndoStack()->undo();
-    EXPECT_EQ(ScheduleCsv(model.CurrentSchedule(), QLatin1Char(';')), shortFile);
+    EXPECT_EQ(ScheduleCsv(model.CurrentSchedule()), shortFile);
     model.AddWindow({"Pelvanor 55,0.00", QStringLiteral("PRF110"), {}, {}, true});
     EXPECT_EQ(model.CurrentSchedule().Columns(),
               QStringList({"Qty", "Ref", "System", "outer", "vent", "transom", "building"}));
     model.UndoStack()->undo();
-    EXPECT_EQ(ScheduleCsv(model.CurrentSchedule(), QLatin1Char(';')), shortFile);
+    EXPECT_EQ(ScheduleCsv(model.CurrentSchedule()), shortFile);
 }
 
 TEST(ScheduleModel, RatedAgainWhenTheTablesChangeAndShownAsTheGridShowsIt) {

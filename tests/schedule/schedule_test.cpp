@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include <cstring>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -108,7 +109,7 @@ TEST(ScheduleReading, SchedulesAsPeopleWriteThem) {
         const ScheduleReading reading = ReadScheduleBytes(QByteArray(c.text));
         ASSERT_TRUE(reading.schedule) << reading.error.toStdString();
         const Schedule& s = *reading.schedule;
-        EXPECT_EQ(reading.separator, QLatin1Char(c.separator));
+        EXPECT_EQ(s.format.separator, QLatin1Char(c.separator));
         EXPECT_EQ(s.Columns(), c.columns);
         ASSERT_EQ(s.RowCount(), c.rowCount);
         const int last = s.RowCount() - 1;
@@ -117,7 +118,7 @@ TEST(ScheduleReading, SchedulesAsPeopleWriteThem) {
         EXPECT_EQ(s.Value(last, ScheduleField::Outer), c.outer);
         EXPECT_EQ(s.Cell(last, 2), c.extra);
         EXPECT_EQ(s.report.company, QString::fromUtf8(c.company));
-        const QString written = ScheduleCsv(s, reading.separator);
+        const QString written = ScheduleCsv(s);
         if (c.writtenAlike) {
             EXPECT_EQ(written, QString::fromUtf8(c.text));
         }
@@ -281,9 +282,104 @@ TEST(ScheduleEditing, RowsColumnsAndRefs) {
     s.RemoveRow(0);
     EXPECT_EQ(s.RowCount(), 1);
     EXPECT_EQ(s.NextFreeRef(), "W02");
+    // The schedule's own project goes above the header, not into the rows.
     EXPECT_EQ(ScheduleCsv(s),
+              "Project,School\r\n\r\n"
               "ref,system,outer,vent,transom,building,project\r\n"
-              "W01,Pelvanor 47,,,,,School\r\n");
+              "W01,Pelvanor 47,,,,,\r\n");
+}
+
+TEST(ScheduleFile, WrittenBackAsItCame) {
+    struct Case {
+        const char* name;
+        QByteArray read;
+        std::function<void(Schedule&)> edit;
+        QByteArray written;
+    };
+    const auto setCell = [](const char* text) {
+        return
+            [text](Schedule& s) { s.SetValue(0, ScheduleField::Outer, QString::fromUtf8(text)); };
+    };
+    const Case cases[] = {
+        // Excel's "CSV": Windows-1252, ";" in some countries, an en dash and an accent.
+        {"cp1252",
+         "ref;system;Location\r\nW1;Pelvanor 47;Hall \x96 east\r\nW2;Caf\xE9;\r\n",
+         {},
+         "ref;system;Location\r\nW1;Pelvanor 47;Hall \x96 east\r\nW2;Caf\xE9;\r\n"},
+        {"cp1252 edited to hold what it cannot", "ref,system,outer\nW1,Caf\xE9,\n",
+         setCell("\xCE\xA9"), "\xEF\xBB\xBFref,system,outer\nW1,Caf\xC3\xA9,\xCE\xA9\n"},
+        {"ASCII stays", "ref\tsystem\rW1\tPelvanor 47\r", {}, "ref\tsystem\rW1\tPelvanor 47\r"},
+        {"ASCII given an accent", "ref,system,outer\nW1,x,\n", setCell("\xC3\xA9"),
+         "\xEF\xBB\xBFref,system,outer\nW1,x,\xC3\xA9\n"},
+        {"UTF-8 stays without a mark",
+         "ref,system\nW1,Caf\xC3\xA9\n",
+         {},
+         "ref,system\nW1,Caf\xC3\xA9\n"},
+        // A title block stays; its project row is the schedule's, written with the new text.
+        {"title block",
+         "Riverside School windows\r\n\r\nProject:,Block A,rev 2\r\n\r\nref,system\r\nW1,x\r\n",
+         [](Schedule& s) { s.report.project = "Block B"; },
+         "Riverside School windows\r\n\r\nProject:,Block B,rev 2\r\n\r\nref,system\r\nW1,x\r\n"},
+        // A company the file gave in every row goes back into the rows, and no title is added.
+        {"company in its column",
+         "ref,system,company\nW1,x,Acme|Unit 4\nW2,y,\"Acme|Unit 4\"\n",
+         {},
+         "ref,system,company\nW1,x,Acme|Unit 4\nW2,y,Acme|Unit 4\n"},
+        // The architect's file gets no company, project and date columns; a title row instead.
+        {"no columns added", "ref,system,Qty\r\nW1,x,4\r\n",
+         [](Schedule& s) {
+             s.report = {"Acme\nUnit 4", "", "1 May"};
+         },
+         "Company,Acme|Unit 4\r\nDate,1 May\r\n\r\nref,system,Qty\r\nW1,x,4\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScheduleReading reading = ReadScheduleBytes(c.read);
+        ASSERT_TRUE(reading.schedule) << reading.error.toStdString();
+        Schedule& s = *reading.schedule;
+        if (c.edit) {
+            c.edit(s);
+        }
+        EXPECT_EQ(ScheduleFileBytes(s), c.written);
+        const ScheduleReading again = ReadScheduleBytes(ScheduleFileBytes(s));
+        ASSERT_TRUE(again.schedule);
+        EXPECT_EQ(again.schedule->report.project, s.report.project);
+        EXPECT_EQ(again.schedule->report.company, s.report.company);
+    }
+
+    // Each encoding with each separator reads and writes back byte for byte.
+    const std::pair<ScheduleEncoding, QByteArray> encodings[] = {
+        {ScheduleEncoding::Ascii, "Cafe"},
+        {ScheduleEncoding::Utf8, "Caf\xC3\xA9"},
+        {ScheduleEncoding::Utf8WithBom,
+         "\xEF\xBB\xBF"
+         "Caf\xC3\xA9"},
+        {ScheduleEncoding::Windows1252, "Caf\xE9"}};
+    for (const auto& [encoding, start] : encodings) {
+        for (const char separator : {',', ';', '\t'}) {
+            const QByteArray text = start + separator + "ref" + separator + "system\r\nx" +
+                                    separator + "W1" + separator + "\"a, b; c\"\r\n";
+            const ScheduleReading reading = ReadScheduleBytes(text);
+            ASSERT_TRUE(reading.schedule) << text.toStdString();
+            EXPECT_EQ(reading.schedule->format.encoding, encoding);
+            EXPECT_EQ(reading.schedule->format.separator, QLatin1Char(separator));
+            EXPECT_EQ(ScheduleFileBytes(*reading.schedule), text);
+        }
+    }
+
+    // A new schedule: UTF-8 with a mark, CR LF; its company, project and date kept without rows.
+    Schedule fresh;
+    fresh.report = {"Acme\nUnit 4", "Riverside", "1 May 2024"};
+    const QByteArray bytes = ScheduleFileBytes(fresh);
+    EXPECT_EQ(bytes,
+              "\xEF\xBB\xBF"
+              "Company,Acme|Unit 4\r\nProject,Riverside\r\nDate,1 May 2024\r\n\r\n"
+              "ref,system,outer,vent,transom,building\r\n");
+    const ScheduleReading reread = ReadScheduleBytes(bytes);
+    ASSERT_TRUE(reread.schedule);
+    EXPECT_EQ(reread.schedule->report.company, fresh.report.company);
+    EXPECT_EQ(reread.schedule->report.date, fresh.report.date);
+    EXPECT_EQ(ScheduleFileBytes(*reread.schedule), bytes);
 }
 
 TEST(ScheduleEditing, RowsPastedFromASpreadsheet) {
