@@ -71,7 +71,7 @@ QString ChooseExportFileWithDialog(QWidget* parent, const QString& suggestedPath
 
 // What the status text in the tab set's row speaks of; each topic keeps its own text, shown
 // side by side in this order.
-enum class StatusTopic { Rating, DataFiles };
+enum class StatusTopic { Rating, DataFiles, DataCheck };
 
 class TWER : public QMainWindow {
     Q_OBJECT

@@ -5,7 +5,9 @@
 #include <QShowEvent>
 
 #include "about/form_abt.h"
+#include "app/start_check.h"
 #include "app/twer.h"
+#include "widgets/table_memo.h"
 #include "widgets/widgets.h"
 
 void TWER::showEvent(QShowEvent* event) {
@@ -39,4 +41,14 @@ void TWER::FormShow(QObject* sender) {
     }
     // The keys work at once: the focus starts on the first control of the Tab chain.
     ComboBox5->setFocus(Qt::OtherFocusReason);
+    // Tables read from files may hold typing slips: counted on the side and said once. The
+    // built-in tables have none.
+    if (!tablePaths_.isEmpty()) {
+        auto* check = new StartCheck(this);
+        connect(check, &StartCheck::Counted, this, [this](int findings) {
+            ShowStatusText(StatusTopic::DataCheck, StartCheck::NoteOf(findings));
+        });
+        check->Run(weightsTable_->PlainText(), systemTable_->PlainText(),
+                   {tableCuts_.value(Memo1), tableCuts_.value(MemoSystem)});
+    }
 }

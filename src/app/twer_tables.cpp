@@ -72,6 +72,8 @@ void TWER::ButtonCheckClick(QObject*) {
 }
 
 void TWER::ShowDataCheck(bool evenWhenClean) {
+    // The start's count is told now in full.
+    ShowStatusText(StatusTopic::DataCheck, QString());
     const TableCuts cuts{tableCuts_.value(Memo1), tableCuts_.value(MemoSystem)};
     const std::vector<DataFinding> findings = CheckDataTables(
         LinesOfText(weightsTable_->PlainText()), LinesOfText(systemTable_->PlainText()), cuts);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "data/catalogue_shift.h"
 #include "data/data_files.h"
 #include "data/system_catalogue.h"
 #include "data/table_text.h"
@@ -15,6 +16,9 @@ namespace {
 const QString kWeightsHeading = QStringLiteral("Profile,Area");
 constexpr int kBlockLines = 5;
 constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();
+// The heaviest profile weight that is taken as meant, in kg/m; the built-in profiles weigh at
+// most about 2.3.
+constexpr double kHeaviestProfile = 10;
 const char* const kProfileKinds[] = {"outer frame", "vent frame", "transom/mullion"};
 
 // The weight of a weights line, or NaN when its text is not a number (the lookup reads it as 0).
@@ -103,6 +107,57 @@ QString SeveralWeightsText(const QString& code, const QStringList& lines,
         .arg(ofCode.last() + 1);
 }
 
+// "1637": decimal digits only.
+bool IsDigits(QStringView text) {
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+// "1" or "-2": a whole number as a weight field may hold it.
+bool IsWholeNumber(QStringView text) {
+    return IsDigits(text.startsWith(QLatin1Char('+')) || text.startsWith(QLatin1Char('-'))
+                        ? text.mid(1)
+                        : text);
+}
+
+// A weight that the lookup reads, but not as it was meant: typed with a decimal comma
+// ("PRF120,1,1637" reads 1), a number after the weight that is never read, or a weight no
+// aluminium profile has. Empty when the weight is plausible, or not a number (told apart).
+QString WeightSlipText(const QString& line, double weight) {
+    const bool furtherField = line.count(QLatin1Char(',')) >= 2;
+    // Most lines: one weight, plausible; nothing to copy.
+    if (std::isnan(weight) || (!furtherField && weight > 0 && weight <= kHeaviestProfile)) {
+        return {};
+    }
+    const QString code = CsvField(line, 0);
+    const QString read = TrimSpacesAndControls(CsvField(line, 1));
+    if (furtherField) {
+        const QString next = TrimSpacesAndControls(CsvField(line, 2));
+        if (!std::isnan(TextToNumber(next, kNotANumber))) {
+            if (IsWholeNumber(read) && IsDigits(next)) {
+                return QStringLiteral(
+                           "%1 reads %2; did you mean %2.%3? a comma is the field "
+                           "separator")
+                    .arg(code, read, next);
+            }
+            return QStringLiteral(
+                       "%1 reads %2; the number %3 after the next comma is not read: "
+                       "a comma is the field separator")
+                .arg(code, read, next);
+        }
+    }
+    if (weight <= 0) {
+        return QStringLiteral("%1 weighs %2 kg/m; a weight must be more than 0").arg(code, read);
+    }
+    if (weight > kHeaviestProfile) {
+        return QStringLiteral(
+                   "%1 weighs %2 kg/m, more than an aluminium profile weighs (at most "
+                   "%3 kg/m)")
+            .arg(code, read)
+            .arg(kHeaviestProfile);
+    }
+    return {};
+}
+
 void CheckWeights(const QStringList& lines, std::vector<DataFinding>& findings) {
     // One pass: each line's weight and code, each code's last line and how many lines it has.
     // A long table has mostly codes of one line, which need nothing more.
@@ -137,6 +192,9 @@ void CheckWeights(const QStringList& lines, std::vector<DataFinding>& findings) 
         if (lineCount[code] > 1) {
             linesOfRepeatedCode[code].append(i);
         }
+        if (const QString slip = WeightSlipText(lines[i], weights[i]); !slip.isEmpty()) {
+            findings.push_back({kWeightsFileName, i + 1, slip});
+        }
         if (std::isnan(weights[i])) {
             const QString name = CsvField(lines[i], 0);
             const QString text =
@@ -164,10 +222,18 @@ void CheckCatalogue(const QStringList& lines, const QStringList& weightsLines,
     for (int i = 0; i < weightsLines.size(); ++i) {
         weighed.insert(CsvField(weightsLines[i], 0), true);
     }
+    // After a slip, every block is read from the wrong lines: only the slip is told.
+    const std::optional<CatalogueShift> shift = FindCatalogueShift(lines, weighed);
+    if (shift) {
+        findings.push_back({kSystemFileName, shift->line, shift->text});
+    }
     QStringList headers;  // in the order of their first blocks
     QHash<QString, QList<int>> blocksOfHeader;
     const std::vector<int> starts = CompleteBlockStarts(static_cast<int>(lines.size()));
     for (int start : starts) {
+        if (shift && start >= shift->shiftedFrom) {
+            break;
+        }
         const QString& header = lines[start];
         if (!blocksOfHeader.contains(header)) {
             headers << header;
@@ -204,7 +270,7 @@ void CheckCatalogue(const QStringList& lines, const QStringList& weightsLines,
     }
     // A remainder shorter than a block is not offered; an empty last line is no fault.
     const int rest = starts.empty() ? 0 : starts.back() + kBlockLines;
-    for (int i = rest; i < lines.size(); ++i) {
+    for (int i = rest; i < lines.size() && !shift; ++i) {
         if (!lines[i].isEmpty()) {
             const QString name =
                 lines[rest].isEmpty()

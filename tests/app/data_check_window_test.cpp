@@ -153,3 +153,31 @@ TEST_F(DataCheckWindow, AVeryFaultyTableListsTenThousandFindingsAndCountsTheRest
     EXPECT_TRUE(list->item(10000)->text().startsWith("... and "));
     EXPECT_EQ(list->item(10000)->flags(), Qt::NoItemFlags);
 }
+
+TEST_F(DataCheckWindow, FindingsInTheTablesReadAtStartAreCountedOnceInTheStatusText) {
+    // The built-in tables: nothing to say.
+    Start();
+    QTest::qWait(50);
+    EXPECT_EQ(window_->StatusTextOf(StatusTopic::DataCheck), "");
+    window_.reset();
+
+    // Pelvanor 55's vent frame typed with a decimal comma, and a new code's weight too.
+    WriteTableFile(DataPath(kWeightsFileName),
+                   QString(BuiltInWeightsTable()).replace("PRF120,1.1637", "PRF120,1,1637") +
+                       QStringLiteral("PRF920,0,95\n"));
+    WriteTableFile(DataPath(kSystemFileName),
+                   BuiltInSystemCatalogue() +
+                       QStringLiteral("Pelvanor 99,0.00\nPRF110\nPRF120\nPRF130\nXX\n"));
+    Start();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return !window_->StatusTextOf(StatusTopic::DataCheck).isEmpty(); }));
+    EXPECT_EQ(window_->StatusTextOf(StatusTopic::DataCheck),
+              "3 findings in the tables: Ctrl+F11, then Check");
+    // Nothing else changes: the data pages stay hidden, no box shows.
+    EXPECT_FALSE(Find<PageControl>("PageControl1")->TabBar()->isTabVisible(1));
+    EXPECT_EQ(window_->findChild<DataCheckList*>("DataCheckBox"), nullptr);
+    // The check itself tells them in full, and the count goes.
+    window_->ButtonCheckClick(nullptr);
+    EXPECT_EQ(FindingsListed(window_->findChild<DataCheckList*>("DataCheckBox")).size(), 3);
+    EXPECT_EQ(window_->StatusTextOf(StatusTopic::DataCheck), "");
+}

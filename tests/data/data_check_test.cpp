@@ -43,6 +43,7 @@ TEST(DataCheck, EachFaultIsFoundWithItsLine) {
                   "GGWeights.Dat:6: A3 has two weights: 0.9 on line 5 and 1.1 on line 6; line 6 "
                   "counts",
                   "GGWeights.Dat:8: A4 has no weight: the line has no comma; it counts as 0",
+                  "GGWeights.Dat:9: Z1 weighs 0 kg/m; a weight must be more than 0",
                   "GGSystem.Dat:3: Sys 1 offers the vent frame B7, which has no line in "
                   "GGWeights.Dat, so a Domestic window with it has no rating",
                   "GGSystem.Dat:6: the system \"Sys 1,0.00\" is listed twice, on lines 1 and 6; "
@@ -90,5 +91,77 @@ TEST(DataCheck, WeightProblemSaysWhyACodeHasNoUsableWeight) {
         EXPECT_EQ(WeightProblemOfLine(c, found.outerFrameLine, found.texts.outerFrame),
                   QString::fromLatin1(problem))
             << code;
+    }
+}
+
+TEST(DataCheck, TypingSlipsAreNamedWithTheirLine) {
+    struct Case {
+        const char* name;
+        QStringList weights;
+        QStringList catalogue;
+        QStringList findings;
+    };
+    const QStringList weighed = {"Profile,Area", "A1,1", "A2,1", "A3,1"};
+    const QStringList s1 = {"S1,0.00", "A1,A9F", "A2", "A3", "XX"};
+    const QStringList s2 = {"S2,0.00", "A1", "A2", "A3", "XX"};
+    QStringList builtInPlusOne = LinesOfText(BuiltInSystemCatalogue());
+    builtInPlusOne << "Pelvanor 99,0.00"
+                   << "PRF110"
+                   << "PRF120"
+                   << "PRF130"
+                   << "XX";
+    const Case cases[] = {
+        {"decimal comma",
+         {"Profile,Area", "PRF120,1,1637", "PRF620,0,95", "PRF621, -1 ,5 "},
+         {},
+         {"GGWeights.Dat:2: PRF120 reads 1; did you mean 1.1637? a comma is the field separator",
+          "GGWeights.Dat:3: PRF620 reads 0; did you mean 0.95? a comma is the field separator",
+          "GGWeights.Dat:4: PRF621 reads -1; did you mean -1.5? a comma is the field separator"}},
+        {"a number after the weight",
+         {"Profile,Area", "PRF121,1.5,3", "PRF122,1.2,x", "PRF123,1.2,"},
+         {},
+         {"GGWeights.Dat:2: PRF121 reads 1.5; the number 3 after the next comma is not read: a "
+          "comma is the field separator"}},
+        {"implausible weights",
+         {"Profile,Area", "PRF124,0", "PRF125,-1.2", "PRF126,16.37", "PRF127,10", "PRF128,0.01"},
+         {},
+         {"GGWeights.Dat:2: PRF124 weighs 0 kg/m; a weight must be more than 0",
+          "GGWeights.Dat:3: PRF125 weighs -1.2 kg/m; a weight must be more than 0",
+          "GGWeights.Dat:4: PRF126 weighs 16.37 kg/m, more than an aluminium profile weighs (at "
+          "most 10 kg/m)"}},
+        {"a system added after the built-in catalogue's empty last line",
+         LinesOfText(BuiltInWeightsTable()),
+         builtInPlusOne,
+         {"GGSystem.Dat:71: line 71 is empty, so the system that starts at line 72 is read from "
+          "line 71: remove the empty line"}},
+        {"an empty line between systems",
+         weighed,
+         s1 + QStringList{""} + s2,
+         {"GGSystem.Dat:6: line 6 is empty, so the system that starts at line 7 is read from "
+          "line 6: remove the empty line"}},
+        {"a line too many",
+         weighed,
+         s1 + QStringList{"YY"} + s2 + s2,
+         {"GGSystem.Dat:1: the system \"S1,0.00\" on line 1 has 6 lines, not 5, so the system "
+          "that starts at line 7 is read from line 6: remove the extra line"}},
+        {"a line too few",
+         weighed,
+         s1.mid(0, 4) + s2,
+         {"GGSystem.Dat:1: the system \"S1,0.00\" on line 1 has 4 lines, not 5, so the system "
+          "that starts at line 5 is read from line 6: add the missing line"}},
+        {"a line before the first system",
+         weighed,
+         QStringList{"Systems"} + s1 + s2,
+         {"GGSystem.Dat:1: the first system starts at line 2, so it is read from line 1: remove "
+          "the line before it"}},
+        // New codes without weights yet are no slip: the missing weight is the finding.
+        {"unweighed codes",
+         weighed,
+         QStringList{"S1", "A1", "A2", "NEW1", "A1"} + s2,
+         {"GGSystem.Dat:4: S1 offers the transom/mullion NEW1, which has no line in "
+          "GGWeights.Dat, so a Domestic window with it has no rating"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FindingLines(c.weights, c.catalogue), c.findings) << c.name;
     }
 }
