@@ -58,10 +58,8 @@ void TWER::BtnWerDraw(QObject*) {
         ComboBox2->currentText(), ComboBox3->currentText(), Commercial());
     // Texts are never clipped, so a long value of the last run may lie outside the frame:
     // every run starts again from the sheet's art on white, at the screen's resolution.
-    Image1->SetBitmapSize(Image1->width(), Image1->height());
-    PaintSpecificationSheet(Image1->Bitmap(), data);
+    Image1->SetPicture(SpecificationSheetImage(data, Image1->devicePixelRatio()));
     Image1->show();
-    Image1->update();
 }
 
 void TWER::RedrawForScreen() {
@@ -87,7 +85,6 @@ void TWER::RefreshPreview(QObject* sender) {
         }
     } else {
         Image2->resize(width, height);
-        Image2->SetBitmapSize(width, height);
         ScrollBox2Resize(sender);
         Image2->show();
     }
@@ -96,7 +93,7 @@ void TWER::RefreshPreview(QObject* sender) {
     if (!printing) {
         // The page covers the whole preview, so only the latest one need be drawn, when the
         // report view shows it; its record is taken now, from the controls as they are.
-        Image2->DrawWhenNeeded([data, width, height](QImage& bitmap) {
+        Image2->DrawWhenNeeded(width, height, [data, width, height](QImage& bitmap) {
             QPainter painter(&bitmap);
             DrawFittedCertificatePage(data, painter, width, height);
         });

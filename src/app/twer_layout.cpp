@@ -345,7 +345,6 @@ void TWER::BuildLayout() {
     sheetArea->setFixedSize(417, 580);
     Image1 = Named(new ImageWidget(sheetArea), "Image1");
     Image1->setGeometry(0, 0, 417, 580);
-    Image1->SetBitmapSize(417, 580);
     Image3 = Named(new ImageWidget(sheetArea), "Image3");
     Image3->setGeometry(16, 5, 312, 99);
     Image3->SetPicture(GreenGuideLogo(Image3->devicePixelRatio()));

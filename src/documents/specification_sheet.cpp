@@ -294,17 +294,11 @@ const FixedPicture& SpecificationSheetArtPicture() {
     return art;
 }
 
-void PaintSpecificationSheet(QImage& image, const SpecificationSheetData& data) {
-    const QImage art = FixedPictureAt(SpecificationSheetArtPicture(), image.devicePixelRatio());
-    if (art.size() == image.size() && art.format() == image.format()) {
-        image = art;
-    } else {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        Canvas canvas(painter);
-        DrawSpecificationSheetArt(canvas);
-    }
+QImage SpecificationSheetImage(const SpecificationSheetData& data, qreal ratio) {
+    // The art's own pixels are drawn on: the image holds the only reference to them.
+    QImage image = FixedPictureAt(SpecificationSheetArtPicture(), ratio);
     QPainter painter(&image);
     Canvas canvas(painter);
     DrawSpecificationSheetTexts(canvas, data);
+    return image;
 }

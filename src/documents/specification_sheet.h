@@ -48,6 +48,6 @@ void DrawSpecificationSheetTexts(Canvas& canvas, const SpecificationSheetData& d
 // The art on a white image of 417 x 580 logical pixels, as the build draws it.
 const FixedPicture& SpecificationSheetArtPicture();
 
-// Makes image, white and 417 x 580 logical pixels at its device pixel ratio, the whole sheet:
-// the art copied (drawn only at a ratio the program holds no copy for), the texts drawn on it.
-void PaintSpecificationSheet(QImage& image, const SpecificationSheetData& data);
+// The whole sheet on white, 417 x 580 logical pixels at the device pixel ratio: the art as the
+// build drew it (drawn now at a ratio the program holds no copy at), the texts drawn on it.
+QImage SpecificationSheetImage(const SpecificationSheetData& data, qreal ratio);

@@ -4,7 +4,7 @@
 #include <QtEndian>
 #include <QtMath>
 
-#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -43,25 +43,26 @@ QImage BuiltPicture(const FixedPicture& picture, qreal ratio) {
     if (!resource.isValid()) {
         return {};
     }
-    const QByteArray bytes = resource.uncompressedData();
+    // The image is made on the decompressed bytes themselves, which it frees: no copy of them.
+    auto bytes = std::make_unique<QByteArray>(resource.uncompressedData());
     const int width = qCeil(picture.size.width() * ratio);
     const int height = qCeil(picture.size.height() * ratio);
     const qsizetype rowBytes = qsizetype(width) * 4;
     // A copy of another size or kind than the one asked for (a stale build) is not used.
-    if (bytes.size() != kHeaderBytes + rowBytes * height || HeaderWord(bytes, 0) != kMagic ||
-        HeaderWord(bytes, 1) != quint32(width) || HeaderWord(bytes, 2) != quint32(height)) {
+    if (bytes->size() != kHeaderBytes + rowBytes * height || HeaderWord(*bytes, 0) != kMagic ||
+        HeaderWord(*bytes, 1) != quint32(width) || HeaderWord(*bytes, 2) != quint32(height)) {
         return {};
     }
-    const auto format = static_cast<QImage::Format>(HeaderWord(bytes, 3));
+    const auto format = static_cast<QImage::Format>(HeaderWord(*bytes, 3));
     if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
         format != QImage::Format_ARGB32_Premultiplied) {
         return {};
     }
-    QImage image(width, height, format);
-    for (int y = 0; y < height; ++y) {
-        std::memcpy(image.scanLine(y), bytes.constData() + kHeaderBytes + rowBytes * y,
-                    std::size_t(rowBytes));
-    }
+    auto* pixels = reinterpret_cast<uchar*>(bytes->data()) + kHeaderBytes;
+    QImage image(
+        pixels, width, height, rowBytes, format,
+        [](void* held) { delete static_cast<QByteArray*>(held); }, bytes.get());
+    bytes.release();
     image.setDevicePixelRatio(ratio);
     return image;
 }

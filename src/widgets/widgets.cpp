@@ -95,6 +95,13 @@ void ImageWidget::DrawWhenNeeded(std::function<void(QImage&)> draw) {
     update();
 }
 
+void ImageWidget::DrawWhenNeeded(int width, int height, std::function<void(QImage&)> draw) {
+    DrawWhenNeeded([this, width, height, draw = std::move(draw)](QImage& bitmap) {
+        SetBitmapSize(width, height);
+        draw(bitmap);
+    });
+}
+
 void ImageWidget::MakePendingDrawing() const {
     if (pending_) {
         const auto draw = std::move(pending_);

@@ -31,6 +31,9 @@ public:
     // now: a page on a hidden view costs nothing until it is shown. The drawing must cover the
     // whole bitmap, since a later one replaces it unmade; it gets its data now, by value.
     void DrawWhenNeeded(std::function<void(QImage&)> draw);
+    // As above, on a bitmap given this size (as SetBitmapSize does) only when the drawing is
+    // made: a page on a hidden view takes no memory either until it is shown.
+    void DrawWhenNeeded(int width, int height, std::function<void(QImage&)> draw);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

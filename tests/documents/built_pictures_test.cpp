@@ -85,11 +85,12 @@ TEST(BuiltPictures, TheSheetPaintedOnItsArtIsTheSheetDrawnWhole) {
             Canvas canvas(painter);
             DrawSpecificationSheet(canvas, LongNamedSheet());
         }
-        // A bitmap with the last sheet's pixels still on it, as the window's is.
-        QImage painted = reference.copy();
-        painted.fill(Qt::black);
-        PaintSpecificationSheet(painted, LongNamedSheet());
-        EXPECT_TRUE(painted == reference) << ratio;
-        EXPECT_EQ(painted.devicePixelRatio(), ratio);
+        const QImage sheet = SpecificationSheetImage(LongNamedSheet(), ratio);
+        EXPECT_TRUE(sheet == reference) << ratio;
+        EXPECT_EQ(sheet.devicePixelRatio(), ratio);
+        // The art stays as built: the next sheet starts from it again.
+        EXPECT_TRUE(SpecificationSheetArtPicture().draw(ratio) ==
+                    FixedPictureAt(SpecificationSheetArtPicture(), ratio))
+            << ratio;
     }
 }
