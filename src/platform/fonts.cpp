@@ -58,15 +58,20 @@ QString DrawingFamily(const QString& face) {
     return found != standIns.end() ? *found : face;
 }
 
+// The windows' font size, in pixels (MS Sans Serif 11).
+constexpr int kFaceSourceSize = 11;
+
 const Face& FaceOf(const QString& face, bool bold) {
     static QHash<QString, Face> faces;
     const QString family = DrawingFamily(face);
     const QString key = family + (bold ? QStringLiteral("|b") : QStringLiteral("|r"));
     auto it = faces.find(key);
     if (it == faces.end()) {
+        // Taken at the windows' own font size: the toolkit has loaded that font for the labels
+        // already, and a font loaded anew costs as much as a few hundred glyphs.
         QFont font(family);
         font.setBold(bold);
-        font.setPixelSize(100);
+        font.setPixelSize(kFaceSourceSize);
         Face face;
         face.raw = QRawFont::fromFont(font);
         if (face.raw.isValid() && face.raw.unitsPerEm() > 0) {
