@@ -43,6 +43,7 @@ class DrawGrid;
 class ImageWidget;
 class StatusLine;
 class PageControl;
+class TableFiles;
 class TableText;
 class TFormAbt;
 class ScheduleWindow;
@@ -62,6 +63,12 @@ struct TwerEnvironment {
     // Lets the user choose the file to export the certificate to, starting from the suggested
     // path; empty when cancelled. The default shows the save dialog.
     std::function<QString(QWidget* parent, const QString& suggestedPath)> chooseExportFile;
+    // The site-wide settings file that may name a shared data folder; none when empty.
+    QString siteConfigFile;
+    // Lets the user choose a folder (the shared data folder, a folder to publish to); empty
+    // when cancelled. The default shows the folder dialog.
+    std::function<QString(QWidget* parent, const QString& title, const QString& startFolder)>
+        chooseFolder;
 
     static TwerEnvironment Default();
 };
@@ -71,7 +78,7 @@ QString ChooseExportFileWithDialog(QWidget* parent, const QString& suggestedPath
 
 // What the status text in the tab set's row speaks of; each topic keeps its own text, shown
 // side by side in this order.
-enum class StatusTopic { Rating, DataFiles, DataCheck };
+enum class StatusTopic { Rating, DataFiles, DataCheck, TableSources };
 
 class TWER : public QMainWindow {
     Q_OBJECT
@@ -215,12 +222,18 @@ private:
     void LoadDataFiles();
     // Reads one table's data file over its editor, at start and whenever it is read again.
     void LoadDataFile(QPlainTextEdit* memo, const QString& fileName);
+    // Reads both tables again in the read order (another shared data folder chosen); a table
+    // with unsaved edits is asked about first.
+    void ReloadDataFiles();
+    // Where each table came from, in the status text and the data pages' tab tooltips.
+    void ShowTableSources();
     void SaveTable(QPlainTextEdit* memo, const QString& fileName);
     // The data files this window loaded or saved are watched: a change made elsewhere is read
     // again into an unedited table, and asked about (ReloadOverEdits) for an edited one; the
     // window's own saves and changes that leave the text as it was are passed over.
     void WatchDataFile(QPlainTextEdit* memo, const QString& fileName, const QString& path,
                        const QString& text);
+    void UnwatchDataFiles(const QPlainTextEdit* memo);
     void CheckChangedDataFiles();
     bool ReloadOverEdits(const QString& fileName);
     QWidget* PageOfTable(const QPlainTextEdit* memo) const;
@@ -265,8 +278,8 @@ private:
     bool askingAboutDataFile_ = false;
     // Where a zero byte cut each data file as this window last read it; cleared by a save.
     QHash<const QPlainTextEdit*, TextCut> tableCuts_;
-    // The file each data table was last read from or saved to; none for a built-in table.
-    QHash<const QPlainTextEdit*, QString> tablePaths_;
+    // Where each data table was read from or saved to, and the read order it was chosen by.
+    std::unique_ptr<TableFiles> tableFiles_;
     QPointer<ScheduleWindow> scheduleWindow_;
     bool scheduleGuardAdded_ = false;
 

@@ -12,7 +12,9 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include "app/table_files.h"
 #include "app/twer.h"
+#include "data/builtin_tables.h"
 #include "data/data_files.h"
 #include "data/data_folder.h"
 #include "platform/program_error.h"
@@ -25,42 +27,86 @@ constexpr int kSettleMilliseconds = 150;
 }  // namespace
 
 void TWER::LoadDataFiles() {
+    if (!tableFiles_) {
+        tableFiles_ = std::make_unique<TableFiles>(env_.programFolder, env_.siteConfigFile);
+    }
     LoadDataFile(Memo1, kWeightsFileName);
     LoadDataFile(MemoSystem, kSystemFileName);
 }
 
 void TWER::LoadDataFile(QPlainTextEdit* memo, const QString& fileName) {
-    const QString path = DataFilePath(env_.programFolder, fileName, DataFileUse::Read);
+    const DataFileChoice choice = tableFiles_->ToLoad(fileName);
     tableCuts_.remove(memo);
-    tablePaths_.remove(memo);
-    if (!DataFileExists(path)) {
-        // A file that another window saves later is taken in as a change of this one.
-        WatchDataFile(memo, fileName, path, QString());
+    UnwatchDataFiles(memo);
+    // A file that appears (another window's save, a publish to the shared folder) where it
+    // would be read before this one is taken in as a change of this table.
+    for (const DataFileChoice& earlier : DataFileCandidates(tableFiles_->Folders(), fileName)) {
+        if (earlier.path == choice.path) {
+            break;
+        }
+        WatchDataFile(memo, fileName, earlier.path, QString());
+    }
+    if (choice.origin == DataOrigin::BuiltIn) {
+        // The table keeps what it holds: the built-in table, or the text of a file now gone.
+        tableFiles_->SetSource(fileName, {});
+        ShowTableSources();
         return;
     }
-    const QString text = ReadTableFile(path, &tableCuts_[memo]);
-    tablePaths_[memo] = path;
+    const QString text = ReadTableFile(choice.path, &tableCuts_[memo]);
+    tableFiles_->SetSource(fileName, choice);
     // Replacing a table's text raises its change handler, as an edit would. The memo is filled
     // only when revealed: a long table costs its reading, not an editor's blocks.
     TableText::Of(memo)->SetText(text);
-    WatchDataFile(memo, fileName, path, text);
-    const QString older = OlderOwnCopyNote(path, env_.programFolder + fileName);
-    PageControl1->SetTabToolTip(PageOfTable(memo), older);
+    WatchDataFile(memo, fileName, choice.path, text);
+    ShowTableSources();
+    const QString older = tableFiles_->OlderNote(fileName);
     if (!older.isEmpty()) {
         ShowDataFileNote(older);
     }
 }
 
+void TWER::ReloadDataFiles() {
+    tableFiles_->ReadSettings();
+    const struct {
+        QPlainTextEdit* memo;
+        const QString& fileName;
+        QString builtIn;
+    } tables[] = {{Memo1, kWeightsFileName, BuiltInWeightsTable()},
+                  {MemoSystem, kSystemFileName, BuiltInSystemCatalogue()}};
+    for (const auto& table : tables) {
+        if (table.memo->document()->isModified()) {
+            // Edits are never lost to a change of folder: saving them makes them the user's own.
+            ShowDataFileNote(
+                QStringLiteral("%1 has unsaved edits: it is kept as it is.").arg(table.fileName));
+            continue;
+        }
+        // Read in the new order; where no folder has the file, the built-in table again.
+        if (tableFiles_->ToLoad(table.fileName).origin == DataOrigin::BuiltIn &&
+            tableFiles_->Source(table.fileName).origin != DataOrigin::BuiltIn) {
+            tableCuts_.remove(table.memo);
+            TableText::Of(table.memo)->SetText(table.builtIn);
+        }
+        LoadDataFile(table.memo, table.fileName);
+    }
+}
+
+void TWER::ShowTableSources() {
+    ShowStatusText(StatusTopic::TableSources, tableFiles_->SourcesText());
+    PageControl1->SetTabToolTip(TabSheet2, tableFiles_->PageTip(kWeightsFileName));
+    PageControl1->SetTabToolTip(TabSheet5, tableFiles_->PageTip(kSystemFileName));
+}
+
 void TWER::SaveTable(QPlainTextEdit* memo, const QString& fileName) {
-    const QString path = DataFilePath(env_.programFolder, fileName, DataFileUse::Save);
+    const QString path = tableFiles_->ToSave(fileName);
     const QString text = TableText::Of(memo)->PlainText();
     WriteTableFile(path, text);
     // The file now holds this window's table, as it will read back: nothing of it is cut.
     tableCuts_.remove(memo);
-    tablePaths_[memo] = path;
+    tableFiles_->SetSource(fileName, tableFiles_->ToLoad(fileName));
+    UnwatchDataFiles(memo);
     WatchDataFile(memo, fileName, path, TableTextOfFileBytes(FileBytesOfTableText(text)));
-    ShowDataFileNote(QStringLiteral("Saved %1 in %2")
-                         .arg(fileName, QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
+    ShowTableSources();
+    ShowDataFileNote(tableFiles_->SavedText(fileName, path));
 }
 
 void TWER::Button1Click(QObject*) {
@@ -109,6 +155,19 @@ void TWER::WatchDataFile(QPlainTextEdit* memo, const QString& fileName, const QS
         }
     } else if (!dataWatcher_->files().contains(path)) {
         dataWatcher_->addPath(path);
+    }
+}
+
+void TWER::UnwatchDataFiles(const QPlainTextEdit* memo) {
+    for (auto it = watchedDataFiles_.begin(); it != watchedDataFiles_.end();) {
+        if (it->memo != memo) {
+            ++it;
+            continue;
+        }
+        if (dataWatcher_ != nullptr && dataWatcher_->files().contains(it.key())) {
+            dataWatcher_->removePath(it.key());
+        }
+        it = watchedDataFiles_.erase(it);
     }
 }
 

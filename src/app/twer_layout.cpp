@@ -15,12 +15,15 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "app/data_sharing.h"
 #include "app/settings_store.h"
+#include "app/table_files.h"
 #include "app/twer.h"
 #include "app/window_placement.h"
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
 #include "data/picture_store.h"
+#include "data/shared_folder.h"
 #include "platform/pictures.h"
 #include "rating/grid_cells.h"
 #include "widgets/draw_grid.h"
@@ -115,6 +118,7 @@ TwerEnvironment TwerEnvironment::Default() {
     TwerEnvironment env;
     env.programFolder = ProgramFolder();
     env.pictureBase = DefaultPictureBaseFolder();
+    env.siteConfigFile = SiteConfigFile();
     return env;
 }
 
@@ -321,6 +325,14 @@ void TWER::BuildLayout() {
     systemRow->addWidget(MemoSystem, 1);
     systemRow->addWidget(Memo3);
     systemRow->addWidget(Panel5);
+    // The buttons for tables shared with colleagues, below Save and Check.
+    auto* sharing =
+        new DataSharing(this, {env_.chooseFolder ? env_.chooseFolder : ChooseFolderWithDialog,
+                               [this] { ReloadDataFiles(); },
+                               [this](const QString& note) { ShowDataFileNote(note); },
+                               [this](const std::function<void()>& handler) { Guarded(handler); }});
+    sharing->AddButtons(Panel4, 72, QStringLiteral("Weights"));
+    sharing->AddButtons(Panel5, 72, QStringLiteral("System"));
 
     Memo2 = MakeMemo(TabSheet6, "Memo2");
     Memo2->setReadOnly(true);

@@ -6,6 +6,7 @@
 #include <QTextDocument>
 
 #include "app/schedule_window.h"
+#include "app/table_files.h"
 #include "app/twer.h"
 #include "data/product_tables.h"
 #include "rating/rated_window.h"
@@ -16,8 +17,10 @@
 ProductTables TWER::CurrentTables() const {
     ProductTables tables = ProductTablesOf(weightsTable_->PlainText(), systemTable_->PlainText(),
                                            breTable_->PlainText(), productTable_->PlainText());
-    tables.weightsSource = {tablePaths_.value(Memo1), Memo1->document()->isModified()};
-    tables.catalogueSource = {tablePaths_.value(MemoSystem), MemoSystem->document()->isModified()};
+    tables.weightsSource = {tableFiles_->Source(kWeightsFileName).path,
+                            Memo1->document()->isModified()};
+    tables.catalogueSource = {tableFiles_->Source(kSystemFileName).path,
+                              MemoSystem->document()->isModified()};
     return tables;
 }
 

@@ -6,6 +6,7 @@
 
 #include "about/form_abt.h"
 #include "app/start_check.h"
+#include "app/table_files.h"
 #include "app/twer.h"
 #include "widgets/table_memo.h"
 #include "widgets/widgets.h"
@@ -43,7 +44,7 @@ void TWER::FormShow(QObject* sender) {
     ComboBox5->setFocus(Qt::OtherFocusReason);
     // Tables read from files may hold typing slips: counted on the side and said once. The
     // built-in tables have none.
-    if (!tablePaths_.isEmpty()) {
+    if (tableFiles_->AnyFromFile()) {
         auto* check = new StartCheck(this);
         connect(check, &StartCheck::Counted, this, [this](int findings) {
             ShowStatusText(StatusTopic::DataCheck, StartCheck::NoteOf(findings));

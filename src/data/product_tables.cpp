@@ -3,6 +3,7 @@
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
 #include "data/data_folder.h"
+#include "data/shared_folder.h"
 #include "data/system_catalogue.h"
 #include "data/table_text.h"
 
@@ -10,14 +11,19 @@ namespace {
 
 QString TableText(const QString& folder, const QString& fileName, const QString& builtIn,
                   TextCut* cut, TableSource* source) {
-    const QString path = folder.isEmpty()
-                             ? DataFilePath(ProgramFolder(), fileName, DataFileUse::Read)
-                             : folder + fileName;
-    if (!DataFileToRead(path)) {
-        return builtIn;
+    // The window's order, or the one folder asked for.
+    std::vector<DataFileChoice> candidates = {{folder + fileName, DataOrigin::Program}};
+    if (folder.isEmpty()) {
+        candidates = DataFileCandidates(
+            DataFoldersOf(ProgramFolder(), SharedDataFolder(SiteConfigFile())), fileName);
     }
-    source->path = path;
-    return ReadTableFile(path, cut);
+    for (const DataFileChoice& candidate : candidates) {
+        if (DataFileToRead(candidate.path)) {
+            source->path = candidate.path;
+            return ReadTableFile(candidate.path, cut);
+        }
+    }
+    return builtIn;
 }
 
 }  // namespace

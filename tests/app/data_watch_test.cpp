@@ -154,7 +154,10 @@ TEST_F(DataWatchInChild, AnOlderOwnCopyIsNamedAtStart) {
         << note.toStdString();
     EXPECT_TRUE(Find<QLabel>("StatusText")->isVisible());
     EXPECT_TRUE(Find<QLabel>("StatusText")->toolTip().contains(note));
-    EXPECT_EQ(Find<PageControl>("PageControl1")->TabBar()->tabToolTip(1), note);
+    // The page's tooltip names the file read, then the note.
+    const QString tip = Find<PageControl>("PageControl1")->TabBar()->tabToolTip(1);
+    EXPECT_TRUE(tip.startsWith(own + " from your copy in ") && tip.endsWith("\n" + note))
+        << tip.toStdString();
     // The user's own copy is the one used.
     EXPECT_EQ(EditText("Edit1"), "4");
 }

@@ -1,5 +1,6 @@
 // The data version on the command line: which tables a rating or a certificate was made from.
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -86,4 +87,17 @@ TEST_F(DataVersion, EveryCertificateNamesTheTablesInItsKeywords) {
         const QString info = Tool("pdfinfo", {dir_.filePath(run.pdf)});
         EXPECT_TRUE(info.contains(keywords)) << run.pdf << "\n" << info.toStdString();
     }
+}
+
+TEST_F(DataVersion, TheSharedFolderIsReadAsTheWindowReadsIt) {
+    // The user's own shared folder in the settings store the program reads.
+    const QString store = qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + "/.config") +
+                          "/VB and VBA Program Settings/GreenGuideData.conf";
+    WriteBytes(store, ("[General]\nData=" + data_ + "\n").toUtf8());
+    const Outcome rate = Greenguide({"rate", "--system", "Pelvanor 55", "--json"});
+    QFile::remove(store);
+    ASSERT_EQ(rate.code, 0) << rate.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(rate.out.toUtf8()).object();
+    EXPECT_EQ(json["data"].toArray()[0].toObject()["file"].toString(), weights_);
+    EXPECT_EQ(json["data"].toArray()[1].toObject()["file"], QJsonValue::Null);
 }

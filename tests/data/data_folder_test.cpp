@@ -30,16 +30,16 @@ bool SetModified(const QString& path, const QDateTime& when) {
 // beside the program until the user saves, saves and later reads go to the user's folder.
 void CheckFallBack(const QString& programFolder) {
     ASSERT_FALSE(QFileInfo(programFolder).isWritable());
+    const DataFolders folders = DataFoldersOf(programFolder, QString());
     const QString beside = programFolder + kWeightsFileName;
     const QString own = UserDataFolder() + kWeightsFileName;
     QFile::remove(own);
-    EXPECT_EQ(DataFilePath(programFolder, kWeightsFileName, DataFileUse::Read), beside);
-    EXPECT_EQ(DataFilePath(programFolder, kSystemFileName, DataFileUse::Read),
-              programFolder + kSystemFileName);
-    const QString saveTo = DataFilePath(programFolder, kWeightsFileName, DataFileUse::Save);
+    EXPECT_EQ(DataFileToLoad(folders, kWeightsFileName).path, beside);
+    EXPECT_EQ(DataFileToLoad(folders, kSystemFileName).origin, DataOrigin::BuiltIn);
+    const QString saveTo = DataFileToSave(folders, kWeightsFileName);
     ASSERT_EQ(saveTo, own);
     WriteTableFile(saveTo, QStringLiteral("Profile,Area\nOWN1,1.5\n"));
-    EXPECT_EQ(DataFilePath(programFolder, kWeightsFileName, DataFileUse::Read), own);
+    EXPECT_EQ(DataFileToLoad(folders, kWeightsFileName).path, own);
     EXPECT_EQ(ReadTableFile(own), QStringLiteral("Profile,Area\nOWN1,1.5\n"));
     // The file beside the program is left as it was.
     EXPECT_EQ(ReadBytes(beside), QByteArray("Profile,Area\r\nPRF010,1\r\n"));
@@ -51,14 +51,15 @@ void CheckFallBack(const QString& programFolder) {
 TEST(DataFolder, AWritableProgramFolderKeepsTheTablesBesideTheProgram) {
     QTemporaryDir program;
     const QString folder = program.path() + QLatin1Char('/');
+    const DataFolders folders = DataFoldersOf(folder, QString());
     for (const QString& name : {kWeightsFileName, kSystemFileName}) {
-        for (DataFileUse use : {DataFileUse::Read, DataFileUse::Save}) {
-            EXPECT_EQ(DataFilePath(folder, name, use), folder + name);
-        }
+        EXPECT_EQ(DataFileToSave(folders, name), folder + name);
+        WriteBytes(folder + name, "x\r\n");
+        EXPECT_EQ(DataFileToLoad(folders, name).path, folder + name);
     }
     // Even when the user has a copy of their own.
     WriteBytes(UserDataFolder() + kSystemFileName, "x\r\n");
-    EXPECT_EQ(DataFilePath(folder, kSystemFileName, DataFileUse::Read), folder + kSystemFileName);
+    EXPECT_EQ(DataFileToLoad(folders, kSystemFileName).path, folder + kSystemFileName);
     QFile::remove(UserDataFolder() + kSystemFileName);
 }
 
@@ -102,39 +103,113 @@ TEST(DataFolder, AnUnwritableProgramFolderFallsBackToTheUsersFolder) {
     ExpectTestPassesAsNobody(QStringLiteral("DataFolderInChild.Unprivileged*"), environment);
 }
 
-TEST(DataFolder, AnOwnCopyOlderThanTheOneBesideTheProgramIsNamedWithIt) {
+TEST(DataFolder, AnOwnCopyOlderThanTheSharedOrTheProgramsIsNamedWithIt) {
     QTemporaryDir program;
+    QTemporaryDir shared;
     QTemporaryDir user;
+    const DataFolders folders{user.path() + '/', shared.path() + '/', program.path() + '/'};
     const QString beside = program.filePath(kWeightsFileName);
+    const QString inShared = shared.filePath(kWeightsFileName);
     const QString own = user.filePath(kWeightsFileName);
     const QDateTime now = QDateTime::currentDateTime();
     struct Case {
         const char* name;
         int ownAgeDays;
-        int besideAgeDays;  // -1: no file beside the program
-        bool noted;
+        int sharedAgeDays;  // -1: no such file
+        int besideAgeDays;
+        const char* newer;  // the file named, or nullptr for no note
     };
     const Case cases[] = {
-        {"own older", 30, 1, true},
-        {"own newer", 1, 30, false},
-        {"same age", 5, 5, false},
-        {"nothing beside", 30, -1, false},
+        {"own older than beside", 30, -1, 1, "beside the program"},
+        {"own older than shared", 30, 1, -1, "in the shared folder"},
+        {"own older than both: the shared one is named", 30, 2, 1, "in the shared folder"},
+        {"own newer", 1, 30, 30, nullptr},
+        {"same age", 5, 5, 5, nullptr},
+        {"nothing else", 30, -1, -1, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QFile::remove(beside);
-        WriteBytes(own, "Profile,Area\r\n");
-        ASSERT_TRUE(SetModified(own, now.addDays(-c.ownAgeDays)));
-        if (c.besideAgeDays >= 0) {
-            WriteBytes(beside, "Profile,Area\r\n");
-            ASSERT_TRUE(SetModified(beside, now.addDays(-c.besideAgeDays)));
+        for (const auto& [path, age] : {std::pair{own, c.ownAgeDays},
+                                        {inShared, c.sharedAgeDays},
+                                        {beside, c.besideAgeDays}}) {
+            QFile::remove(path);
+            if (age >= 0) {
+                WriteBytes(path, "Profile,Area\r\n");
+                ASSERT_TRUE(SetModified(path, now.addDays(-age)));
+            }
         }
-        const QString note = OlderOwnCopyNote(own, beside);
-        EXPECT_EQ(!note.isEmpty(), c.noted) << note.toStdString();
-        if (c.noted) {
-            EXPECT_TRUE(note.contains(own) && note.contains(beside)) << note.toStdString();
+        const DataFileChoice read = DataFileToLoad(folders, kWeightsFileName);
+        ASSERT_EQ(read.path, own);
+        const QString note = OlderOwnCopyNote(folders, kWeightsFileName, read);
+        EXPECT_EQ(!note.isEmpty(), c.newer != nullptr) << note.toStdString();
+        if (c.newer != nullptr) {
+            EXPECT_TRUE(note.contains(own) && note.contains(QLatin1String(c.newer)))
+                << note.toStdString();
         }
     }
-    // A table read from beside the program has no older copy of the user's.
-    EXPECT_EQ(OlderOwnCopyNote(beside, beside), QString());
+    // A table read from beside the program, or from the shared folder, has no older copy.
+    QFile::remove(own);
+    EXPECT_EQ(
+        OlderOwnCopyNote(folders, kWeightsFileName, DataFileToLoad(folders, kWeightsFileName)),
+        QString());
+}
+
+TEST(DataFolder, TablesAreReadFromTheOwnCopyTheSharedFolderTheProgramsOrBuiltIn) {
+    QTemporaryDir program;
+    QTemporaryDir shared;
+    QTemporaryDir user;
+    const DataFolders folders{user.path() + '/', shared.path() + '/', program.path() + '/'};
+    struct Case {
+        bool own, inShared, beside;
+        DataOrigin read;
+    };
+    const Case cases[] = {
+        {true, true, true, DataOrigin::OwnCopy},   {false, true, true, DataOrigin::Shared},
+        {false, false, true, DataOrigin::Program}, {false, false, false, DataOrigin::BuiltIn},
+        {true, false, false, DataOrigin::OwnCopy}, {false, true, false, DataOrigin::Shared},
+    };
+    for (const Case& c : cases) {
+        for (const auto& [folder, there] : {std::pair{user.path(), c.own},
+                                            {shared.path(), c.inShared},
+                                            {program.path(), c.beside}}) {
+            const QString path = folder + '/' + kSystemFileName;
+            QFile::remove(path);
+            if (there) {
+                WriteBytes(path, "S\r\n");
+            }
+        }
+        const DataFileChoice read = DataFileToLoad(folders, kSystemFileName);
+        EXPECT_EQ(read.origin, c.read) << read.path.toStdString();
+    }
+    // No shared folder set: the own copy, then the program's.
+    EXPECT_EQ(
+        DataFileCandidates({user.path() + '/', QString(), program.path() + '/'}, kSystemFileName)
+            .size(),
+        2u);
+    // Saves go to the own folder, whatever was read.
+    EXPECT_EQ(DataFileToSave(folders, kSystemFileName), user.filePath(kSystemFileName));
+}
+
+TEST(DataFolder, ASystemFolderIsNeverWrittenEvenWhenItCouldBe) {
+    const std::pair<const char*, bool> folders[] = {
+        {"/usr/bin/", true},
+        {"/usr/local/bin", true},
+        {"/opt/greenguide/bin/", true},
+        {"/bin", true},
+        {"/etc/greenguide", true},
+        {"/home/anna/greenguide/", false},
+        {"/tmp/build/src/", false},
+        {"/usr2/bin", false},
+        {"/optional/", false},
+    };
+    for (const auto& [folder, system] : folders) {
+        EXPECT_EQ(IsSystemFolder(QLatin1String(folder)), system) << folder;
+    }
+    // Run from /usr/bin (even by root, who could write there), a save goes to the user's folder
+    // and says why.
+    const DataFolders installed = DataFoldersOf(QStringLiteral("/usr/bin/"), QString());
+    EXPECT_EQ(installed.own, UserDataFolder());
+    EXPECT_EQ(DataFileToSave(installed, kWeightsFileName), UserDataFolder() + kWeightsFileName);
+    EXPECT_EQ(WhyNotBesideTheProgram(QStringLiteral("/usr/bin/")),
+              "the program's folder /usr/bin is a system folder");
 }

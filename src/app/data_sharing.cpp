@@ -1,0 +1,90 @@
+#include "app/data_sharing.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QStandardPaths>
+
+#include "data/shared_folder.h"
+
+namespace {
+
+const QString kUseFolderCaption = QStringLiteral("Use tables from folder...");
+// As the pages' Save and Check buttons stand.
+constexpr int kLeft = 16;
+constexpr int kHeight = 25;
+constexpr int kNarrowest = 75;
+
+int ButtonWidth(const QWidget* panel) {
+    return std::max(kNarrowest,
+                    QFontMetrics(panel->font()).horizontalAdvance(kUseFolderCaption) + 16);
+}
+
+}  // namespace
+
+DataSharing::DataSharing(QWidget* window, Hooks hooks)
+    : QObject(window), window_(window), hooks_(std::move(hooks)) {}
+
+void DataSharing::AddButtons(QWidget* panel, int top, const QString& suffix) {
+    const int wanted = ButtonWidth(panel) + 2 * kLeft;
+    if (panel->maximumWidth() < wanted) {
+        panel->setMaximumWidth(wanted);
+        // A layout with nothing in it but the room wanted: the panel's size hint. Its minimum
+        // stays the panel's own.
+        auto* room = new QHBoxLayout(panel);
+        room->setContentsMargins(0, 0, 0, 0);
+        room->addSpacerItem(new QSpacerItem(wanted, 0, QSizePolicy::Preferred));
+    }
+    auto* useFolder = new QPushButton(kUseFolderCaption, panel);
+    useFolder->setObjectName(QStringLiteral("ButtonUseFolder") + suffix);
+    useFolder->setGeometry(kLeft, top, ButtonWidth(panel), kHeight);
+    connect(useFolder, &QPushButton::clicked, this,
+            [this] { hooks_.guarded([this] { UseTablesFromFolder(); }); });
+}
+
+void DataSharing::UseTablesFromFolder() {
+    const QString current = UserSharedFolder();
+    if (!current.isEmpty()) {
+        QMessageBox question(QMessageBox::Question, window_->windowTitle(),
+                             QStringLiteral("The tables are read from the folder %1.")
+                                 .arg(QDir::toNativeSeparators(current)),
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window_);
+        question.setObjectName(QStringLiteral("SharedFolderBox"));
+        question.setInformativeText(
+            QStringLiteral("Choose another folder, or stop reading tables from it?"));
+        question.button(QMessageBox::Yes)->setText(QStringLiteral("&Choose Folder..."));
+        question.button(QMessageBox::No)->setText(QStringLiteral("&Stop Using It"));
+        question.setDefaultButton(QMessageBox::Yes);
+        const int answer = question.exec();
+        if (answer == QMessageBox::Cancel) {
+            return;
+        }
+        if (answer == QMessageBox::No) {
+            SetUserSharedFolder(QString());
+            hooks_.readTablesAgain();
+            hooks_.note(QStringLiteral("The tables are no longer read from %1.")
+                            .arg(QDir::toNativeSeparators(current)));
+            return;
+        }
+    }
+    const QString start = current.isEmpty()
+                              ? QStandardPaths::writableLocation(QStandardPaths::HomeLocation)
+                              : current;
+    const QString folder =
+        hooks_.chooseFolder(window_, QStringLiteral("Use tables from folder"), start);
+    if (folder.isEmpty()) {
+        return;
+    }
+    SetUserSharedFolder(folder);
+    hooks_.readTablesAgain();
+    hooks_.note(QStringLiteral("The tables are read from %1 where you have no copy of your own.")
+                    .arg(QDir::toNativeSeparators(QDir::cleanPath(folder))));
+}
+
+QString ChooseFolderWithDialog(QWidget* parent, const QString& title, const QString& startFolder) {
+    return QFileDialog::getExistingDirectory(parent, title, startFolder);
+}
