@@ -222,6 +222,7 @@ void ScheduleWindow::BuildMenus() {
         add(edit, command.action, command.caption, {QKeySequence(command.key)},
             [this, run = command.run] { run(*this); });
     }
+    AddBetterChoices(edit);
 }
 
 void ScheduleWindow::AddButton(QAbstractButton* button) {

@@ -68,6 +68,10 @@ public:
     void RemoveClick();
     void MoveClick(int delta);
     void PasteClick();
+    // Edit > Better Choices for This Row... (also the row's context menu): the main window's
+    // Better Choices for the current row; the line picked replaces the row's system and
+    // profiles in one undo step.
+    void BetterChoicesClick();
     // Reads a schedule file; on an error says why and keeps the schedule as it is.
     bool OpenFile(const QString& path);
     // Writes the schedule whole; on an error says why and leaves the old file as it was.
@@ -80,6 +84,7 @@ protected:
 private:
     void BuildLayout();
     void BuildMenus();
+    void AddBetterChoices(QMenu* edit);
     void StartSchedule(const Schedule& schedule, const QString& path);
     void ShowReport();
     // Columns as wide as their texts, a long note or extra text cut at a readable width.

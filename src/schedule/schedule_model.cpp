@@ -172,11 +172,16 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
                        ? QVariant(Qt::AlignCenter)
                        : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
         case Qt::ToolTipRole:
-            // A rated row's headroom to the next ratings, as the main window's grid tells it.
+            // A rated row's headroom to the next ratings, as the main window's grid tells it,
+            // and where to find a better window.
             if (column == RatingColumn) {
                 const ScheduleRowRating& rating = ratings_[row];
-                return rating.Rated() && rating.window ? HeadroomTextOf(*rating.window)
-                                                       : rating.note;
+                return rating.Rated() && rating.window
+                           ? HeadroomTextOf(*rating.window) +
+                                 QStringLiteral(
+                                     "\nBetter Choices for This Row... in the Edit "
+                                     "menu or the row's context menu")
+                           : rating.note;
             }
             return column == NoteColumn ? ratings_[row].note : QString();
         default:

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTimer>
 
 #include "rating/rating.h"
 #include "window_fixture.h"
@@ -13,20 +12,6 @@
 using BetterChoices = WindowTest;
 
 namespace {
-
-// Runs the action; when the Better Choices dialog shows, hands it to answer (which closes it).
-void WithDialog(const std::function<void()>& action, const std::function<void(QDialog*)>& answer) {
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            poll.stop();
-            answer(dialog);
-        }
-    });
-    poll.start();
-    action();
-}
 
 QTableView* List(QDialog* dialog) {
     return dialog->findChild<QTableView*>("BetterChoicesList");

@@ -47,6 +47,20 @@ void WindowTest::Choose(const char* selector, int index) {
     ASSERT_EQ(combo->currentIndex(), index);
 }
 
+void WindowTest::WithDialog(const std::function<void()>& action,
+                            const std::function<void(QDialog*)>& answer) {
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            poll.stop();
+            answer(dialog);
+        }
+    });
+    poll.start();
+    action();
+}
+
 QString WindowTest::MessageShownBy(const std::function<void()>& action) {
     auto text = std::make_shared<QString>();
     auto* poll = new QTimer;

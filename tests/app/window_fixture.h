@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -47,6 +48,9 @@ protected:
     // Runs the action and returns the text of the message box it shows (closing the box), or
     // an empty text when none shows within the action.
     QString MessageShownBy(const std::function<void()>& action);
+    // Runs the action; when a dialog shows modally, hands it to answer, which closes it.
+    static void WithDialog(const std::function<void()>& action,
+                           const std::function<void(QDialog*)>& answer);
     // Runs the action, answering each question it asks in turn (a question more than expected
     // is cancelled, which the test then sees); returns the questions put.
     QStringList Answering(std::deque<QMessageBox::StandardButton> answers,

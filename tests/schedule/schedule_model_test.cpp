@@ -184,7 +184,8 @@ TEST(ScheduleModel, RatedAgainWhenTheTablesChangeAndShownAsTheGridShowsIt) {
     EXPECT_EQ(rating.data(Qt::ToolTipRole), model.index(0, ScheduleModel::NoteColumn).data());
     EXPECT_EQ(model.index(1, ScheduleModel::RatingColumn).data().toString(), "A");
     EXPECT_EQ(model.index(1, ScheduleModel::RatingColumn).data(Qt::ToolTipRole).toString(),
-              "0.918 kg/m: A, 0.018 over the A+ limit 0.9; B from 1.5");
+              "0.918 kg/m: A, 0.018 over the A+ limit 0.9; B from 1.5\n"
+              "Better Choices for This Row... in the Edit menu or the row's context menu");
 
     // The editors' choices: the systems, the codes the row's system offers, the building types.
     const auto choices = [&](int row, int column) {
