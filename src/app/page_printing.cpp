@@ -4,7 +4,6 @@
 #include <QPrinter>
 
 #include "platform/program_error.h"
-#include "platform/whole_file.h"
 
 bool ChoosePrinterWithDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
@@ -36,14 +35,11 @@ PagesPainted PrintPages(QPrinter& printer, const CertificatePdfSettings& info, i
         CertificatePdfSettings settings = info;
         settings.layout = printer.pageLayout();
         settings.resolution = printer.resolution();
-        const PdfPages pages = PdfOfPages(settings, pageCount, drawPage, progress);
-        if (pages.cancelled) {
+        const PdfFileResult written =
+            WritePdfOfPages(file, settings, pageCount, drawPage, progress);
+        if (written.cancelled) {
             return PagesPainted::Cancelled;
         }
-        const WholeFileResult written =
-            pages.pdf.isEmpty()
-                ? WholeFileResult{false, QStringLiteral("The page could not be drawn.")}
-                : WriteWholeFile(file, pages.pdf);
         if (!written.written) {
             throw ProgramError(QStringLiteral("Cannot print to ") + file + QLatin1Char('\n') +
                                written.reason);

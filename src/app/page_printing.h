@@ -27,9 +27,9 @@ std::unique_ptr<QPrinter> ChosenPrinter(QWidget* parent, const PrinterChoice& ch
 bool PrintsToFile(const QPrinter& printer);
 
 // Prints pageCount pages, each drawn by drawPage on the printable area, as one job. A printer
-// that writes a file gets a PDF made in memory on its page layout and resolution, with info's
-// title, subject, author and creator, and written whole (WriteWholeFile), so that a full disk
-// or a cancel leaves the old file as it was. On a printing system's printer the job is aborted
+// that writes a file gets a PDF on its page layout and resolution, with info's title, subject,
+// author and creator, written whole as it is drawn (WritePdfOfPages), so that a full disk or a
+// cancel leaves the old file as it was. On a printing system's printer the job is aborted
 // when it reports an error or progress returns false; a printing system that cannot take a job
 // back (CUPS) still gets the pages drawn so far, so callers offer no cancel there. Returns Done
 // or Cancelled; throws ProgramError "Cannot print to <printer or file>" with the reason on a

@@ -1,10 +1,11 @@
 #include "documents/certificate_output.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+
+#include <utility>
 
 #include "platform/canvas.h"
 
@@ -35,30 +36,32 @@ qint64 NumberAfter(const QString& dictionary, const QString& key) {
     return match.hasMatch() ? match.captured(1).toLongLong() : -1;
 }
 
-// The PDF with its document information replaced by the settings' texts. Qt's writer knows only
-// the title and the creator, so the full record is added as an incremental update: a new
-// revision of the information object, a cross-reference section for it and a trailer that points
-// back to the writer's own. Returns the PDF unchanged when its trailer cannot be read.
-QByteArray WithDocumentInfo(const QByteArray& pdf, const CertificatePdfSettings& settings) {
-    const qsizetype trailerAt = pdf.lastIndexOf("trailer");
-    const qsizetype startxrefAt = pdf.lastIndexOf("startxref");
+// The incremental update that replaces the document information of the PDF whose last bytes
+// are tail and whose size is size by the settings' texts. Qt's writer knows only the title and
+// the creator, so the full record is added after the writer's own end: a new revision of the
+// information object, a cross-reference section for it and a trailer that points back to the
+// writer's own. Empty when the trailer cannot be read.
+QByteArray DocumentInfoUpdate(const QByteArray& tail, qint64 size,
+                              const CertificatePdfSettings& settings) {
+    const qsizetype trailerAt = tail.lastIndexOf("trailer");
+    const qsizetype startxrefAt = tail.lastIndexOf("startxref");
     if (trailerAt < 0 || startxrefAt < trailerAt) {
-        return pdf;
+        return {};
     }
-    const QString trailer = QString::fromLatin1(pdf.mid(trailerAt, startxrefAt - trailerAt));
-    const qint64 size = NumberAfter(trailer, QStringLiteral("/Size"));
+    const QString trailer = QString::fromLatin1(tail.mid(trailerAt, startxrefAt - trailerAt));
+    const qint64 objects = NumberAfter(trailer, QStringLiteral("/Size"));
     const qint64 root = NumberAfter(trailer, QStringLiteral("/Root"));
     const qint64 info = NumberAfter(trailer, QStringLiteral("/Info"));
     const qint64 previous =
-        NumberAfter(QString::fromLatin1(pdf.mid(startxrefAt)), QStringLiteral("startxref"));
-    if (size < 0 || root < 0 || info < 0 || previous < 0) {
-        return pdf;
+        NumberAfter(QString::fromLatin1(tail.mid(startxrefAt)), QStringLiteral("startxref"));
+    if (objects < 0 || root < 0 || info < 0 || previous < 0) {
+        return {};
     }
-    QByteArray out = pdf;
-    if (!out.endsWith('\n')) {
+    QByteArray out;
+    if (!tail.endsWith('\n')) {
         out += '\n';
     }
-    const qsizetype infoAt = out.size();
+    const qint64 infoAt = size + out.size();
     out += QByteArray::number(info) + " 0 obj\n<<\n";
     out += "/Title " + PdfText(settings.title) + '\n';
     out += "/Subject " + PdfText(settings.subject) + '\n';
@@ -71,15 +74,93 @@ QByteArray WithDocumentInfo(const QByteArray& pdf, const CertificatePdfSettings&
     out += "/CreationDate (D:" +
            QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() +
            "Z)\n>>\nendobj\n";
-    const qsizetype xrefAt = out.size();
+    const qint64 xrefAt = size + out.size();
     out += "xref\n" + QByteArray::number(info) + " 1\n" +
            QByteArray::number(infoAt).rightJustified(10, '0') + " 00000 n \n";
-    out += "trailer\n<<\n/Size " + QByteArray::number(size) + "\n/Info " +
+    out += "trailer\n<<\n/Size " + QByteArray::number(objects) + "\n/Info " +
            QByteArray::number(info) + " 0 R\n/Root " + QByteArray::number(root) + " 0 R\n/Prev " +
            QByteArray::number(previous) + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) +
            "\n%%EOF\n";
     return out;
 }
+
+// A PDF's bytes as Qt's writer makes them, handed on in pieces to where they go (memory, or a
+// file as it is written), so that a document of thousands of pages is never held whole. Counts
+// them and keeps the last few, where the trailer is that the document information refers to.
+class PdfStream final : public QIODevice {
+public:
+    // Takes a piece; false when it could not, which fails the stream.
+    using Sink = std::function<bool(const QByteArray&)>;
+    explicit PdfStream(Sink deliver) : deliver_(std::move(deliver)) { open(QIODevice::WriteOnly); }
+    bool isSequential() const override { return true; }
+    // Hands on what is held; false once a piece could not be delivered.
+    bool Flush() {
+        if (!failed_ && !pending_.isEmpty()) {
+            failed_ = !deliver_(pending_);
+            tail_ = (tail_ + pending_).right(kTailBytes);
+            pending_.clear();
+        }
+        return !failed_;
+    }
+    bool Failed() const { return failed_; }
+    qint64 Size() const { return size_; }
+    const QByteArray& Tail() const { return tail_; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override {
+        if (failed_) {
+            return -1;
+        }
+        pending_.append(data, length);
+        size_ += length;
+        if (pending_.size() >= kPieceBytes && !Flush()) {
+            return -1;
+        }
+        return length;
+    }
+
+private:
+    static constexpr qsizetype kPieceBytes = 256 * 1024;
+    static constexpr qsizetype kTailBytes = 4096;  // the trailer takes some hundred bytes
+    Sink deliver_;
+    QByteArray pending_;
+    QByteArray tail_;
+    qint64 size_ = 0;
+    bool failed_ = false;
+};
+
+// Paints the pages as a PDF on the settings' page layout and resolution, handing its bytes on
+// to deliver as they are made, then its document information: Done, Cancelled (by progress),
+// or Failed (the pages could not be drawn, or deliver failed: the drawing stops at the next
+// page).
+PagesPainted StreamPdf(const CertificatePdfSettings& settings, int pageCount,
+                       const DrawPage& drawPage, const PagesProgress& progress,
+                       const PdfStream::Sink& deliver) {
+    PdfStream stream(deliver);
+    PagesPainted painted = PagesPainted::Failed;
+    {
+        QPdfWriter writer(&stream);
+        writer.setPageLayout(settings.layout);
+        writer.setResolution(settings.resolution);
+        writer.setTitle(settings.title);
+        writer.setCreator(settings.creator);
+        painted = PaintPages(writer, pageCount, drawPage, [&](int done, int total) {
+            return !stream.Failed() && (!progress || progress(done, total));
+        });
+    }
+    if (!stream.Flush()) {
+        return PagesPainted::Failed;
+    }
+    if (painted != PagesPainted::Done ||
+        (settings.subject.isEmpty() && settings.author.isEmpty() && settings.keywords.isEmpty())) {
+        return painted;
+    }
+    const QByteArray update = DocumentInfoUpdate(stream.Tail(), stream.Size(), settings);
+    return update.isEmpty() || deliver(update) ? PagesPainted::Done : PagesPainted::Failed;
+}
+
+const QString kNotDrawn = QStringLiteral("The pages could not be drawn.");
 
 }  // namespace
 
@@ -133,34 +214,46 @@ PagesPainted PaintPages(QPagedPaintDevice& device, int pageCount, const DrawPage
 PdfPages PdfOfPages(const CertificatePdfSettings& settings, int pageCount, const DrawPage& drawPage,
                     const PagesProgress& progress) {
     PdfPages pages;
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    PagesPainted painted = PagesPainted::Failed;
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(settings.layout);
-        writer.setResolution(settings.resolution);
-        writer.setTitle(settings.title);
-        writer.setCreator(settings.creator);
-        painted = PaintPages(writer, pageCount, drawPage, progress);
-    }
+    QByteArray pdf;
+    const PagesPainted painted =
+        StreamPdf(settings, pageCount, drawPage, progress, [&pdf](const QByteArray& piece) {
+            pdf += piece;
+            return true;
+        });
     pages.cancelled = painted == PagesPainted::Cancelled;
-    if (painted != PagesPainted::Done) {
-        return pages;
+    if (painted == PagesPainted::Done) {
+        pages.pdf = pdf;
     }
-    pages.pdf =
-        settings.subject.isEmpty() && settings.author.isEmpty() && settings.keywords.isEmpty()
-            ? buffer.data()
-            : WithDocumentInfo(buffer.data(), settings);
     return pages;
 }
 
-QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSettings& settings) {
-    return PdfOfPages(settings, 1,
-                      [&data](int, QPainter& painter, int W, int H) {
-                          DrawFittedCertificatePage(data, painter, W, H);
-                      })
-        .pdf;
+PdfFileResult WritePdfOfPages(const QString& path, const CertificatePdfSettings& settings,
+                              int pageCount, const DrawPage& drawPage,
+                              const PagesProgress& progress, WriteTarget target) {
+    PdfFileResult result;
+    WholeFileWriter file(path, target);
+    result.reason = file.Begin();
+    if (!result.reason.isEmpty()) {
+        return result;
+    }
+    QString writeFailure;
+    const PagesPainted painted = StreamPdf(settings, pageCount, drawPage, progress,
+                                           [&file, &writeFailure](const QByteArray& piece) {
+                                               writeFailure = file.Write(piece);
+                                               return writeFailure.isEmpty();
+                                           });
+    if (painted == PagesPainted::Cancelled) {
+        result.cancelled = true;
+        return result;
+    }
+    if (painted == PagesPainted::Failed) {
+        result.reason = writeFailure.isEmpty() ? kNotDrawn : writeFailure;
+        return result;
+    }
+    const WholeFileResult written = file.Finish();
+    result.written = written.written;
+    result.reason = written.reason;
+    return result;
 }
 
 void SetCertificatePdfMetadata(CertificatePdfSettings& settings, const CertificateData& data,
@@ -198,9 +291,11 @@ QString SuggestedCertificateFileName(const CertificateData& data) {
 
 WholeFileResult WriteCertificatePdf(const QString& path, const CertificateData& data,
                                     const CertificatePdfSettings& settings, WriteTarget target) {
-    const QByteArray pdf = CertificatePdf(data, settings);
-    if (pdf.isEmpty()) {
-        return {false, QStringLiteral("The page could not be drawn.")};
-    }
-    return WriteWholeFile(path, pdf, target);
+    const PdfFileResult written = WritePdfOfPages(
+        path, settings, 1,
+        [&data](int, QPainter& painter, int W, int H) {
+            DrawFittedCertificatePage(data, painter, W, H);
+        },
+        {}, target);
+    return {written.written, written.reason};
 }

@@ -50,6 +50,19 @@ using PagesProgress = std::function<bool(int done, int total)>;
 PdfPages PdfOfPages(const CertificatePdfSettings& settings, int pageCount, const DrawPage& drawPage,
                     const PagesProgress& progress = {});
 
+// The same PDF written to path as its pages are drawn, through WholeFileWriter: memory stays the
+// same however many pages there are, and the file is put in place whole or not at all (the old
+// one stays on a cancel or any failure; a failed write stops the drawing at the next page).
+struct PdfFileResult {
+    bool written = false;
+    bool cancelled = false;
+    QString reason;  // why not written, when not cancelled: the system's, or the drawing's
+};
+PdfFileResult WritePdfOfPages(const QString& path, const CertificatePdfSettings& settings,
+                              int pageCount, const DrawPage& drawPage,
+                              const PagesProgress& progress = {},
+                              WriteTarget target = WriteTarget::NamedByUser);
+
 // Paints pageCount pages on a paged device (a printer, a PDF writer) as one job: every page drawn
 // by drawPage on the device's W x H pixel printable area, a new page between them; progress as
 // above. Done, Cancelled (the job is ended early: a printer should be aborted by the caller), or
@@ -57,10 +70,6 @@ PdfPages PdfOfPages(const CertificatePdfSettings& settings, int pageCount, const
 enum class PagesPainted { Done, Cancelled, Failed };
 PagesPainted PaintPages(QPagedPaintDevice& device, int pageCount, const DrawPage& drawPage,
                         const PagesProgress& progress = {});
-
-// A one-page PDF of the certificate (PdfOfPages with DrawFittedCertificatePage). Empty when the
-// page could not be drawn.
-QByteArray CertificatePdf(const CertificateData& data, const CertificatePdfSettings& settings);
 
 // What every PDF of the certificate says about itself, exported or printed to a file: titled
 // "Environmental Profile Certificate", with the system and profiles as its subject, the
@@ -78,8 +87,8 @@ CertificatePdfSettings ExportPdfSettings(const CertificateData& data, const QStr
 // empty parts left out, made safe as a file name.
 QString SuggestedCertificateFileName(const CertificateData& data);
 
-// Writes the certificate's PDF to path through WriteWholeFile: the old file, if any, stays whole
-// unless the new one is complete.
+// Writes the certificate's one-page PDF to path (WritePdfOfPages): the old file, if any, stays
+// whole unless the new one is complete.
 WholeFileResult WriteCertificatePdf(const QString& path, const CertificateData& data,
                                     const CertificatePdfSettings& settings,
                                     WriteTarget target = WriteTarget::NamedByUser);

@@ -395,17 +395,10 @@ QString CertificateFieldOverflow(const QString& text) {
     canvas.SetFontHeight(CellHeight(kCompanyValueHeight, r, s));
     const int room = Trunc((kCompanyRight - kCompanyValueLeft) * r);
     for (const QString& line : LinesOfText(text)) {
-        if (canvas.TextWidth(line) <= room) {
-            continue;
+        const qsizetype fits = canvas.FittingLength(line, room);
+        if (fits < line.size()) {
+            return line.mid(fits);
         }
-        // The longest start of the line that fits.
-        int fits = 0;
-        int tooLong = static_cast<int>(line.size());
-        while (tooLong - fits > 1) {
-            const int middle = (fits + tooLong) / 2;
-            (canvas.TextWidth(line.left(middle)) <= room ? fits : tooLong) = middle;
-        }
-        return line.mid(fits);
     }
     return {};
 }

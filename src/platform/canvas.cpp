@@ -195,6 +195,20 @@ int Canvas::TextWidth(const QString& text) const {
     return Font().LineOf(text).width;
 }
 
+qsizetype Canvas::FittingLength(const QString& text, int width, const QString& suffix) const {
+    if (TextWidth(text + suffix) <= width) {
+        return text.size();
+    }
+    // Widths grow with the characters taken, so the longest start that fits is bisected.
+    qsizetype fits = 0;
+    qsizetype tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = fits + (tooLong - fits) / 2;
+        (TextWidth(text.left(middle) + suffix) <= width ? fits : tooLong) = middle;
+    }
+    return fits;
+}
+
 int Canvas::TextHeight(const QString& text) const {
     Q_UNUSED(text);
     return Font().height;

@@ -66,6 +66,9 @@ public:
     // font's cell height whatever the text).
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
+    // How many characters from the start of text fit width pixels with suffix after them, in
+    // the current font: found in some log2(length) measurements, however long the text.
+    qsizetype FittingLength(const QString& text, int width, const QString& suffix = {}) const;
 
     // Draws the picture scaled into rect, combined with what is already there by a bitwise AND
     // of the colours (works on raster surfaces).

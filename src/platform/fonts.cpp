@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 void InstallFontSubstitutes() {
     // Liberation Sans has the metrics of Arial, so text widths on the certificate match the
@@ -123,7 +125,9 @@ std::shared_ptr<const CellFont> MakeCellFont(const QString& family, int height, 
     } else if (height < 0) {
         em = -height;
     }
+    static quint64 serials = 0;
     auto font = std::make_shared<CellFont>();
+    font->serial = ++serials;
     font->em = em;
     font->wholePixel = QFont(family);
     font->wholePixel.setBold(bold);
@@ -201,21 +205,56 @@ TextLine LayOut(const CellFont& font, const QString& text) {
     return line;
 }
 
-// Texts a font keeps laid out: far more than the documents and windows draw in one run of the
-// program; the bound only guards against texts that change without end (a long typing session).
-constexpr int kMaxLinesPerFont = 4096;
+// What a laid-out text holds on to: its key's characters, a glyph index and a position per
+// glyph, and the hash node and containers around them.
+std::size_t CostOf(const QString& text, const TextLine& line) {
+    constexpr std::size_t kPerEntry = 320;
+    constexpr std::size_t kPerGlyph = sizeof(quint32) + sizeof(QPointF);
+    return kPerEntry + std::size_t(text.size()) * sizeof(QChar) +
+           std::size_t(line.glyphs.glyphIndexes().size()) * kPerGlyph;
+}
+
+// The texts laid out for drawing, of every font, within kTextLayoutCacheBytes. A page draws some
+// hundred short texts, a few dozen kilobytes; a long typing session or a schedule of thousands
+// of distinct projects adds texts without end, so when the next one does not fit, the cache
+// starts again empty (the texts of the page at hand are laid out again at once). The canvas is
+// used on one thread (the window's, or the command line's), as are these caches.
+struct LayoutCache {
+    QHash<std::pair<quint64, QString>, TextLine> lines;
+    std::size_t bytes = 0;
+    std::optional<TextLine> oversized;  // a text too large to keep, until the next call
+};
+
+LayoutCache& Layouts() {
+    static LayoutCache cache;
+    return cache;
+}
 
 }  // namespace
 
 const TextLine& CellFont::LineOf(const QString& text) const {
-    auto it = lines_.constFind(text);
-    if (it == lines_.constEnd()) {
-        if (lines_.size() >= kMaxLinesPerFont) {
-            lines_.clear();
-        }
-        it = lines_.insert(text, LayOut(*this, text));
+    LayoutCache& cache = Layouts();
+    cache.oversized.reset();
+    const std::pair<quint64, QString> key(serial, text);
+    auto it = cache.lines.constFind(key);
+    if (it != cache.lines.constEnd()) {
+        return *it;
     }
-    return *it;
+    TextLine line = LayOut(*this, text);
+    const std::size_t cost = CostOf(text, line);
+    if (cost > kTextLayoutCacheBytes / 4) {
+        return cache.oversized.emplace(std::move(line));
+    }
+    if (cache.bytes + cost > kTextLayoutCacheBytes) {
+        cache.lines.clear();
+        cache.bytes = 0;
+    }
+    cache.bytes += cost;
+    return *cache.lines.insert(key, std::move(line));
+}
+
+std::size_t TextLayoutCacheBytes() {
+    return Layouts().bytes;
 }
 
 std::shared_ptr<const CellFont> CellFontOf(const QString& face, int height, bool bold) {

@@ -8,6 +8,7 @@
 #include <QRawFont>
 #include <QString>
 
+#include <cstddef>
 #include <memory>
 
 // Maps the faces that the windows and documents name ("Arial", "Arial Black", "MS Sans Serif")
@@ -44,13 +45,20 @@ public:
     int height = 0;    // cell height: ascent plus descent, each rounded as Qt rounds them
     quint32 blankGlyph = 0;  // the space's glyph, cheap to load
 
-    // The text laid out in this font. A (font, text) pair is laid out once: the result
-    // depends on nothing else, so it cannot go stale.
+    // The text laid out in this font, valid until the next call for any font. A (font, text)
+    // pair is laid out once while it stays in the layout cache (TextLayoutCacheBytes): the
+    // result depends on nothing else, so it cannot go stale.
     const TextLine& LineOf(const QString& text) const;
 
-private:
-    mutable QHash<QString, TextLine> lines_;
+    // Tells this font apart from every other made in this run, in the layout cache's keys.
+    quint64 serial = 0;
 };
+
+// The memory that the texts laid out and kept for drawing again take, in bytes (the texts, their
+// glyphs and positions): never more than kTextLayoutCacheBytes, however many texts of whatever
+// length are measured or drawn. A text too large for the cache is laid out for its call alone.
+inline constexpr std::size_t kTextLayoutCacheBytes = std::size_t(8) << 20;
+std::size_t TextLayoutCacheBytes();
 
 // The font of the given face and boldness whose cell height (ascent plus descent, in device
 // pixels) is height when height is positive, or whose em is -height pixels when it is negative.

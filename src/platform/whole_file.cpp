@@ -29,21 +29,6 @@ QString WriteAll(QFileDevice& file, const QByteArray& bytes) {
     return {};
 }
 
-namespace {
-
-// A device or a pipe is written straight through: there is no old content to keep, and a
-// temporary file renamed over it would replace the device itself.
-WholeFileResult WriteToDevice(const QString& path, const QByteArray& bytes) {
-    QFile device(path);
-    if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return Failed(device.errorString());
-    }
-    const QString reason = WriteAll(device, bytes);
-    return {reason.isEmpty(), reason};
-}
-
-}  // namespace
-
 QString ProgramNamedFileRefusal(const QString& path) {
     const PathState state = StateOfPath(path, false);
     switch (state.kind) {
@@ -61,54 +46,92 @@ QString ProgramNamedFileRefusal(const QString& path) {
                             : QStringLiteral("It is not a regular file");
 }
 
-WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes, WriteTarget target) {
-    const bool programNamed = target == WriteTarget::NamedByProgram;
-    if (programNamed) {
-        const QString refusal = ProgramNamedFileRefusal(path);
+WholeFileWriter::WholeFileWriter(const QString& path, WriteTarget target)
+    : path_(path), target_(target) {}
+
+// A QSaveFile closed without commit removes its temporary file.
+WholeFileWriter::~WholeFileWriter() = default;
+
+QString WholeFileWriter::Begin() {
+    if (target_ == WriteTarget::NamedByProgram) {
+        const QString refusal = ProgramNamedFileRefusal(path_);
         if (!refusal.isEmpty()) {
-            return Failed(refusal);
+            return failure_ = refusal;
         }
     }
-    const QFileInfo existing(path);
+    const QFileInfo existing(path_);
     // QSaveFile would say "Filename refers to a directory"; the system's own words read better
     // beside the other reasons.
     if (existing.isDir()) {
-        return Failed(qt_error_string(EISDIR));
+        return failure_ = qt_error_string(EISDIR);
     }
-    if (existing.exists() && !existing.isFile()) {
-        return WriteToDevice(path, bytes);
+    // A device or a pipe is written straight through: there is no old content to keep, and a
+    // temporary file renamed over it would replace the device itself.
+    device_ = existing.exists() && !existing.isFile();
+    if (device_) {
+        file_ = std::make_unique<QFile>(path_);
+    } else {
+        auto file = std::make_unique<QSaveFile>(path_);
+        file->setDirectWriteFallback(false);
+        file_ = std::move(file);
     }
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    // Unbuffered, so that no write error stays hidden in a buffer until the commit; and
-    // QSaveFile::commit() ignores a failing sync, so the file is synced here first.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return Failed(file.errorString());
+    // Unbuffered, so that no write error stays hidden in a buffer until the commit.
+    if (!file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        failure_ = file_->errorString();
+        file_.reset();
     }
-    const QString reason = WriteAll(file, bytes);
-    if (!reason.isEmpty()) {
-        file.cancelWriting();
+    return failure_;
+}
+
+QString WholeFileWriter::Write(const QByteArray& bytes) {
+    if (failure_.isEmpty() && !file_) {
+        failure_ = QStringLiteral("The file was not opened.");
+    }
+    if (failure_.isEmpty()) {
+        failure_ = WriteAll(*file_, bytes);
+    }
+    return failure_;
+}
+
+WholeFileResult WholeFileWriter::Finish() {
+    const auto fail = [this](const QString& reason) {
+        failure_ = reason;
+        file_.reset();  // the temporary file goes
         return Failed(reason);
+    };
+    if (!failure_.isEmpty() || !file_) {
+        return fail(failure_.isEmpty() ? QStringLiteral("The file was not opened.") : failure_);
     }
+    if (device_) {
+        file_.reset();
+        return {true, {}};
+    }
+    auto& file = static_cast<QSaveFile&>(*file_);
+    // QSaveFile::commit() ignores a failing sync, so the file is synced here first.
     if (!SyncFileToDisk(file.handle())) {
-        const QString syncReason = qt_error_string(errno);
-        file.cancelWriting();
-        return Failed(syncReason);
+        return fail(qt_error_string(errno));
     }
     // QSaveFile follows a link that stands at the name when it opens; one planted since the
     // first look would have been followed, so the name is looked at again. A link planted after
     // this is replaced itself by the rename, its target untouched.
-    if (programNamed) {
-        const QString refusal = ProgramNamedFileRefusal(path);
+    if (target_ == WriteTarget::NamedByProgram) {
+        const QString refusal = ProgramNamedFileRefusal(path_);
         if (!refusal.isEmpty()) {
-            file.cancelWriting();
-            return Failed(refusal);
+            return fail(refusal);
         }
     }
     if (!file.commit()) {
-        return Failed(file.errorString());
+        return fail(file.errorString());
     }
+    file_.reset();
     return {true, {}};
+}
+
+WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes, WriteTarget target) {
+    WholeFileWriter writer(path, target);
+    writer.Begin();
+    writer.Write(bytes);
+    return writer.Finish();
 }
 
 QString CannotCreateFileText(const QString& path, const QString& reason) {

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 class QFileDevice;
 
 struct WholeFileResult {
@@ -30,6 +32,34 @@ enum class WriteTarget { NamedByUser, NamedByProgram };
 // as anything but a regular file is refused (see ProgramNamedFileRefusal).
 [[nodiscard]] WholeFileResult WriteWholeFile(const QString& path, const QByteArray& bytes,
                                              WriteTarget target = WriteTarget::NamedByUser);
+
+// A file written whole or not at all as it is made, piece by piece: the same temporary file,
+// checks, sync and rename as WriteWholeFile, for output too large to hold in memory first (a
+// PDF of thousands of pages). Destroyed without a successful Finish, it leaves the old file as
+// it was and no temporary file behind.
+class WholeFileWriter {
+public:
+    explicit WholeFileWriter(const QString& path, WriteTarget target = WriteTarget::NamedByUser);
+    ~WholeFileWriter();
+    WholeFileWriter(const WholeFileWriter&) = delete;
+    WholeFileWriter& operator=(const WholeFileWriter&) = delete;
+
+    // Opens the temporary file beside path (a device or pipe is opened itself); the reason
+    // when it cannot, else an empty text.
+    QString Begin();
+    // Writes bytes straight to the system; the reason when not every byte was written, which
+    // Finish then gives too. Nothing more is written after a failure.
+    QString Write(const QByteArray& bytes);
+    // Syncs the file and puts it in place of the old one.
+    [[nodiscard]] WholeFileResult Finish();
+
+private:
+    QString path_;
+    WriteTarget target_;
+    std::unique_ptr<QFileDevice> file_;
+    bool device_ = false;  // written straight through: no temporary file to put in place
+    QString failure_;
+};
 
 // Why a file the program names itself may not be written at path: the reason when a symbolic
 // link (dangling or not), a folder, a pipe or a device stands there; empty for a regular file

@@ -150,14 +150,25 @@ QString Schedule::CommonReportText(ScheduleField field) const {
     if (!own.isEmpty()) {
         return own;
     }
+    // A few of the rows' texts name the schedule; thousands of distinct projects joined would
+    // make a text that grows with the rows and fills pages of its own.
+    constexpr qsizetype kNamedTexts = 3;
     QStringList texts;
+    QSet<QString> seen;
     for (int row = 0; row < RowCount(); ++row) {
         const QString text = ReportTextOfCell(Value(row, field));
-        if (!text.isEmpty() && !texts.contains(text)) {
-            texts << text;
+        if (!text.isEmpty() && !seen.contains(text)) {
+            seen.insert(text);
+            if (texts.size() < kNamedTexts) {
+                texts << text;
+            }
         }
     }
-    return texts.join(QStringLiteral("; "));
+    QString common = texts.join(QStringLiteral("; "));
+    if (seen.size() > texts.size()) {
+        common += QStringLiteral(" and %1 more").arg(seen.size() - texts.size());
+    }
+    return common;
 }
 
 void Schedule::InsertRow(int at, const QStringList& cells, int line) {

@@ -97,7 +97,8 @@ public:
     QString ReportText(int row, ScheduleField field) const;
 
     // The schedule's company, project or date for a document about all of it: the report's
-    // text, or when that is empty the rows' own different texts joined by "; ".
+    // text, or when that is empty the rows' own different texts joined by "; ", the first
+    // three of them and how many more ("A; B; C and 1997 more").
     QString CommonReportText(ScheduleField field) const;
 
     // Inserts a row of cells (padded or cut to the columns) before row at (RowCount() appends).

@@ -7,7 +7,6 @@
 
 #include "platform/appended_file.h"
 #include "platform/canvas.h"
-#include "platform/whole_file.h"
 #include "schedule/csv_text.h"
 #include "schedule/schedule_summary_page.h"
 
@@ -142,22 +141,19 @@ CombinedPdfResult WriteCombinedSchedulePdf(const QString& path, const ProductTab
                                            const Schedule& schedule,
                                            const QList<ScheduleRowRating>& ratings,
                                            const QString& creator, const ExportProgress& progress) {
+    const ScheduleDocument document(tables, schedule, ratings);
+    const PdfFileResult written = WritePdfOfPages(
+        path, CombinedPdfSettings(schedule, document.CertificateCount(), creator),
+        document.PageCount(),
+        [&document](int page, QPainter& painter, int W, int H) {
+            document.DrawPage(page, painter, W, H);
+        },
+        progress);
     CombinedPdfResult result;
-    for (const ScheduleRowRating& rating : ratings) {
-        result.certificates += rating.Rated() ? 1 : 0;
-    }
-    const QByteArray pdf =
-        CombinedSchedulePdf(tables, schedule, ratings, creator, progress, &result.cancelled);
-    if (result.cancelled) {
-        return result;
-    }
-    if (pdf.isEmpty()) {
-        result.error = CannotCreateFileText(path, QStringLiteral("The pages could not be drawn."));
-        return result;
-    }
-    const WholeFileResult written = WriteWholeFile(path, pdf);
+    result.certificates = document.CertificateCount();
     result.written = written.written;
-    if (!written.written) {
+    result.cancelled = written.cancelled;
+    if (!written.written && !written.cancelled) {
         result.error = CannotCreateFileText(path, written.reason);
     }
     return result;

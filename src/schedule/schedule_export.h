@@ -66,8 +66,8 @@ struct CombinedPdfResult {
     int certificates = 0;
 };
 
-// Writes the combined PDF whole through WriteWholeFile, or nothing at all (cancelled, or any
-// failure: the old file stays as it was).
+// Writes the combined PDF as its pages are drawn (WritePdfOfPages: memory stays flat however
+// many rows), whole or not at all (cancelled, or any failure: the old file stays as it was).
 CombinedPdfResult WriteCombinedSchedulePdf(const QString& path, const ProductTables& tables,
                                            const Schedule& schedule,
                                            const QList<ScheduleRowRating>& ratings,

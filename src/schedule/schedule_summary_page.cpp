@@ -49,11 +49,7 @@ QString Fitted(const Canvas& canvas, const QString& text, int width) {
         return text;
     }
     const QString dots = QStringLiteral("...");
-    QString cut = text;
-    while (!cut.isEmpty() && canvas.TextWidth(cut + dots) > width) {
-        cut.chop(1);
-    }
-    return cut + dots;
+    return text.left(canvas.FittingLength(text, width, dots)) + dots;
 }
 
 QString OneLine(const QString& text) {

@@ -358,3 +358,46 @@ TEST(CanvasFont, ArialBlackLettersFitTheirBars) {
     EXPECT_LE(canvas.TextWidth(QStringLiteral("A+")), 30);
     EXPECT_GE(canvas.TextWidth(QStringLiteral("A+")), 20);
 }
+
+TEST(CanvasText, FittingLengthIsTheLongestStartThatFits) {
+    OnDevice(96, [](Canvas& canvas) {
+        canvas.SetFontHeight(14);
+        const QString text = QStringLiteral("Riverside Primary School - Phase 2");
+        const QString dots = QStringLiteral("...");
+        struct Case {
+            int width;
+            QString suffix;
+        };
+        for (const Case& c : {Case{0, {}}, Case{40, {}}, Case{40, dots}, Case{120, dots},
+                              Case{canvas.TextWidth(text), {}}, Case{5000, dots}}) {
+            const qsizetype n = canvas.FittingLength(text, c.width, c.suffix);
+            if (n > 0) {
+                EXPECT_LE(canvas.TextWidth(text.left(n) + c.suffix), c.width) << c.width;
+            }
+            if (n < text.size()) {
+                EXPECT_GT(canvas.TextWidth(text.left(n + 1) + c.suffix), c.width) << c.width;
+            }
+        }
+        EXPECT_EQ(canvas.FittingLength(text, 5000), text.size());
+        EXPECT_EQ(canvas.FittingLength(text, 0), 0);
+    });
+}
+
+TEST(CanvasText, LaidOutTextsKeepWithinTheirMemoryWhateverIsMeasured) {
+    // Thousands of distinct long texts (a schedule's projects, a text shortened letter by
+    // letter) would keep gigabytes if every layout were kept; widths stay right all the same.
+    OnDevice(600, [](Canvas& canvas) {
+        canvas.SetFontHeight(125);
+        const QString block = QStringLiteral("Riverside School Block 12 Level 3; ");
+        const int blockWidth = canvas.TextWidth(block.repeated(10));
+        for (int i = 0; i < 3000; ++i) {
+            canvas.TextOut(0, 0, block.repeated(10) + QString::number(i));
+            ASSERT_LE(TextLayoutCacheBytes(), kTextLayoutCacheBytes);
+        }
+        const QString huge = block.repeated(20000);  // 700,000 characters
+        EXPECT_NEAR(canvas.TextWidth(huge), 2000.0 * blockWidth, 2000);
+        EXPECT_EQ(canvas.TextWidth(block.repeated(10)), blockWidth);
+        EXPECT_EQ(canvas.FittingLength(huge, blockWidth), block.size() * 10);
+        EXPECT_LE(TextLayoutCacheBytes(), kTextLayoutCacheBytes);
+    });
+}

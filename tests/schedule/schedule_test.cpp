@@ -274,6 +274,15 @@ TEST(ScheduleEditing, RowsColumnsAndRefs) {
     s.InsertRow(2, {"W03"});
     s.SetValue(2, ScheduleField::Project, "Hall");
     EXPECT_EQ(s.CommonReportText(ScheduleField::Project), "Riverside; Hall");
+    // Thousands of projects are named by the first three and a count, not joined whole.
+    for (int i = 3; i < 2003; ++i) {
+        s.InsertRow(i, {QStringLiteral("W%1").arg(i)});
+        s.SetValue(i, ScheduleField::Project, QStringLiteral("Block %1").arg(i % 1000));
+    }
+    EXPECT_EQ(s.CommonReportText(ScheduleField::Project), "Riverside; Hall; Block 3 and 999 more");
+    for (int i = 2002; i >= 3; --i) {
+        s.RemoveRow(i);
+    }
     s.RemoveRow(2);
     s.SetValue(0, ScheduleField::Project, "");
     s.report.project = "School";
