@@ -143,7 +143,9 @@ CombinedPdfResult WriteCombinedSchedulePdf(const QString& path, const ProductTab
                                            const QString& creator, const ExportProgress& progress) {
     const ScheduleDocument document(tables, schedule, ratings);
     const PdfFileResult written = WritePdfOfPages(
-        path, CombinedPdfSettings(schedule, document.CertificateCount(), creator),
+        path,
+        CombinedPdfSettings(schedule, document.CertificateCount(), creator,
+                            DataVersionText(DataVersionOf(tables))),
         document.PageCount(),
         [&document](int page, QPainter& painter, int W, int H) {
             document.DrawPage(page, painter, W, H);

@@ -19,7 +19,8 @@ struct Written {
 };
 
 Written WriteCertificates(const QString& path, int cancelAt = 0) {
-    CertificatePdfSettings settings = ExportPdfSettings(CertificateData(), "BRE Green Guide 1.0");
+    CertificatePdfSettings settings = ExportPdfSettings(CertificateData(), "BRE Green Guide 1.0",
+                                                        "GGWeights.Dat built in 1a2b3c4d");
     settings.subject = "Riverside School";
     Written written;
     written.result = WritePdfOfPages(
@@ -41,7 +42,8 @@ TEST(PdfFile, WrittenWholeAsDrawnOrNotAtAll) {
     EXPECT_TRUE(whole.result.written) << whole.result.reason.toStdString();
     const QString info = Tool("pdfinfo", {pdf});
     for (const char* expected : {"Pages:           300\n", "Subject:         Riverside School\n",
-                                 "Creator:         BRE Green Guide 1.0\n"}) {
+                                 "Creator:         BRE Green Guide 1.0\n",
+                                 "Keywords:        GGWeights.Dat built in 1a2b3c4d\n"}) {
         EXPECT_TRUE(info.contains(expected)) << expected << info.toStdString();
     }
     EXPECT_TRUE(Tool("pdftotext", {"-f", "300", "-l", "300", pdf, "-"}).contains("PRF020"));
