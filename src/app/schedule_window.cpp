@@ -26,6 +26,7 @@
 #include "app/schedule_output_commands.h"
 #include "app/twer.h"
 #include "schedule/schedule_model.h"
+#include "widgets/command_keys.h"
 
 namespace {
 // Report fields keep their own undo out of the way of the schedule's: Ctrl+Z undoes the last
@@ -55,9 +56,10 @@ const RowCommand kRowCommands[] = {
      [](ScheduleWindow& w) { w.DuplicateClick(); }},
     {"RemoveButton", "ScheduleRemove", "&Remove", Qt::CTRL | Qt::Key_Delete,
      [](ScheduleWindow& w) { w.RemoveClick(); }},
-    {"MoveUpButton", "ScheduleMoveUp", "Move U&p", Qt::ALT | Qt::Key_Up,
+    // Alt+Up and Alt+Down stay a cell's: they open and close its list.
+    {"MoveUpButton", "ScheduleMoveUp", "Move U&p", Qt::CTRL | Qt::SHIFT | Qt::Key_Up,
      [](ScheduleWindow& w) { w.MoveClick(-1); }},
-    {"MoveDownButton", "ScheduleMoveDown", "Move Do&wn", Qt::ALT | Qt::Key_Down,
+    {"MoveDownButton", "ScheduleMoveDown", "Move Do&wn", Qt::CTRL | Qt::SHIFT | Qt::Key_Down,
      [](ScheduleWindow& w) { w.MoveClick(1); }},
 };
 
@@ -65,6 +67,14 @@ template <typename T>
 T* Named(T* object, const char* name) {
     object->setObjectName(QLatin1String(name));
     return object;
+}
+
+// A field's caption: the field is its buddy, and a screen reader names it by the caption.
+QLabel* Caption(const char* text, QWidget* field) {
+    auto* label = new QLabel(QLatin1String(text), field->parentWidget());
+    label->setBuddy(field);
+    field->setAccessibleName(label->text().chopped(1));  // without the colon
+    return label;
 }
 }  // namespace
 
@@ -125,11 +135,11 @@ void ScheduleWindow::BuildLayout() {
     company_->setFixedHeight(company_->fontMetrics().lineSpacing() * 3 + 8);
     project_ = Named(new QLineEdit(centre), "ScheduleProject");
     date_ = Named(new QLineEdit(centre), "ScheduleDate");
-    report->addWidget(new QLabel(QStringLiteral("Company:"), centre), 0, 0, Qt::AlignTop);
+    report->addWidget(Caption("Company:", company_), 0, 0, Qt::AlignTop);
     report->addWidget(company_, 0, 1, 2, 1);
-    report->addWidget(new QLabel(QStringLiteral("Project:"), centre), 0, 2);
+    report->addWidget(Caption("Project:", project_), 0, 2);
     report->addWidget(project_, 0, 3);
-    report->addWidget(new QLabel(QStringLiteral("Date:"), centre), 1, 2);
+    report->addWidget(Caption("Date:", date_), 1, 2);
     report->addWidget(date_, 1, 3);
     report->setColumnStretch(1, 1);
     report->setColumnStretch(3, 1);
@@ -158,6 +168,7 @@ void ScheduleWindow::BuildLayout() {
     column->addLayout(buttons_);
 
     view_ = Named(new QTableView(centre), "ScheduleView");
+    view_->setAccessibleName(QStringLiteral("Window types"));
     view_->setModel(model_);
     view_->setItemDelegate(new ScheduleChoiceDelegate(view_));
     view_->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -223,6 +234,7 @@ void ScheduleWindow::BuildMenus() {
             [this, run = command.run] { run(*this); });
     }
     AddBetterChoices(edit);
+    GiveCommandKeysPrecedence(this);
 }
 
 void ScheduleWindow::AddButton(QAbstractButton* button) {

@@ -25,15 +25,23 @@ void FillWithBrush(Canvas& canvas, const QRect& rect) {
 
 }  // namespace
 
-void DrawSystemEntry(Canvas& canvas, const QRect& rect, const QString& text) {
+QString SystemEntryText(const QString& text) {
     const qsizetype comma = text.indexOf(QLatin1Char(','));
-    const QString name = comma < 0 ? text : text.left(comma);
-    canvas.TextRect(rect, rect.left() + kSystemTextIndent, rect.top() + kTextDrop, name);
+    return comma < 0 ? text : text.left(comma);
+}
+
+QString ProfileEntryText(const QString& text) {
+    return TrimSpacesAndControls(CsvField(text, kCodeField));
+}
+
+void DrawSystemEntry(Canvas& canvas, const QRect& rect, const QString& text) {
+    canvas.TextRect(rect, rect.left() + kSystemTextIndent, rect.top() + kTextDrop,
+                    SystemEntryText(text));
 }
 
 void DrawProfileEntry(Canvas& canvas, const QRect& rect, const QString& text,
                       const QString& pictureBase) {
-    const QString code = TrimSpacesAndControls(CsvField(text, kCodeField));
+    const QString code = ProfileEntryText(text);
     const int top = rect.top();
     const int bottom = rect.top() + rect.height();  // exclusive
     const int side = bottom - top;

@@ -15,12 +15,17 @@ class Canvas;
 // The inner folder of each update folder that holds the profile pictures.
 inline const QString kProfilePictureFolder = QStringLiteral("\\Pics\\Bitmap STD\\");
 
-// The system's name (the entry's text before the first comma), 5 pixels right of and 4 below
+// What an entry shows: the system's name, the entry's text before the first comma; the
+// profile code, field 2 of the entry's text, trimmed.
+QString SystemEntryText(const QString& text);
+QString ProfileEntryText(const QString& text);
+
+// The system's name (SystemEntryText), 5 pixels right of and 4 below
 // the rectangle's top-left corner, clipped to the rectangle, which is filled with the prepared
 // background first.
 void DrawSystemEntry(Canvas& canvas, const QRect& rect, const QString& text);
 
-// The profile code (field 2 of the entry's text, trimmed) in bold on the prepared background,
+// The profile code (ProfileEntryText) in bold on the prepared background,
 // clipped to the rectangle, at x = height + 10 from the surface's left edge (x = 0, not the
 // rectangle's left) and 4 below the top; to its left the code's picture from the store under
 // pictureBase, scaled into x 5 to 5 + height and y top + 1 to bottom - 1 and combined with the

@@ -59,6 +59,7 @@ void TWER::BtnWerDraw(QObject*) {
     // Texts are never clipped, so a long value of the last run may lie outside the frame:
     // every run starts again from the sheet's art on white, at the screen's resolution.
     Image1->SetPicture(SpecificationSheetImage(data, Image1->devicePixelRatio()));
+    Image1->setAccessibleDescription(SpecificationSheetText(data));
     Image1->show();
 }
 
@@ -91,6 +92,7 @@ void TWER::RefreshPreview(QObject* sender) {
 
     const CertificateData data = CurrentCertificateData();
     if (!printing) {
+        Image2->setAccessibleDescription(CertificateText(data));
         // The page covers the whole preview, so only the latest one need be drawn, when the
         // report view shows it; its record is taken now, from the controls as they are.
         Image2->DrawWhenNeeded(width, height, [data, width, height](QImage& bitmap) {

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/data_sharing.h"
+#include "app/main_window_names.h"
 #include "app/settings_store.h"
 #include "app/table_files.h"
 #include "app/twer.h"
@@ -128,6 +129,7 @@ TWER::TWER(TwerEnvironment environment, QWidget* parent)
     BuildLayout();
     BuildMenu();
     ConnectEvents();
+    NameMainWindowControls(this);
     settings_ = std::make_unique<QSettings>(kSettingsOrganisation, QStringLiteral("TarvexWER"));
     PlaceWindow(StartFrame());
     LoadDataFiles();

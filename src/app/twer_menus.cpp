@@ -13,6 +13,7 @@
 #include "data/contact_texts.h"
 #include "data/web_links.h"
 #include "platform/shell.h"
+#include "widgets/command_keys.h"
 #include "widgets/widgets.h"
 
 namespace {
@@ -97,6 +98,7 @@ void TWER::BuildMenu() {
     bind(MakerWebsite1, &TWER::WebLink1Click);
     bind(About1, &TWER::About1Click);
     bind(AAA, &TWER::AAAClick);
+    GiveCommandKeysPrecedence(this);
 }
 
 void TWER::TabSet1Change(QObject*, int newTab) {

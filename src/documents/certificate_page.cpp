@@ -303,6 +303,22 @@ int DrawTextBlock(Canvas& canvas, const QStringList& lines, double s, double r, 
     return Trunc(n * lineH / (r > 0 ? r : 1.0));
 }
 
+QStringList CertificateDeclarationLines(const CertificateData& data) {
+    return {
+        QStringLiteral("declaration:"),
+        data.ProductName + QStringLiteral(" correspond(s) to the BRE Global Green Guide online"),
+        QStringLiteral("generic specification Powder coated aluminium window "),
+        QStringLiteral("(profile ") + data.ProfileWeight +
+            QStringLiteral(" kg/m), double glazed (ref. ") + data.ElementReference +
+            QStringLiteral(")"),
+        QStringLiteral("which achieves a summary rating of '") + data.SummaryRating +
+            QStringLiteral("' within ") + data.BuildingType + QStringLiteral(" Buildings."),
+        QString(),
+        QStringLiteral("Access to the Green Guide Online is free at"),
+        contact::kRatingBodyWebSite + QStringLiteral(" requires registration first."),
+    };
+}
+
 void DrawCertificatePage(const CertificateData& data, Canvas& canvas, int W, int H) {
     const double r = W / kPageUnits;
     double s = 1.0;
@@ -358,20 +374,7 @@ void DrawCertificatePage(const CertificateData& data, Canvas& canvas, int W, int
     y += DrawTextBlock(canvas, summary, s, r, y, kBlockLeft);
     canvas.SetPenColor(kBlack);
 
-    const QStringList declaration = {
-        QStringLiteral("declaration:"),
-        data.ProductName + QStringLiteral(" correspond(s) to the BRE Global Green Guide online"),
-        QStringLiteral("generic specification Powder coated aluminium window "),
-        QStringLiteral("(profile ") + data.ProfileWeight +
-            QStringLiteral(" kg/m), double glazed (ref. ") + data.ElementReference +
-            QStringLiteral(")"),
-        QStringLiteral("which achieves a summary rating of '") + data.SummaryRating +
-            QStringLiteral("' within ") + data.BuildingType + QStringLiteral(" Buildings."),
-        QString(),
-        QStringLiteral("Access to the Green Guide Online is free at"),
-        contact::kRatingBodyWebSite + QStringLiteral(" requires registration first."),
-    };
-    DrawTextBlock(canvas, declaration, s, r, y, kBlockLeft);
+    DrawTextBlock(canvas, CertificateDeclarationLines(data), s, r, y, kBlockLeft);
 
     DrawRatingBox(canvas, data, r, s);
     DrawCompanyBox(canvas, data, r, s);

@@ -42,6 +42,14 @@ struct CertificateData {
 // The frame is drawn first with the canvas's current pen and brush, which the caller chooses.
 int DrawTextBlock(Canvas& canvas, const QStringList& lines, double s, double r, int top, int left);
 
+// The declaration block as the page prints it: its heading "declaration:", then its lines.
+QStringList CertificateDeclarationLines(const CertificateData& data);
+
+// What the certificate says, one line per part: title, product and profiles, reference, summary
+// rating, the declaration as one sentence, then company (its lines joined by ", "), project and
+// date; for a screen reader.
+QString CertificateText(const CertificateData& data);
+
 // Paints the whole W x H pixel area and lays the certificate out on it, 630 page units wide.
 void DrawCertificatePage(const CertificateData& data, Canvas& canvas, int W, int H);
 

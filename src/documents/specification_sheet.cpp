@@ -260,6 +260,25 @@ QStringList DeclarationLines(const SpecificationSheetData& data) {
     return lines;
 }
 
+QString SpecificationSheetText(const SpecificationSheetData& data) {
+    const auto texts = SheetTextsOf(data);
+    const auto pair = [&texts](int label, int value) {
+        return texts[label].text + QLatin1Char(' ') + texts[value].text;
+    };
+    // The places in SheetTextsOf of the labels and their values.
+    const QString specification =
+        QStringList{pair(8, 12), pair(9, 13), pair(10, 14), pair(11, 15)}.join(
+            QStringLiteral("; "));
+    QStringList declaration;
+    for (int i = 1; i < kDeclarationLineCount; ++i) {
+        declaration << texts[i].text.trimmed();
+    }
+    return QStringList{pair(5, 6), pair(16, 17), texts[7].text + QLatin1Char(' ') + specification,
+                       texts[20].text + QLatin1Char(' ') + data.summaryRating,
+                       texts[0].text + QLatin1Char(' ') + declaration.join(QLatin1Char(' '))}
+        .join(QLatin1Char('\n'));
+}
+
 void DrawSpecificationSheetArt(Canvas& canvas) {
     canvas.SetPenColor(kSheetGreen);
     canvas.SetPenWidth(kFramePenWidth);

@@ -38,6 +38,10 @@ SpecificationSheetData SpecificationSheetDataOf(const QStringList& breRatingLine
 // The five lines of the declaration paragraph, heading first, as the sheet prints them.
 QStringList DeclarationLines(const SpecificationSheetData& data);
 
+// What the sheet says, in reading order, one line per part: product name, element reference,
+// specification, summary rating and the declaration as one sentence; for a screen reader.
+QString SpecificationSheetText(const SpecificationSheetData& data);
+
 // Draws the whole sheet inside its outer frame (10, 2)-(410, 575); pixels outside the frame are
 // left as they are. Leaves the canvas as the last drawn letter set it. It is the art, then the
 // data's texts and the marker over it, which the two routines below draw on their own.

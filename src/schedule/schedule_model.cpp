@@ -14,6 +14,11 @@ const char* const kHeadings[ScheduleModel::kFixedColumnCount] = {
     "Building", "Weight", "Summary Rating", "Element",    "kg CO2e",
     "Note"};
 
+// The rating cell in words: the letter, or why the row has none, as the summary page says it.
+QString SpokenRating(const ScheduleRowRating& rating) {
+    return rating.Rated() ? rating.summaryRating : QStringLiteral("Not rated: ") + rating.note;
+}
+
 }  // namespace
 
 QStringList BuildingTypeNames() {
@@ -171,6 +176,10 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
             return column >= WeightColumn && column <= Co2Column
                        ? QVariant(Qt::AlignCenter)
                        : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+        case Qt::AccessibleTextRole:
+            // A screen reader reads the rating with the row's note, or why there is none.
+            return column == RatingColumn ? SpokenRating(ratings_[row]) : QVariant();
+        case Qt::AccessibleDescriptionRole:
         case Qt::ToolTipRole:
             // A rated row's headroom to the next ratings, as the main window's grid tells it,
             // and where to find a better window.

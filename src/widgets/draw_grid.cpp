@@ -4,16 +4,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
 #include "platform/canvas.h"
+#include "widgets/accessible_widgets.h"
 
 namespace {
 constexpr int kGridLineWidth = 1;
 constexpr int kFixedRows = 1;
 constexpr int kFixedColumns = 1;
+// The frame that marks the selected row while the grid has the focus, inside the row's cells.
+constexpr int kFocusFrameWidth = 2;
 }  // namespace
 
 DrawGrid::DrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -23,6 +24,7 @@ DrawGrid::DrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setAutoFillBackground(true);
     viewport()->setBackgroundRole(QPalette::Window);
     UpdateScrollBar();
+    InstallAccessibleWidgets();
 }
 
 void DrawGrid::SetColumnWidths(const std::vector<int>& widths) {
@@ -59,10 +61,12 @@ void DrawGrid::SelectRow(int row) {
         verticalScrollBar()->setValue(row - kFixedRows - visible + 1);
     }
     viewport()->update();
+    AnnounceGridFocus(this);
 }
 
 void DrawGrid::RepaintNow() {
     viewport()->repaint();
+    AnnounceGridCells(this);
 }
 
 QRect DrawGrid::CellRect(int col, int row) const {
@@ -199,20 +203,24 @@ void DrawGrid::paintEvent(QPaintEvent*) {
             painter.drawLine(cell.left(), cell.bottom() + 1, cell.right() + 1, cell.bottom() + 1);
         }
     }
+    // The style's focus rectangle is lost on the coloured cells: a solid frame in the text
+    // colour marks the whole selected row instead.
     if (hasFocus() && selectedRow_ >= topRow_ && selectedRow_ < rowCount_) {
-        QRect row = CellRect(kFixedColumns, selectedRow_);
+        QRect row = CellRect(0, selectedRow_);
         row.setRight(CellRect(ColumnCount() - 1, selectedRow_).right());
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = row;
-        focus.backgroundColor = pal.color(QPalette::Base);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        const int inset = kFocusFrameWidth / 2;
+        painter.setPen(QPen(pal.color(QPalette::WindowText), kFocusFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(row.adjusted(inset, inset, -inset, -inset));
     }
 }
 
 void DrawGrid::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+    // After the toolkit has told of the grid's focus, which it does once this event is done.
+    QMetaObject::invokeMethod(
+        this, [this] { AnnounceGridFocus(this); }, Qt::QueuedConnection);
 }
 
 void DrawGrid::focusOutEvent(QFocusEvent* event) {

@@ -1,8 +1,9 @@
 // A drawing grid: rows and columns of cells that the owner draws. The grid prepares each cell
 // as a form toolkit does (the grid's font, the header colour for fixed cells, the window colour
 // for normal cells, the highlight colours for the selected row) and then calls the owner's
-// draw-cell handler on a canvas. While the grid has the focus, a focus rectangle marks the
-// selected row over what the owner drew.
+// draw-cell handler on a canvas. While the grid has the focus, a frame in the window's text
+// colour marks the selected row over what the owner drew. A screen reader meets it as a table
+// (src/widgets/accessible_grid.h) whose cells read what the owner's cell-text handler says.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -33,7 +34,12 @@ public:
     int SelectedRow() const { return selectedRow_; }
     void SelectRow(int row);
     void SetDrawCellHandler(DrawCellHandler handler) { drawCell_ = std::move(handler); }
-    // Invalidates and redraws every cell before returning.
+    // The text the owner draws in a cell, as a screen reader reads it (empty without a handler).
+    using CellTextHandler = std::function<QString(int col, int row)>;
+    void SetCellTextHandler(CellTextHandler handler) { cellText_ = std::move(handler); }
+    QString CellText(int col, int row) const { return cellText_ ? cellText_(col, row) : QString(); }
+    // Invalidates and redraws every cell before returning; cells whose texts changed are
+    // announced to assistive technology.
     void RepaintNow();
     // The rectangle of a cell in viewport pixels (the grid line to its right and below excluded).
     QRect CellRect(int col, int row) const;
@@ -63,5 +69,6 @@ private:
     int selectedRow_ = 1;
     int topRow_ = 1;  // first normal row shown below the fixed row
     DrawCellHandler drawCell_;
+    CellTextHandler cellText_;
     QHash<QPoint, QString> toolTips_;
 };

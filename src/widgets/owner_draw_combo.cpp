@@ -10,6 +10,7 @@
 #include <QStyledItemDelegate>
 
 #include "platform/canvas.h"
+#include "widgets/accessible_widgets.h"
 
 namespace {
 
@@ -48,6 +49,28 @@ OwnerDrawComboBox::OwnerDrawComboBox(QWidget* parent) : QComboBox(parent) {
     setItemDelegate(new OwnerDrawDelegate(this));
     if (auto* list = qobject_cast<QListView*>(view())) {
         list->setUniformItemSizes(true);
+    }
+    InstallAccessibleWidgets();
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { nameEntries(first, last); });
+}
+
+void OwnerDrawComboBox::setShownTextHandler(ShownTextHandler handler) {
+    shownText_ = std::move(handler);
+    nameEntries(0, count() - 1);
+}
+
+QString OwnerDrawComboBox::shownText(int index) const {
+    const QString text = itemText(index);
+    return shownText_ && index >= 0 && index < count() ? shownText_(text) : text;
+}
+
+void OwnerDrawComboBox::nameEntries(int first, int last) {
+    if (!shownText_) {
+        return;
+    }
+    for (int i = first; i <= last; ++i) {
+        setItemData(i, shownText(i), Qt::AccessibleTextRole);
     }
 }
 

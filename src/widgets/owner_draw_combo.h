@@ -30,6 +30,12 @@ public:
     explicit OwnerDrawComboBox(QWidget* parent = nullptr);
 
     void setDrawItemHandler(DrawItemHandler handler) { drawItem_ = std::move(handler); }
+    // What an entry shows in words, from its text (the entry's own text when none is set):
+    // what a screen reader reads for the entry and for the box's value, kept in every entry's
+    // Qt::AccessibleTextRole.
+    using ShownTextHandler = std::function<QString(const QString& entryText)>;
+    void setShownTextHandler(ShownTextHandler handler);
+    QString shownText(int index) const;
     int itemHeight() const { return itemHeight_; }
     void setItemHeight(int height);
 
@@ -49,6 +55,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void nameEntries(int first, int last);
+
     DrawItemHandler drawItem_;
+    ShownTextHandler shownText_;
     int itemHeight_ = kDefaultItemHeight;
 };

@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "widgets/accessible_widgets.h"
+
 namespace {
 
 // The body of a page control: the raised edge of a tab control's frame around its pages.
@@ -78,7 +80,9 @@ protected:
 
 }  // namespace
 
-ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {}
+ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleWidgets();
+}
 
 QImage& ImageWidget::Bitmap() {
     MakePendingDrawing();
@@ -158,12 +162,16 @@ PageControl::PageControl(QWidget* parent)
     tabs_->setDrawBase(true);
     tabs_->setExpanding(false);
     KeepScrollArrowsOutOfTabChain(tabs_);
-    connect(tabs_, &QTabBar::tabBarClicked, this, [this](int index) {
+    const auto showPage = [this](int index) {
         if (index >= 0) {
             stack_->setCurrentIndex(index);
             SyncTabBar();
         }
-    });
+    };
+    // A click, and the arrow keys or a screen reader's "press" on a tab, which only change the
+    // current tab (the program's own changes of the tabs raise no signal).
+    connect(tabs_, &QTabBar::tabBarClicked, this, showPage);
+    connect(tabs_, &QTabBar::currentChanged, this, showPage);
 }
 
 void PageControl::AddPage(QWidget* page, const QString& caption) {

@@ -47,7 +47,8 @@ private:
 };
 
 // A page control: pages on a stack, with a tab strip whose tabs can each be hidden. Hiding or
-// showing a tab never changes the active page; a click on a visible tab does. The pages sit
+// showing a tab never changes the active page; a click on a visible tab does, and so does a tab
+// made current from the keyboard. The pages sit
 // inside the control's frame, kPageInset pixels from each side, with or without tabs.
 class PageControl : public QWidget {
     Q_OBJECT

@@ -141,7 +141,7 @@ TEST_F(ScheduleWindowTest, RowsRatedAsTheMainWindowRatesThemAndEditedWithUndo) {
     };
     view->setCurrentIndex(s->Model()->index(0, ScheduleModel::RefColumn));
     click("DuplicateButton");
-    QTest::keyClick(view, Qt::Key_Up, Qt::AltModifier);  // Edit > Move Up
+    QTest::keyClick(view, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);  // Edit > Move Up
     EXPECT_EQ(refs(), QStringList({"W03", "W01", "W02"}));
     view->selectionModel()->select(s->Model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
     view->selectionModel()->select(s->Model()->index(2, 1), QItemSelectionModel::Select);
