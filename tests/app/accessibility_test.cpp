@@ -259,7 +259,8 @@ TEST_F(ScheduleAccessibility, EveryControlNamedAndTheRatingCellsRead) {
     QAccessibleInterface* rated = table->cellAt(1, ScheduleModel::RatingColumn);
     EXPECT_EQ(rated->text(QAccessible::Name), "A+");
     EXPECT_EQ(rated->text(QAccessible::Description),
-              "0.698 kg/m: A+, no lighter band rates better; A from 0.9");
+              "0.698 kg/m: A+, no lighter band rates better; A from 0.9\n"
+              "Better Choices for This Row... in the Edit menu or the row's context menu");
 }
 
 TEST_F(ScheduleAccessibility, WindowKeysWorkFromInsideEveryTextField) {
