@@ -16,8 +16,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tarvex.co.uk)
 # The libraries the program links are found by dpkg-shlibdeps; the certificate's metrics need
-# Liberation Sans, which no library names.
+# Liberation Sans, which no library names. The workbook libraries are named too, so that the
+# package says what it needs for Excel files even where shlibdeps is not run.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libminizip1, libxlsxwriter4")
 
 include(CPack)

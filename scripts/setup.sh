@@ -12,6 +12,7 @@ packages=(
     poppler-utils xvfb xauth openbox desktop-file-utils
     dpkg-dev appstream groff-base
     clang libclang-rt-14-dev
+    libminizip-dev libxlsxwriter-dev python3-openpyxl
 )
 missing=()
 for p in "${packages[@]}"; do

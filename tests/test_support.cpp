@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -31,6 +32,28 @@ QString Tool(const QString& program, const QStringList& arguments) {
     process.start(program, arguments);
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString RunPython(const QString& script, const QStringList& arguments) {
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 QStringList{QStringLiteral("-c"), script} + arguments);
+    const bool finished = python.waitForFinished(300000);
+    const QString errors = QString::fromUtf8(python.readAllStandardError());
+    EXPECT_TRUE(finished && python.exitCode() == 0) << errors.toStdString();
+    return QString::fromUtf8(python.readAllStandardOutput());
+}
+
+QString TestWorkbooks() {
+    static QTemporaryDir folder;
+    static bool made = false;
+    if (!made) {
+        QFile script(QStringLiteral(WORKBOOKS_SCRIPT));
+        EXPECT_TRUE(script.open(QIODevice::ReadOnly));
+        RunPython(QString::fromUtf8(script.readAll()), {folder.path()});
+        made = QFileInfo::exists(folder.filePath(QStringLiteral("architect.xlsx")));
+    }
+    return folder.path();
 }
 
 QStringList Files(const QString& folder) {

@@ -22,6 +22,15 @@ QColor PixelAt(const QImage& image, int x, int y);
 // The standard output of a tool (pdfinfo, pdftotext, pdffonts).
 QString Tool(const QString& program, const QStringList& arguments);
 
+// The folder of the workbooks that tests/make_workbooks.py writes with openpyxl (Debian's
+// python3-openpyxl), made once per test program: architect.xlsx, inline.xlsx, wide.xlsx,
+// bomb.xlsx, notes.xlsx. Fails the calling test when they cannot be made.
+QString TestWorkbooks();
+
+// Runs Debian's Python 3 (where python3-openpyxl is) on a script with arguments; its standard
+// output, or the error it gave as a failure of the calling test.
+QString RunPython(const QString& script, const QStringList& arguments = {});
+
 // The names of a folder's files, hidden ones included, in name order.
 QStringList Files(const QString& folder);
 

@@ -107,8 +107,8 @@ ScheduleExportOutcome ExportFolder(QWidget* parent, const QString& folder,
     if (result.cancelled) {
         outcome.kind = Kind::Cancelled;
         outcome.text = WithRowsLeftOut(
-            QStringLiteral("Cancelled after %1 of %2 windows: %3; summary.csv lists them and "
-                           "the windows not reached.")
+            QStringLiteral("Cancelled after %1 of %2 windows: %3; summary.csv and summary.xlsx "
+                           "list them and the windows not reached.")
                 .arg(reached)
                 .arg(input.schedule.RowCount())
                 .arg(written),
@@ -116,8 +116,8 @@ ScheduleExportOutcome ExportFolder(QWidget* parent, const QString& folder,
         return outcome;
     }
     outcome.kind = Kind::Written;
-    outcome.text =
-        WithRowsLeftOut(written + QStringLiteral(", with summary.csv."), outcome.rowsLeftOut);
+    outcome.text = WithRowsLeftOut(written + QStringLiteral(", with summary.csv and summary.xlsx."),
+                                   outcome.rowsLeftOut);
     return outcome;
 }
 
@@ -130,13 +130,16 @@ ScheduleExportOutcome RunScheduleExport(QWidget* parent, const ScheduleExportCho
         input.schedulePath, folder ? QString() : choice.path, folder ? choice.path : QString());
     if (over != ScheduleOverwrite::None) {
         ScheduleExportOutcome refused;
-        refused.text =
-            (over == ScheduleOverwrite::CombinedPdf
-                 ? QStringLiteral("Nothing was written: %1 is the schedule itself. Choose "
-                                  "another name for the PDF.")
-                 : QStringLiteral("Nothing was written: the schedule itself is the summary.csv "
-                                  "that the export writes into %1. Choose another folder."))
-                .arg(QDir::toNativeSeparators(choice.path));
+        const QString path = QDir::toNativeSeparators(choice.path);
+        refused.text = over == ScheduleOverwrite::CombinedPdf
+                           ? QStringLiteral(
+                                 "Nothing was written: %1 is the schedule itself. Choose another "
+                                 "name for the PDF.")
+                                 .arg(path)
+                           : QStringLiteral(
+                                 "Nothing was written: the schedule itself is the %1 that the "
+                                 "export writes into %2. Choose another folder.")
+                                 .arg(QFileInfo(input.schedulePath).fileName(), path);
         return refused;
     }
     return choice.mode == ScheduleExportMode::Folder ? ExportFolder(parent, choice.path, input)

@@ -205,6 +205,8 @@ void ScheduleWindow::BuildMenus() {
         [this] { NewClick(); });
     add(fileMenu_, "ScheduleOpen", "&Open...", {QKeySequence(Qt::CTRL | Qt::Key_O)},
         [this] { OpenClick(); });
+    add(fileMenu_, "ScheduleImport", "&Import Rows...", {QKeySequence(Qt::CTRL | Qt::Key_I)},
+        [this] { ImportClick(); });
     add(fileMenu_, "ScheduleSave", "&Save", {QKeySequence(Qt::CTRL | Qt::Key_S)},
         [this] { SaveClick(); });
     add(fileMenu_, "ScheduleSaveAs", "Save &As...",

@@ -1,7 +1,7 @@
 // The window schedule: a window beside the main window that lists one row per window type of a
 // project, rated by the main window's routine against its tables as they stand, and read from
-// and saved to the CSV files that "greenguide batch" reads. The rows live in a ScheduleModel
-// (src/schedule), whose undo stack holds every edit.
+// and saved to the CSV files and Excel workbooks that "greenguide batch" reads. The rows live in a
+// ScheduleModel (src/schedule), whose undo stack holds every edit.
 #pragma once
 
 #include <QList>
@@ -61,6 +61,9 @@ public:
     // Commands, as the menus and buttons run them.
     void NewClick();
     void OpenClick();
+    // File > Import Rows...: the rows of another schedule file (CSV or workbook) added by its
+    // header, as a paste is, in one undo step.
+    void ImportClick();
     bool SaveClick();
     bool SaveAsClick();
     void AddCurrentWindowClick();

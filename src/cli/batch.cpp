@@ -8,6 +8,7 @@
 #include "platform/stop_signals.h"
 #include "schedule/schedule.h"
 #include "schedule/schedule_export.h"
+#include "schedule/workbook.h"
 
 namespace {
 
@@ -49,10 +50,12 @@ private:
 
 }  // namespace
 
-int RunBatch(const QString& schedulePath, const QString& outputFolder, const QString& combinedPath,
-             CommandIo& io) {
+int RunBatch(const QString& schedulePath, const QString& sheet, const QString& outputFolder,
+             const QString& combinedPath, CommandIo& io) {
     const ProductTables tables = LoadProductTables(io.dataFolder);
-    const ScheduleFileReading file = ReadScheduleFile(schedulePath);
+    WorkbookReading workbook;
+    workbook.sheet = sheet;
+    const ScheduleFileReading file = ReadScheduleFile(schedulePath, workbook);
     if (file.unreadable) {
         io.err << "greenguide: Cannot open file " << schedulePath << ": " << file.reason
                << Qt::endl;

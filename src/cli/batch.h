@@ -7,8 +7,9 @@
 
 struct CommandIo;
 
-// Writes <ref>.pdf for every row of the schedule and summary.csv into outputFolder (made when
-// missing), and the combined PDF to combinedPath; either may be empty, not both. Returns 0 when
-// every row was rated and written, 2 otherwise.
-int RunBatch(const QString& schedulePath, const QString& outputFolder, const QString& combinedPath,
-             CommandIo& io);
+// Writes <ref>.pdf for every row of the schedule (a CSV file, or a workbook's sheet: the first,
+// or the one named) and summary.csv and summary.xlsx into outputFolder (made when missing), and
+// the combined PDF to combinedPath; either may be empty, not both. Returns 0 when every row was
+// rated and written, 2 otherwise.
+int RunBatch(const QString& schedulePath, const QString& sheet, const QString& outputFolder,
+             const QString& combinedPath, CommandIo& io);

@@ -166,7 +166,7 @@ int RunBatchCommand(const QCommandLineParser& parser, CommandIo& io) {
     // The schedule would be lost under what the run writes.
     switch (ExportOverwritesSchedule(schedule, combined, folder)) {
         case ScheduleOverwrite::FolderSummary:
-            return UsageError(io, QStringLiteral("the schedule %1 is the summary.csv that batch "
+            return UsageError(io, QStringLiteral("the schedule %1 is a summary that batch "
                                                  "writes into %2; choose another folder")
                                       .arg(schedule, folder));
         case ScheduleOverwrite::CombinedPdf:
@@ -176,7 +176,7 @@ int RunBatchCommand(const QCommandLineParser& parser, CommandIo& io) {
         case ScheduleOverwrite::None:
             break;
     }
-    return RunBatch(schedule, folder, combined, io);
+    return RunBatch(schedule, parser.value(QStringLiteral("sheet")), folder, combined, io);
 }
 
 // The systems as the selector lists them, each with the codes its profile selectors offer.
@@ -290,15 +290,20 @@ const std::vector<Command>& Commands() {
         Command batch;
         batch.name = QStringLiteral("batch");
         batch.usage = QStringLiteral(
-            "batch SCHEDULE.csv -o DIR [--combined FILE.pdf]\n"
-            "       greenguide batch SCHEDULE.csv --combined FILE.pdf");
+            "batch SCHEDULE.csv -o DIR [--combined FILE.pdf] [--sheet NAME]\n"
+            "       greenguide batch SCHEDULE.csv --combined FILE.pdf [--sheet NAME]");
         batch.summary = QStringLiteral(
-            "write <ref>.pdf for every row of a window schedule and DIR/summary.csv, or one PDF");
+            "write <ref>.pdf for every row of a window schedule (CSV, or an Excel workbook's "
+            "sheet) and DIR/summary.csv and .xlsx, or one PDF");
         batch.options << OutputOption(QStringLiteral("DIR"))
                       << QCommandLineOption(QStringLiteral("combined"),
                                             QStringLiteral("One PDF: a summary and every "
                                                            "certificate."),
-                                            QStringLiteral("FILE.pdf"));
+                                            QStringLiteral("FILE.pdf"))
+                      << QCommandLineOption(QStringLiteral("sheet"),
+                                            QStringLiteral("The workbook's sheet that holds the "
+                                                           "schedule (the first when not given)."),
+                                            QStringLiteral("NAME"));
         batch.fileArguments = 1;
         batch.run = RunBatchCommand;
         list.push_back(batch);

@@ -9,6 +9,8 @@
 #include <QByteArray>
 #include <QChar>
 #include <QList>
+#include <QMap>
+#include <QRgb>
 #include <QString>
 #include <QStringList>
 
@@ -52,12 +54,30 @@ QString ReportTextOfCell(const QString& text);
 // names the field ("Project", "Project:", any letter case) and its second cell holds the text.
 std::optional<ScheduleField> ReportFieldOfTitleRow(const QStringList& row);
 
+// A sheet of a workbook (.xlsx) as rows of the texts its cells show, empty rows included.
+struct WorkbookSheet {
+    QString name;
+    QList<QStringList> rows;
+    // The row (from 0) written in bold with a filter: a schedule's header; -1 for none.
+    int headerRow = -1;
+    // Cells filled with a colour, by (row, column): a summary's ratings.
+    QMap<std::pair<int, int>, QRgb> fills;
+};
+
 // How a schedule's file is written: as the file was read, or as a new file is (",", CR LF,
 // UTF-8 with a byte order mark, which spreadsheets and "batch" both read).
 struct ScheduleFileFormat {
     QChar separator = QLatin1Char(',');
     QString lineBreak = QStringLiteral("\r\n");
     ScheduleEncoding encoding = ScheduleEncoding::Utf8WithBom;
+    // Read from a workbook (.xlsx): the schedule's sheet, where it stands among the workbook's
+    // other sheets (kept as the texts their cells show), and the names of sheets that could not
+    // be kept (past a schedule's bounds), which saving over the workbook would lose.
+    bool workbook = false;
+    QString sheetName;
+    int sheetIndex = 0;
+    QList<WorkbookSheet> otherSheets;
+    QStringList sheetsLeftOut;
 };
 
 class Schedule {
@@ -195,6 +215,10 @@ struct ScheduleFileReading {
     // reader's error).
     ScheduleReading reading;
 };
+// A workbook (.xlsx, known by its first bytes) is read through ReadWorkbookSchedule, its first
+// sheet or the one named; naming a sheet of a CSV file is an error.
+struct WorkbookReading;
+ScheduleFileReading ReadScheduleFile(const QString& path, const WorkbookReading& workbook);
 ScheduleFileReading ReadScheduleFile(const QString& path);
 
 // Rows pasted from a spreadsheet (tab-separated, or as the first line's separator says) as cells
@@ -204,6 +228,9 @@ ScheduleFileReading ReadScheduleFile(const QString& path);
 // fill the columns in the order the window shows them (ref to building, then the others).
 // Columns the schedule lacks are added to it first, so that nothing pasted is dropped.
 QList<QStringList> PastedRows(const QString& text, Schedule* schedule);
+// The rows of another schedule (a file imported) the same way, by its header; its own company,
+// project or date, where this schedule's differs, goes into its rows' empty cells.
+QList<QStringList> ImportedRows(const Schedule& from, Schedule* into);
 
 // The rows of the schedule's file, as ReadSchedule and "batch" read them: the title rows, the
 // header, then one row per window. The schedule's own company, project and date go to title

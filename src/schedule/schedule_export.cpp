@@ -5,10 +5,12 @@
 #include <QHash>
 #include <QPainter>
 
+#include "data/rating_colours.h"
 #include "platform/appended_file.h"
 #include "platform/canvas.h"
 #include "schedule/csv_text.h"
 #include "schedule/schedule_summary_page.h"
+#include "schedule/workbook.h"
 
 const QStringList kScheduleSummaryColumns = {
     QStringLiteral("ref"),           QStringLiteral("system"),  QStringLiteral("outer"),
@@ -70,6 +72,30 @@ QStringList SummaryFields(const Schedule& s, int row, const ScheduleRowRating& r
         fields << QString();
     }
     return fields << error;
+}
+
+constexpr int kSummaryRatingColumn = 9;
+
+// The summary as a workbook beside summary.csv: the same rows, the header in bold and each
+// summary rating filled in its colour, as on the summary page. Why it could not be written, or
+// empty.
+QString WriteSummaryWorkbook(const QString& path, const QList<QStringList>& rows) {
+    WorkbookSheet sheet;
+    sheet.name = QStringLiteral("Summary");
+    sheet.rows = QList<QStringList>{kScheduleSummaryColumns} + rows;
+    sheet.headerRow = 0;
+    for (int row = 1; row < sheet.rows.size(); ++row) {
+        if (const auto colour = RatingColourOf(sheet.rows[row].value(kSummaryRatingColumn))) {
+            sheet.fills.insert({row, kSummaryRatingColumn}, colour->rgb());
+        }
+    }
+    QString reason;
+    const QByteArray bytes = WorkbookBytes({sheet}, &reason);
+    if (bytes.isEmpty()) {
+        return reason;
+    }
+    const WholeFileResult written = WriteWholeFile(path, bytes, WriteTarget::NamedByProgram);
+    return written.written ? QString() : written.reason;
 }
 
 }  // namespace
@@ -179,9 +205,11 @@ ScheduleOverwrite ExportOverwritesSchedule(const QString& schedulePath, const QS
     if (!combinedPath.isEmpty() && SameFile(schedulePath, combinedPath)) {
         return ScheduleOverwrite::CombinedPdf;
     }
-    if (!folder.isEmpty() &&
-        SameFile(schedulePath, QDir(folder).filePath(QStringLiteral("summary.csv")))) {
-        return ScheduleOverwrite::FolderSummary;
+    for (const char* summary : {"summary.csv", "summary.xlsx"}) {
+        if (!folder.isEmpty() &&
+            SameFile(schedulePath, QDir(folder).filePath(QLatin1String(summary)))) {
+            return ScheduleOverwrite::FolderSummary;
+        }
     }
     return ScheduleOverwrite::None;
 }
@@ -200,6 +228,18 @@ FolderExportResult ExportScheduleFolder(
     if (summaryReason.isEmpty()) {
         summaryReason = summary.Append(CsvLine(kScheduleSummaryColumns).toUtf8());
     }
+    // An older summary.xlsx goes too, so that a run stopped part-way leaves none that is not
+    // its own; it is written whole at the end.
+    const QString workbookPath = dir.filePath(QStringLiteral("summary.xlsx"));
+    if (summaryReason.isEmpty() && QFileInfo(workbookPath).isFile() &&
+        !QFileInfo(workbookPath).isSymLink()) {
+        QFile::remove(workbookPath);
+    }
+    QList<QStringList> summaryRows;
+    const auto addLine = [&](const QStringList& fields) {
+        summaryRows << fields;
+        return summary.Append(SummaryLine(fields));
+    };
     QHash<QString, int> fileLines;  // a file name (case folded) and the row that took it
     const WindowRater rater(tables);
     const QString dataVersion = DataVersionText(DataVersionOf(tables));
@@ -211,8 +251,7 @@ FolderExportResult ExportScheduleFolder(
     };
     for (int row = 0; row < schedule.RowCount() && summaryReason.isEmpty(); ++row) {
         if (result.cancelled) {
-            summaryReason = summary.Append(
-                SummaryLine(SummaryFields(schedule, row, {}, QStringLiteral("cancelled"))));
+            summaryReason = addLine(SummaryFields(schedule, row, {}, QStringLiteral("cancelled")));
             continue;
         }
         const QString fileName = SafeFileName(schedule.Value(row, ScheduleField::Ref));
@@ -243,7 +282,7 @@ FolderExportResult ExportScheduleFolder(
         if (!error.isEmpty()) {
             fail(row, error);
         }
-        summaryReason = summary.Append(SummaryLine(SummaryFields(schedule, row, rating, error)));
+        summaryReason = addLine(SummaryFields(schedule, row, rating, error));
         if (progress && !progress(row + 1, schedule.RowCount())) {
             result.cancelled = true;
         }
@@ -253,6 +292,11 @@ FolderExportResult ExportScheduleFolder(
     }
     if (!summaryReason.isEmpty()) {
         result.summaryError = CannotCreateFileText(summaryPath, summaryReason);
+        return result;
+    }
+    const QString workbookReason = WriteSummaryWorkbook(workbookPath, summaryRows);
+    if (!workbookReason.isEmpty()) {
+        result.summaryError = CannotCreateFileText(workbookPath, workbookReason);
     }
     return result;
 }

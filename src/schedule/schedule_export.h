@@ -75,7 +75,7 @@ CombinedPdfResult WriteCombinedSchedulePdf(const QString& path, const ProductTab
                                            const ExportProgress& progress = {});
 
 // The output of an export that would replace the schedule's own file, so that it is lost under
-// the certificates: the combined PDF, or the summary.csv of the folder.
+// the certificates: the combined PDF, or the summary.csv or summary.xlsx of the folder.
 enum class ScheduleOverwrite { None, CombinedPdf, FolderSummary };
 // Which output replaces the schedule read from schedulePath (the PDF at combinedPath, or
 // folder/summary.csv; either empty when it is not written), compared as files through links
@@ -90,7 +90,7 @@ struct FolderExportResult {
     // Rows that got no certificate, with the reason (as summary.csv gives it), in order.
     QList<std::pair<int, QString>> failedRows;
     bool cancelled = false;
-    // Set when summary.csv itself could not be written ("Cannot create file ...").
+    // Set when summary.csv or summary.xlsx could not be written ("Cannot create file ...").
     QString summaryError;
     bool AllDone() const { return failedRows.isEmpty() && !cancelled && summaryError.isEmpty(); }
 };
@@ -102,8 +102,10 @@ struct FolderExportResult {
 // run that is stopped part-way leaves the lines of the rows it finished; when summary.csv cannot
 // be made, nothing is written. A row with no ref, or whose ref names the same file as an earlier
 // row's, is not written. On cancel the rows not reached are listed in the summary as
-// "cancelled"; only whole files remain. Text cells of the summary that a spreadsheet would take
-// for a formula get an apostrophe in front. onFailedRow is told of each failed row as it happens.
+// "cancelled"; only whole files remain. summary.xlsx, the same rows with the summary ratings in
+// their colours, is written whole at the end (an older one goes at the start). Text cells of the
+// summary that a spreadsheet would take for a formula get an apostrophe in front. onFailedRow is
+// told of each failed row as it happens.
 FolderExportResult ExportScheduleFolder(
     const QString& folder, const ProductTables& tables, const Schedule& schedule,
     const QString& creator, const ExportProgress& progress = {},

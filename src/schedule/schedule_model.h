@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QUndoStack>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -63,6 +64,11 @@ public:
     void InsertRows(int at, QList<QStringList> rows, const QString& what);
     // Rows pasted from a spreadsheet, added at the end; false when the text holds none.
     bool PasteRows(const QString& text);
+    // The rows of another schedule file, added at the end by its header as a paste is; false
+    // when it has none.
+    bool ImportRows(const Schedule& from);
+    // How the schedule's file is written (after a Save As in another format); no edit.
+    void SetFileFormat(const ScheduleFileFormat& format);
     void DuplicateRow(int row);
     void RemoveRows(int first, int count);
     void MoveRow(int from, int to);
@@ -91,6 +97,9 @@ private:
     void RestoreSchedule(const Schedule& schedule);
     // Such an edit as one step.
     void PushSchedule(const QString& what, const Schedule& after);
+    // Rows that rowsFor gives for the schedule (adding columns to it), at the end, one step
+    // named what with %1 the number of rows.
+    bool AddRows(const std::function<QList<QStringList>(Schedule*)>& rowsFor, const QString& what);
 
     void Rate();
     void RateRows(int first, int count);

@@ -157,22 +157,36 @@ void ScheduleModel::InsertRows(int at, QList<QStringList> rows, const QString& w
 }
 
 bool ScheduleModel::PasteRows(const QString& text) {
+    return AddRows([&text](Schedule* s) { return PastedRows(text, s); },
+                   QStringLiteral("Paste %1 row(s)"));
+}
+
+bool ScheduleModel::ImportRows(const Schedule& from) {
+    return AddRows([&from](Schedule* s) { return ImportedRows(from, s); },
+                   QStringLiteral("Import %1 row(s)"));
+}
+
+bool ScheduleModel::AddRows(const std::function<QList<QStringList>(Schedule*)>& rowsFor,
+                            const QString& what) {
     Schedule after = schedule_;
-    const QList<QStringList> rows = PastedRows(text, &after);
+    const QList<QStringList> rows = rowsFor(&after);
     if (rows.isEmpty()) {
         return false;
     }
-    const QString what = QStringLiteral("Paste %1 row(s)").arg(rows.size());
     if (after.ColumnCount() == schedule_.ColumnCount()) {
-        InsertRows(schedule_.RowCount(), rows, what);
+        InsertRows(schedule_.RowCount(), rows, what.arg(rows.size()));
         return true;
     }
     // Columns the paste brings come with its rows, in the same step.
     for (const QStringList& cells : WithRefs(rows, after)) {
         after.InsertRow(after.RowCount(), cells);
     }
-    PushSchedule(what, after);
+    PushSchedule(what.arg(rows.size()), after);
     return true;
+}
+
+void ScheduleModel::SetFileFormat(const ScheduleFileFormat& format) {
+    schedule_.format = format;
 }
 
 void ScheduleModel::DuplicateRow(int row) {

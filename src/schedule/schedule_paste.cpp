@@ -80,10 +80,9 @@ QList<Destination> InShownOrder(qsizetype width, const Schedule& schedule) {
     return destinations;
 }
 
-}  // namespace
-
-QList<QStringList> PastedRows(const QString& text, Schedule* schedule) {
-    QList<CsvRecord> records = CsvRecords(text, SeparatorOfHeader(text));
+// The rows of records (a header first when it names one of the schedule's own columns) as
+// cells of the schedule's columns, adding those it lacks.
+QList<QStringList> RowsOfRecords(QList<CsvRecord> records, Schedule* schedule) {
     if (records.isEmpty()) {
         return {};
     }
@@ -120,4 +119,42 @@ QList<QStringList> PastedRows(const QString& text, Schedule* schedule) {
         rows << cells;
     }
     return rows;
+}
+
+}  // namespace
+
+QList<QStringList> PastedRows(const QString& text, Schedule* schedule) {
+    return RowsOfRecords(CsvRecords(text, SeparatorOfHeader(text)), schedule);
+}
+
+QList<QStringList> ImportedRows(const Schedule& from, Schedule* into) {
+    QList<CsvRecord> records;
+    records << CsvRecord{0, from.Columns()};
+    for (int row = 0; row < from.RowCount(); ++row) {
+        records << CsvRecord{from.RowLine(row), from.RowCells(row)};
+    }
+    // The other file's own company, project or date, where it is not this schedule's, goes
+    // into its rows' empty cells.
+    for (const ScheduleField field :
+         {ScheduleField::Company, ScheduleField::Project, ScheduleField::Date}) {
+        const QString text = from.report.Text(field);
+        if (text.isEmpty() || text == into->report.Text(field)) {
+            continue;
+        }
+        qsizetype column = from.ColumnOf(field);
+        if (column < 0) {
+            column = records[0].fields.size();
+            records[0].fields << ScheduleFieldName(field);
+        }
+        for (qsizetype k = 1; k < records.size(); ++k) {
+            QStringList& cells = records[k].fields;
+            while (cells.size() <= column) {
+                cells << QString();
+            }
+            if (cells[column].isEmpty()) {
+                cells[column] = CellOfReportText(text);
+            }
+        }
+    }
+    return RowsOfRecords(records, into);
 }

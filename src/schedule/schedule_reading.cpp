@@ -2,6 +2,7 @@
 // title block, the schedule's own company, project and date, and the file's format kept.
 #include "platform/bounded_read.h"
 #include "schedule/schedule.h"
+#include "schedule/workbook.h"
 
 namespace {
 
@@ -306,7 +307,7 @@ ScheduleReading ReadScheduleBytes(QList<QByteArray> bytes) {
     return reading;
 }
 
-ScheduleFileReading ReadScheduleFile(const QString& path) {
+ScheduleFileReading ReadScheduleFile(const QString& path, const WorkbookReading& workbook) {
     ScheduleFileReading result;
     BoundedReading file = ReadFileUpTo(path, kLargestScheduleBytes);
     if (file.tooLarge) {
@@ -315,8 +316,18 @@ ScheduleFileReading ReadScheduleFile(const QString& path) {
     } else if (!file.read) {
         result.unreadable = true;
         result.reason = file.reason;
+    } else if (IsWorkbook(file.pieces.value(0))) {
+        result.reading = ReadWorkbookSchedule(file.pieces.join(), workbook);
+    } else if (!workbook.sheet.isEmpty()) {
+        result.reading.error =
+            QStringLiteral("the schedule is no workbook (.xlsx), so it has no sheet \"%1\"")
+                .arg(workbook.sheet);
     } else {
         result.reading = ReadScheduleBytes(std::move(file.pieces));
     }
     return result;
+}
+
+ScheduleFileReading ReadScheduleFile(const QString& path) {
+    return ReadScheduleFile(path, WorkbookReading());
 }

@@ -153,9 +153,10 @@ TEST_F(ScheduleExportWindow, AFolderCancelledKeepsWholeFilesAndASummaryOfThem) {
     const QString folder = dir_.filePath("certificates");
     const ScheduleExportOutcome all = Export(ScheduleExportMode::Folder, folder);
     EXPECT_EQ(all.certificates, 2);
-    EXPECT_EQ(Files(folder), QStringList({"W01.pdf", "W03.pdf", "summary.csv"}));
+    EXPECT_EQ(Files(folder), QStringList({"W01.pdf", "W03.pdf", "summary.csv", "summary.xlsx"}));
     EXPECT_TRUE(all.text.startsWith("2 certificates written to " + folder +
-                                    ", with summary.csv.\n\nWithout a certificate:\nW02: "));
+                                    ", with summary.csv and summary.xlsx.\n\nWithout a "
+                                    "certificate:\nW02: "));
 
     const QString cancelledFolder = dir_.filePath("cancelled");
     const CancelAt cancel(1);
@@ -163,8 +164,9 @@ TEST_F(ScheduleExportWindow, AFolderCancelledKeepsWholeFilesAndASummaryOfThem) {
     EXPECT_EQ(cancelled.kind, ScheduleExportOutcome::Kind::Cancelled);
     EXPECT_EQ(cancelled.text, "Cancelled after 1 of 3 windows: 1 certificate written to " +
                                   cancelledFolder +
-                                  "; summary.csv lists them and the windows not reached.");
-    EXPECT_EQ(Files(cancelledFolder), QStringList({"W01.pdf", "summary.csv"}));
+                                  "; summary.csv and summary.xlsx list them and the windows not "
+                                  "reached.");
+    EXPECT_EQ(Files(cancelledFolder), QStringList({"W01.pdf", "summary.csv", "summary.xlsx"}));
     EXPECT_TRUE(Tool("pdfinfo", {cancelledFolder + "/W01.pdf"}).contains("Pages:           1\n"));
     const QStringList summary = QString::fromUtf8(ReadBytes(cancelledFolder + "/summary.csv"))
                                     .split("\r\n", Qt::SkipEmptyParts);

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -248,4 +249,44 @@ TEST_F(ScheduleWindowTest, UnsavedEditsAreAskedAboutOnceWhicheverWindowCloses) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(s.isNull());
     EXPECT_EQ(Answering({}, exit), QStringList());
+}
+
+TEST_F(ScheduleWindowTest, AWorkbookOpenedPastedIntoAndSavedKeepsWhatTheArchitectWrote) {
+    Start();
+    ScheduleWindow* s = OpenSchedule();
+    ASSERT_NE(s, nullptr);
+    const QString book = DataPath("architect.xlsx");
+    ASSERT_TRUE(QFile::copy(TestWorkbooks() + "/architect.xlsx", book));
+    QString openPath = book;
+    s->SetFileChoosers([&](QWidget*, const QString&) { return openPath; },
+                       [&](QWidget*, const QString&) { return QString(); });
+    s->OpenClick();
+    EXPECT_EQ(ShownTitle(s), "Window Schedule - architect.xlsx");
+    EXPECT_EQ(s->findChild<QLineEdit*>("ScheduleProject")->text(), "Riverside School, Block B");
+    QGuiApplication::clipboard()->setText("Ref\tSystem\tLocation\nW04\tPelvanor 47\tHall\n");
+    s->PasteClick();
+    // File > Import Rows...: another file's rows, by its header, in one more step.
+    openPath = TestWorkbooks() + "/inline.xlsx";
+    s->ImportClick();
+    ASSERT_EQ(s->Model()->rowCount(), 5);
+    EXPECT_EQ(s->Model()->UndoStack()->count(), 2);
+    EXPECT_TRUE(s->SaveClick());  // over the workbook, as a workbook
+
+    EXPECT_EQ(RunPython("import openpyxl, sys\n"
+                        "book = openpyxl.load_workbook(sys.argv[1])\n"
+                        "sheet = book['Windows']\n"
+                        "print(book.sheetnames, sheet.max_row)\n"
+                        "for row in (1, 2, 4, 5, 8, 9):\n"
+                        "    print([c.value for c in sheet[row] if c.value is not None])\n"
+                        "print(book['Other Block']['A2'].value)\n",
+                        {book}),
+              "['Windows', 'Other Block'] 9\n"
+              "['Riverside School – window schedule']\n"
+              "['Project:', 'Riverside School, Block B']\n"
+              "['Ref', 'Qty', 'System', 'Outer Frame', 'Building', 'Width', 'Delivery', 'Share', "
+              "'Location']\n"
+              "['W01', 4, 'Pelvanor 47', 'PRF010', 'Domestic', '1,200.00', '1 May 2024', '25.0%']\n"
+              "['W04', 'Pelvanor 47', 'Hall']\n"
+              "['W1', 'Pelvanor 47', 'TRUE']\n"
+              "N1\n");
 }

@@ -365,8 +365,8 @@ TEST(Batch, TheExampleScheduleMakesEveryCertificate) {
         Greenguide({"batch", EXAMPLES_FOLDER "/window-schedule.csv", "-o", dir.path()});
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty());  // no progress bar where stderr is no terminal
-    EXPECT_EQ(Files(dir.path()),
-              QStringList({"W01.pdf", "W02.pdf", "W03.pdf", "W04.pdf", "W05.pdf", "summary.csv"}));
+    EXPECT_EQ(Files(dir.path()), QStringList({"W01.pdf", "W02.pdf", "W03.pdf", "W04.pdf", "W05.pdf",
+                                              "summary.csv", "summary.xlsx"}));
     const QStringList summary =
         QString::fromUtf8(ReadBytes(dir.filePath("summary.csv"))).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(summary.size(), 6);
@@ -414,7 +414,7 @@ TEST(Batch, BadRowsAreReportedAndDoNotStopTheOthers) {
         schedule + ":7: g1: the ref names the same file as line 2",
     };
     EXPECT_EQ(errors, expected);
-    EXPECT_EQ(Files(out), QStringList({"G1.pdf", "G_2.pdf", "summary.csv"}));
+    EXPECT_EQ(Files(out), QStringList({"G1.pdf", "G_2.pdf", "summary.csv", "summary.xlsx"}));
     const QStringList summary =
         QString::fromUtf8(ReadBytes(out + "/summary.csv")).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(summary.size(), 8);

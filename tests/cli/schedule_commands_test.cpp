@@ -33,7 +33,7 @@ TEST(Batch, CombinedPdfWithOrWithoutTheFolder) {
     const Outcome run = Greenguide({"batch", bad, "-o", out, "--combined", both});
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.err.count(":6: W2: unknown system"), 1) << run.err.toStdString();
-    EXPECT_EQ(Files(out), QStringList({"W1.pdf", "summary.csv"}));
+    EXPECT_EQ(Files(out), QStringList({"W1.pdf", "summary.csv", "summary.xlsx"}));
     EXPECT_TRUE(Tool("pdftotext", {out + "/W1.pdf", "-"}).contains("Tower B"));
     EXPECT_TRUE(Tool("pdfinfo", {both}).contains("Pages:           2\n"));
     EXPECT_TRUE(Tool("pdftotext", {both, "-"}).contains("Not rated: unknown system"));
@@ -84,4 +84,38 @@ TEST(CommandLine, ASystemIsNamedAsASchedulesRowsNameIt) {
     EXPECT_EQ(both.err,
               "greenguide: the system name \"Halvorn 60\" fits both \"Halvorn 60 (Slim),1\" and "
               "\"Halvorn 60 (Wide),2\"\n");
+}
+
+TEST(Batch, AWorkbookAsTheArchitectSentIt) {
+    QTemporaryDir dir;
+    const QString book = TestWorkbooks() + "/architect.xlsx";
+    const QString out = dir.filePath("out");
+    const Outcome run = Greenguide({"batch", book, "-o", out});
+    EXPECT_EQ(run.code, 2);
+    // Lines are the sheet's rows; a lower-case code is the catalogue's.
+    EXPECT_TRUE(run.err.contains(book + ":8: W03: unknown system")) << run.err.toStdString();
+    EXPECT_EQ(Files(out), QStringList({"W01.pdf", "W02.pdf", "summary.csv", "summary.xlsx"}));
+    const QString certificate = Tool("pdftotext", {out + "/W02.pdf", "-"});
+    EXPECT_TRUE(certificate.contains("PRF110") && certificate.contains("Riverside School, Block B"))
+        << certificate.toStdString();
+    // The summary as a workbook: each summary rating filled in its colour.
+    EXPECT_EQ(
+        RunPython("import openpyxl, sys\n"
+                  "sheet = openpyxl.load_workbook(sys.argv[1])['Summary']\n"
+                  "for row in (2, 3, 4):\n"
+                  "    c = sheet.cell(row=row, column=10)\n"
+                  "    print(sheet.cell(row=row, column=1).value, c.value, c.fill.fgColor.rgb)\n",
+                  {out + "/summary.xlsx"}),
+        "W01 A FF00FF00\nW02 A FF00FF00\nW03 None 00000000\n");
+
+    // Another sheet by --sheet; a sheet the workbook lacks is named with those it has.
+    const Outcome other =
+        Greenguide({"batch", book, "--sheet", "Other Block", "-o", dir.filePath("other")});
+    EXPECT_EQ(other.code, 0) << other.err.toStdString();
+    EXPECT_EQ(Files(dir.filePath("other")), QStringList({"N1.pdf", "summary.csv", "summary.xlsx"}));
+    const Outcome none = Greenguide({"batch", book, "--sheet", "Nope", "-o", dir.filePath("none")});
+    EXPECT_EQ(none.code, 2);
+    EXPECT_EQ(none.err, book +
+                            ": the workbook has no sheet \"Nope\"; its sheets: Windows, Other "
+                            "Block\n");
 }

@@ -43,7 +43,8 @@ done
 
 # Depends worked out from the libraries the program links, and the font its pages need.
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2; do
+for p in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2 \
+    libminizip1 libxlsxwriter4; do
     [[ $depends == *"$p"* ]] || fail "Depends lacks $p: $depends"
 done
 

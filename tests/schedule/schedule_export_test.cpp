@@ -137,13 +137,14 @@ TEST(ScheduleFolder, EveryRowAFileOrAReasonAndCancelKeepsOnlyWholeFiles) {
     EXPECT_EQ(told, QList<int>({1, 3}));
     EXPECT_FALSE(all.AllDone());
     EXPECT_EQ(all.failedRows[1].second, "the ref names the same file as line 2");
-    EXPECT_EQ(Files(dir.path()), QStringList({"W01.pdf", "W03.pdf", "summary.csv"}));
+    EXPECT_EQ(Files(dir.path()),
+              QStringList({"W01.pdf", "W03.pdf", "summary.csv", "summary.xlsx"}));
 
     QTemporaryDir cancelledDir;
     const FolderExportResult cancelled = ExportScheduleFolder(
         cancelledDir.path(), BuiltInTables(), s, "x", [](int done, int) { return done < 1; });
     EXPECT_TRUE(cancelled.cancelled);
-    EXPECT_EQ(Files(cancelledDir.path()), QStringList({"W01.pdf", "summary.csv"}));
+    EXPECT_EQ(Files(cancelledDir.path()), QStringList({"W01.pdf", "summary.csv", "summary.xlsx"}));
     const QStringList summary = QString::fromUtf8(ReadBytes(cancelledDir.filePath("summary.csv")))
                                     .split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(summary.size(), 5);
