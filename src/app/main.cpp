@@ -2,7 +2,10 @@
 // object, the main window and the About box, then the loop.
 #include <QApplication>
 
+#include <optional>
+
 #include "about/form_abt.h"
+#include "app/desktop_guard.h"
 #include "app/error_box.h"
 #include "app/twer.h"
 #include "cli/command_line.h"
@@ -17,7 +20,9 @@ int main(int argc, char* argv[]) {
     if (argc > 1) {
         return RunCommandLine(argc, argv);
     }
+    std::optional<DesktopGuard> noDesktop(std::in_place);
     QApplication app(argc, argv);
+    noDesktop.reset();
     QApplication::setApplicationDisplayName(QStringLiteral("BRE Green Guide"));
     InstallFontSubstitutes();
     try {

@@ -104,13 +104,21 @@ int RunRate(const QCommandLineParser& parser, CommandIo& io) {
         io.out << RatingText(*window);
     }
     io.out.flush();
-    return kExitDone;
+    // The rating is printed with its fall-backs, but a script must not take it for one.
+    return window->noColumnReason.isEmpty() ? kExitDone : kExitFailed;
 }
 
 int RunCertificate(const QCommandLineParser& parser, CommandIo& io) {
     ProductTables tables;
     const std::optional<RatedWindow> window = RatedFromOptions(parser, io, &tables);
     if (!window) {
+        return kExitFailed;
+    }
+    // A certificate rated "X" with "npd" throughout is handed out only when asked for.
+    const bool unrated = !window->noColumnReason.isEmpty();
+    if (unrated && !parser.isSet(QStringLiteral("allow-unrated"))) {
+        io.err << kProgram << ": no certificate written; --allow-unrated writes it without a rating"
+               << Qt::endl;
         return kExitFailed;
     }
     const CertificateData data = CertificateOfWindow(
@@ -126,7 +134,8 @@ int RunCertificate(const QCommandLineParser& parser, CommandIo& io) {
                << Qt::endl;
         return kExitFailed;
     }
-    return kExitDone;
+    // Written as asked, but still no rating: the exit code says so, as rate's does.
+    return unrated ? kExitFailed : kExitDone;
 }
 
 QtMessageHandler standardHandler = nullptr;
@@ -227,7 +236,9 @@ QString Usage() {
         "  --data DIR     read GGWeights.Dat and GGSystem.Dat from DIR instead of where the\n"
         "                 window reads them; a file that is not there leaves its built-in table\n"
         "\nA code left out is the system's first; the building is Commercial unless --domestic.\n"
-        "Exit codes: 0 done, 2 something could not be rated, read or written, 64 bad arguments;\n"
+        "Exit codes: 0 done, 2 something could not be rated, read or written (rate and\n"
+        "certificate: no ratings column applies; certificate then writes nothing unless\n"
+        "--allow-unrated), 64 bad arguments;\n"
         "check: 1 when it finds anything, each finding as FILE:LINE: text; batch: 130 when\n"
         "stopped by Ctrl+C or a signal, the rows not reached listed as cancelled.\n");
     return text;
@@ -270,7 +281,7 @@ const std::vector<Command>& Commands() {
         certificate.usage = QStringLiteral("certificate ") + window +
                             QStringLiteral(
                                 "\n                    [--company TEXT]... [--project TEXT] "
-                                "[--date TEXT] -o FILE.pdf");
+                                "[--date TEXT] [--allow-unrated] -o FILE.pdf");
         certificate.summary =
             QStringLiteral("write the certificate of one window as a PDF (one --company a line)");
         certificate.options = WindowOptions();
@@ -282,6 +293,8 @@ const std::vector<Command>& Commands() {
                                                   QStringLiteral("TEXT"))
                             << QCommandLineOption(QStringLiteral("date"), QStringLiteral("Date."),
                                                   QStringLiteral("TEXT"))
+                            << QCommandLineOption(QStringLiteral("allow-unrated"),
+                                                  QStringLiteral("Write it without a rating."))
                             << OutputOption(QStringLiteral("FILE.pdf"));
         certificate.requiredOptions = {QStringLiteral("system"), QStringLiteral("o")};
         certificate.run = RunCertificate;

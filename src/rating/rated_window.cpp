@@ -68,7 +68,9 @@ std::optional<RatedWindow> WindowRater::Rate(const WindowRequest& request, QStri
 
     RatedWindow w;
     w.systemHeader = system.header;
-    w.systemName = tables.systemNames[system.index];
+    // As the certificate shows it: "Pelvanor 62 (Slim)" leaves "Pelvanor 62 " before its
+    // bracket, whose space no text, JSON or summary should carry.
+    w.systemName = tables.systemNames[system.index].trimmed();
     w.commercial = request.commercial;
     const SystemCodes& codes = codes_[system.index];
     const struct {

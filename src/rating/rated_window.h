@@ -27,7 +27,7 @@ struct WindowRequest {
 // A window whose system and profiles the catalogue offers, rated.
 struct RatedWindow {
     QString systemHeader;
-    QString systemName;  // as the certificate prints it
+    QString systemName;  // as the certificate prints it, without spaces at either end
     QString outerFrame;
     QString ventFrame;
     QString transomMullion;

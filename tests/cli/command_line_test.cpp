@@ -138,7 +138,7 @@ TEST(CommandLine, WithoutARatingsColumnTheFallBackFieldsAreNull) {
     WriteShortWeights(data.path());
     const QStringList window = {"--system", "Pelvanor 47", "--domestic", "--data", data.path()};
     const Outcome json = Greenguide(QStringList{"rate", "--json"} + window);
-    EXPECT_EQ(json.code, 0);
+    EXPECT_EQ(json.code, 2);
     EXPECT_TRUE(json.err.contains("vent frame: PRF020 has no line in GGWeights.Dat"))
         << json.err.toStdString();
     const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
@@ -156,6 +156,36 @@ TEST(CommandLine, WithoutARatingsColumnTheFallBackFieldsAreNull) {
     EXPECT_TRUE(text.out.contains(QRegularExpression("Summary rating: +XXXXXXXX\n")));
     EXPECT_TRUE(text.out.contains(QRegularExpression("Climate Change: +npd\n")));
     EXPECT_TRUE(text.out.contains(QRegularExpression("Headroom: +npd\n")));
+    EXPECT_EQ(text.code, 2);
+    // No certificate rated "X" unless asked for; either way the exit code tells.
+    const QString pdf = data.filePath("W01.pdf");
+    const Outcome refused = Greenguide(QStringList{"certificate", "-o", pdf} + window);
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_TRUE(refused.err.contains("no certificate written; --allow-unrated"))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    const Outcome allowed =
+        Greenguide(QStringList{"certificate", "--allow-unrated", "-o", pdf} + window);
+    EXPECT_EQ(allowed.code, 2);
+    EXPECT_TRUE(Tool("pdftotext", {pdf, "-"}).contains("summary rating of 'XXXXXXXX'"));
+}
+
+TEST(CommandLine, NamesAreTrimmedAsTheCertificatePrintsThem) {
+    const Outcome json = Greenguide({"rate", "--system", "Pelvanor 62 (Slim)", "--json"});
+    EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8()).object()["system"].toString(),
+              "Pelvanor 62");
+    EXPECT_TRUE(Greenguide({"rate", "--system", "Pelvanor 62 (Slim)"})
+                    .out.contains(QRegularExpression("System: +Pelvanor 62\n")));
+}
+
+TEST(CommandLine, WithoutADisplayTheWindowSaysHowToUseTheCommandLine) {
+    const Outcome start = Greenguide({});
+    EXPECT_TRUE(start.exited);
+    EXPECT_EQ(start.code, 2);
+    EXPECT_EQ(start.err,
+              "greenguide: the window needs a desktop and none was found; without one, use the "
+              "command line: greenguide --help\n");
+    EXPECT_EQ(start.out, "");
 }
 
 TEST(CommandLine, BadArgumentsShowTheUsageAndWriteNothing) {
