@@ -505,7 +505,7 @@ TEST(ScheduleRating, EveryRowRatedOrToldWhy) {
         const Expected& e = expected[row];
         if (row == 2) {
             EXPECT_TRUE(r.Rated());
-            EXPECT_EQ(r.window->systemName, "Pelvanor 62 ");
+            EXPECT_EQ(r.window->systemName, "Pelvanor 62");
             EXPECT_EQ(r.window->outerFrame, "PRF210");
             continue;
         }
