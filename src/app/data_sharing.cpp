@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 
 #include "data/shared_folder.h"
+#include "platform/program_error.h"
+#include "platform/program_info.h"
 
 namespace {
 
@@ -17,6 +19,7 @@ const QString kUseFolderCaption = QStringLiteral("Use tables from folder...");
 // As the pages' Save and Check buttons stand.
 constexpr int kLeft = 16;
 constexpr int kHeight = 25;
+constexpr int kStep = 32;
 constexpr int kNarrowest = 75;
 
 int ButtonWidth(const QWidget* panel) {
@@ -39,11 +42,46 @@ void DataSharing::AddButtons(QWidget* panel, int top, const QString& suffix) {
         room->setContentsMargins(0, 0, 0, 0);
         room->addSpacerItem(new QSpacerItem(wanted, 0, QSizePolicy::Preferred));
     }
+    auto* publish = new QPushButton(QStringLiteral("&Publish..."), panel);
+    publish->setObjectName(QStringLiteral("ButtonPublish") + suffix);
+    publish->setGeometry(kLeft, top, kNarrowest, kHeight);
+    connect(publish, &QPushButton::clicked, this,
+            [this] { hooks_.guarded([this] { Publish(); }); });
     auto* useFolder = new QPushButton(kUseFolderCaption, panel);
     useFolder->setObjectName(QStringLiteral("ButtonUseFolder") + suffix);
-    useFolder->setGeometry(kLeft, top, ButtonWidth(panel), kHeight);
+    useFolder->setGeometry(kLeft, top + kStep, ButtonWidth(panel), kHeight);
     connect(useFolder, &QPushButton::clicked, this,
             [this] { hooks_.guarded([this] { UseTablesFromFolder(); }); });
+}
+
+void DataSharing::Publish() {
+    QString start = hooks_.sharedFolder();
+    if (start.isEmpty()) {
+        start = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    }
+    const QString folder =
+        hooks_.chooseFolder(window_, QStringLiteral("Publish the tables to folder"), start);
+    if (folder.isEmpty()) {
+        return;
+    }
+    const PublishResult result =
+        PublishTables(folder, hooks_.tables(), StampOfNow(ProgramNameAndVersion()));
+    if (!result.findings.empty()) {
+        hooks_.showFindings(QStringLiteral("Not published: the data check found %1 problem(s):")
+                                .arg(result.findings.size()),
+                            result.findings);
+        return;
+    }
+    if (!result.error.isEmpty()) {
+        throw ProgramError(result.error);
+    }
+    QStringList published;
+    for (const TableVersion& version : result.versions) {
+        published << version.fileName + QLatin1Char(' ') + version.ShortHash();
+    }
+    hooks_.note(QStringLiteral("Published %1 to %2")
+                    .arg(published.join(QStringLiteral(" and ")),
+                         QDir::toNativeSeparators(QDir::cleanPath(folder))));
 }
 
 void DataSharing::UseTablesFromFolder() {

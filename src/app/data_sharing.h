@@ -1,13 +1,18 @@
-// The data pages' buttons for tables shared between colleagues: "Use tables from folder..."
-// chooses the user's shared data folder (data/shared_folder.h), from which the window then
-// reads the tables it has no own copy of. Kept apart from the main window, which only hands it
-// what it needs.
+// The data pages' buttons for tables shared between colleagues: "Publish..." checks the tables
+// as the editors hold them and writes them into a folder for everyone (data/publish_tables.h);
+// "Use tables from folder..." chooses the user's shared data folder (data/shared_folder.h), from
+// which the window then reads the tables it has no own copy of. Kept apart from the main window,
+// which only hands it what it needs.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <vector>
+
+#include "data/data_check.h"
+#include "data/publish_tables.h"
 
 class QPushButton;
 class QWidget;
@@ -28,6 +33,12 @@ public:
         std::function<void(const QString&)> note;
         // Runs a handler at the edge of the event loop (errors shown, the program goes on).
         std::function<void(const std::function<void()>&)> guarded;
+        // The tables as the editors hold them now, and where a zero byte cut their files.
+        std::function<TablesToPublish()> tables;
+        // Lists findings in the data check's box under the summary.
+        std::function<void(const QString& summary, const std::vector<DataFinding>&)> showFindings;
+        // The shared data folder in force (empty: none), where Publish offers to write.
+        std::function<QString()> sharedFolder;
     };
 
     DataSharing(QWidget* window, Hooks hooks);
@@ -37,6 +48,9 @@ public:
     // button and gives it back when the window is narrow: the window's smallest size stays.
     void AddButtons(QWidget* panel, int top, const QString& suffix);
 
+    // "Publish...": the tables checked, then written into a chosen folder, or the findings
+    // listed and nothing written.
+    void Publish();
     // "Use tables from folder...": the user's shared data folder chosen, or dropped.
     void UseTablesFromFolder();
 

@@ -36,6 +36,7 @@ class QTabBar;
 class QWidget;
 class Canvas;
 struct CertificateData;
+struct DataFinding;
 struct FoundWeightLines;
 class DataCheckList;
 class GuideWindow;
@@ -207,6 +208,8 @@ private:
     // Shows the data check's findings in a box beside the window (which stays usable); with
     // no findings, only when asked for.
     void ShowDataCheck(bool evenWhenClean);
+    // The data check's box with these findings under the summary.
+    void ShowFindings(const QString& summary, const std::vector<DataFinding>& findings);
     // Why no ratings column applies, if none does, in the weight fields' tooltips and the
     // status text; else the headroom to the next ratings, in the status text and the tooltip
     // of the grid's summary-rating cell.

@@ -328,11 +328,21 @@ void TWER::BuildLayout() {
     systemRow->addWidget(Memo3);
     systemRow->addWidget(Panel5);
     // The buttons for tables shared with colleagues, below Save and Check.
-    auto* sharing =
-        new DataSharing(this, {env_.chooseFolder ? env_.chooseFolder : ChooseFolderWithDialog,
-                               [this] { ReloadDataFiles(); },
-                               [this](const QString& note) { ShowDataFileNote(note); },
-                               [this](const std::function<void()>& handler) { Guarded(handler); }});
+    DataSharing::Hooks hooks;
+    hooks.chooseFolder = env_.chooseFolder ? env_.chooseFolder : ChooseFolderWithDialog;
+    hooks.readTablesAgain = [this] { ReloadDataFiles(); };
+    hooks.note = [this](const QString& note) { ShowDataFileNote(note); };
+    hooks.guarded = [this](const std::function<void()>& handler) { Guarded(handler); };
+    hooks.tables = [this] {
+        return TablesToPublish{weightsTable_->PlainText(), systemTable_->PlainText(),
+                               {tableCuts_.value(Memo1), tableCuts_.value(MemoSystem)}};
+    };
+    hooks.showFindings = [this](const QString& summary,
+                                const std::vector<DataFinding>& findings) {
+        ShowFindings(summary, findings);
+    };
+    hooks.sharedFolder = [this] { return tableFiles_->Folders().shared; };
+    auto* sharing = new DataSharing(this, std::move(hooks));
     sharing->AddButtons(Panel4, 72, QStringLiteral("Weights"));
     sharing->AddButtons(Panel5, 72, QStringLiteral("System"));
 

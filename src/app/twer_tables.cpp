@@ -80,6 +80,14 @@ void TWER::ShowDataCheck(bool evenWhenClean) {
     if (findings.empty() && !evenWhenClean) {
         return;
     }
+    ShowFindings(findings.empty()
+                     ? QStringLiteral("No problems found in %1 and %2.")
+                           .arg(kWeightsFileName, kSystemFileName)
+                     : QStringLiteral("The data check found %1 problem(s):").arg(findings.size()),
+                 findings);
+}
+
+void TWER::ShowFindings(const QString& summary, const std::vector<DataFinding>& findings) {
     if (DataCheckBox == nullptr) {
         DataCheckBox = new DataCheckList(this);
         connect(DataCheckBox, &DataCheckList::FindingChosen, this,
@@ -87,12 +95,7 @@ void TWER::ShowDataCheck(bool evenWhenClean) {
                     Guarded([=] { ShowFindingLine(fileName, line); });
                 });
     }
-    DataCheckBox->ShowFindings(
-        findings.empty()
-            ? QStringLiteral("No problems found in %1 and %2.")
-                  .arg(kWeightsFileName, kSystemFileName)
-            : QStringLiteral("The data check found %1 problem(s):").arg(findings.size()),
-        findings);
+    DataCheckBox->ShowFindings(summary, findings);
 }
 
 void TWER::ShowFindingLine(const QString& fileName, int line) {

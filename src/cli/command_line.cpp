@@ -15,6 +15,7 @@
 #include "cli/batch.h"
 #include "cli/data_version_output.h"
 #include "cli/options_command.h"
+#include "cli/publish_command.h"
 #include "cli/rating_output.h"
 #include "data/data_check.h"
 #include "data/product_tables.h"
@@ -239,8 +240,9 @@ QString Usage() {
         "Exit codes: 0 done, 2 something could not be rated, read or written (rate and\n"
         "certificate: no ratings column applies; certificate then writes nothing unless\n"
         "--allow-unrated), 64 bad arguments;\n"
-        "check: 1 when it finds anything, each finding as FILE:LINE: text; batch: 130 when\n"
-        "stopped by Ctrl+C or a signal, the rows not reached listed as cancelled.\n");
+        "check, publish: 1 when the check finds anything, each finding as FILE:LINE: text\n"
+        "(publish then writes nothing); batch: 130 when stopped by Ctrl+C or a signal, the\n"
+        "rows not reached listed as cancelled.\n");
     return text;
 }
 
@@ -361,6 +363,15 @@ const std::vector<Command>& Commands() {
             "list the faults of the weights table and the system catalogue, one a line");
         check.run = RunCheck;
         list.push_back(check);
+
+        Command publish;
+        publish.name = QStringLiteral("publish");
+        publish.usage = QStringLiteral("publish DIR [--data DIR]");
+        publish.summary = QStringLiteral(
+            "check the tables and, when nothing is found, write them into DIR with GGTables.txt");
+        publish.fileArguments = 1;
+        publish.run = RunPublish;
+        list.push_back(publish);
         return list;
     }();
     return commands;

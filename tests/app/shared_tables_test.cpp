@@ -1,7 +1,10 @@
 // Tables shared between colleagues, as the window reads and saves them: the shared data folder
 // (the site's setting, or the user's own chosen on the data pages) in the read order, where each
 // table came from, and saves that never land in a system folder.
+#include <QDialog>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
@@ -121,4 +124,34 @@ TEST_F(SharedTables, ASaveNeverLandsInASystemFolder) {
                   QDir::toNativeSeparators(QDir::cleanPath(UserDataFolder())) +
                   ", since the program's folder /usr/bin is a system folder");
     QFile::remove(UserDataFolder() + kWeightsFileName);
+}
+
+TEST_F(SharedTables, PublishWritesTheEditorsTablesOrListsWhyNot) {
+    const QString folder = shared_.filePath("published");
+    env_.chooseFolder = [&folder](QWidget*, const QString&, const QString&) { return folder; };
+    Start();
+    window_->AAAClick(nullptr);
+    // A slip typed into the weights table: listed, nothing written.
+    Memo("Memo1")->setPlainText(
+        QString(BuiltInWeightsTable()).replace("PRF120,1.1637", "PRF120,1,1637"));
+    QTest::mouseClick(Find<QPushButton>("ButtonPublishWeights"), Qt::LeftButton);
+    auto* box = window_->findChild<QDialog*>("DataCheckBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->findChild<QLabel*>() != nullptr &&
+                box->findChild<QLabel*>()->text().startsWith("Not published: the data check found "
+                                                             "1 problem(s):"));
+    EXPECT_FALSE(QFileInfo::exists(folder));
+
+    // Mended, it is published as the editors hold it, unsaved.
+    Memo("Memo1")->setPlainText(WeightsWithOuterFrame("1.3"));
+    QTest::mouseClick(Find<QPushButton>("ButtonPublishSystem"), Qt::LeftButton);
+    EXPECT_EQ(ReadBytes(folder + '/' + kWeightsFileName),
+              FileBytesOfTableText(WeightsWithOuterFrame("1.3")));
+    EXPECT_TRUE(QFileInfo::exists(folder + "/GGTables.txt"));
+    EXPECT_TRUE(
+        window_->StatusTextOf(StatusTopic::DataFiles).startsWith("Published GGWeights.Dat "));
+    EXPECT_TRUE(window_->StatusTextOf(StatusTopic::DataFiles)
+                    .endsWith(" and GGSystem.Dat b2bad3ba to " + folder));
+    EXPECT_FALSE(QFileInfo::exists(DataPath(kWeightsFileName)));
 }

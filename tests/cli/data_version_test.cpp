@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "cli/greenguide_run.h"
+#include "data/builtin_tables.h"
+#include "data/data_files.h"
 #include "test_support.h"
 
 namespace {
@@ -100,4 +103,29 @@ TEST_F(DataVersion, TheSharedFolderIsReadAsTheWindowReadsIt) {
     const QJsonObject json = QJsonDocument::fromJson(rate.out.toUtf8()).object();
     EXPECT_EQ(json["data"].toArray()[0].toObject()["file"].toString(), weights_);
     EXPECT_EQ(json["data"].toArray()[1].toObject()["file"], QJsonValue::Null);
+}
+
+TEST_F(DataVersion, PublishRefusesTablesWithFindingsAndWritesCleanOnesWhole) {
+    const QString shared = dir_.filePath("shared");
+    const QString weights = BuiltInWeightsTable();
+    WriteBytes(weights_,
+               FileBytesOfTableText(QString(weights).replace("PRF120,1.1637", "PRF120,1,1637")));
+    const Outcome refused = Greenguide({"publish", shared, "--data", data_});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err,
+              "greenguide: not published: the data check found 1 problem\n"
+              "GGWeights.Dat:21: PRF120 reads 1; did you mean 1.1637? a comma is the field "
+              "separator\n");
+    EXPECT_FALSE(QFileInfo::exists(shared));
+
+    WriteBytes(weights_, FileBytesOfTableText(weights));
+    const Outcome published = Greenguide({"publish", shared, "--data", data_});
+    ASSERT_EQ(published.code, 0) << published.err.toStdString();
+    EXPECT_EQ(published.out, QStringLiteral("published %1/GGWeights.Dat c9902cb4\n"
+                                            "published %1/GGSystem.Dat b2bad3ba\n")
+                                 .arg(shared));
+    EXPECT_EQ(ReadBytes(shared + "/GGWeights.Dat"), ReadBytes(weights_));
+    EXPECT_TRUE(ReadBytes(shared + "/GGTables.txt").contains(kBuiltInCatalogueHash));
+    EXPECT_EQ(Greenguide({"publish", "--data", data_}).code, 64);
+    EXPECT_EQ(Greenguide({"publish", "/usr/lib", "--data", data_}).code, 2);
 }
