@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
@@ -25,6 +26,7 @@
 #include "app/schedule_delegate.h"
 #include "app/schedule_output_commands.h"
 #include "app/twer.h"
+#include "schedule/schedule.h"
 #include "schedule/schedule_model.h"
 #include "widgets/command_keys.h"
 
@@ -148,12 +150,15 @@ void ScheduleWindow::BuildLayout() {
                            static_cast<QWidget*>(date_)}) {
         field->installEventFilter(this);
     }
+    // A field shows the whole of a cell the schedule may hold, never cut by the widget.
+    project_->setMaxLength(int(kLongestScheduleCell));
+    date_->setMaxLength(int(kLongestScheduleCell));
     connect(company_, &QPlainTextEdit::textChanged, this,
-            [this] { model_->SetReportText(ScheduleField::Company, company_->toPlainText()); });
+            [this] { ReportFieldChanged(ScheduleField::Company); });
     connect(project_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { model_->SetReportText(ScheduleField::Project, text); });
+            [this] { ReportFieldChanged(ScheduleField::Project); });
     connect(date_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { model_->SetReportText(ScheduleField::Date, text); });
+            [this] { ReportFieldChanged(ScheduleField::Date); });
 
     buttons_ = new QHBoxLayout;
     for (const RowCommand& command : kRowCommands) {
@@ -311,18 +316,50 @@ void ScheduleWindow::FitColumns() {
     }
 }
 
+QString ScheduleWindow::ReportFieldText(ScheduleField field) const {
+    switch (field) {
+        case ScheduleField::Company:
+            // The text as typed: no-break spaces kept, paragraphs as line breaks.
+            return company_->document()->toRawText().replace(QChar::ParagraphSeparator,
+                                                             QLatin1Char('\n'));
+        case ScheduleField::Project:
+            return project_->text();
+        default:
+            return date_->text();
+    }
+}
+
 void ScheduleWindow::ShowReport() {
     const ScheduleReport& report = model_->CurrentSchedule().report;
-    // Only a text that differs is set, so that typing keeps its cursor.
-    if (company_->toPlainText() != report.company) {
-        company_->setPlainText(report.company);
+    const std::pair<ScheduleField, const QString*> fields[] = {
+        {ScheduleField::Company, &report.company},
+        {ScheduleField::Project, &report.project},
+        {ScheduleField::Date, &report.date}};
+    for (const auto& [field, cell] : fields) {
+        // A company's lines one a line; project and date as they are.
+        const QString shown =
+            field == ScheduleField::Company ? ReportLinesOfCell(field, *cell) : *cell;
+        // Only a text that differs is set, so that typing keeps its cursor.
+        if (ReportFieldText(field) != shown) {
+            showingReport_ = true;
+            if (field == ScheduleField::Company) {
+                company_->setPlainText(shown);
+            } else {
+                (field == ScheduleField::Project ? project_ : date_)->setText(shown);
+            }
+            showingReport_ = false;
+        }
+        shownReport_[int(field) - int(ScheduleField::Company)] = ReportFieldText(field);
     }
-    if (project_->text() != report.project) {
-        project_->setText(report.project);
+}
+
+void ScheduleWindow::ReportFieldChanged(ScheduleField field) {
+    const QString text = ReportFieldText(field);
+    // Showing the schedule's text is no edit: the cell stays exactly as it was read.
+    if (showingReport_ || text == shownReport_[int(field) - int(ScheduleField::Company)]) {
+        return;
     }
-    if (date_->text() != report.date) {
-        date_->setText(report.date);
-    }
+    model_->SetReportText(field, field == ScheduleField::Company ? CellOfCompanyLines(text) : text);
 }
 
 void ScheduleWindow::ShowState() {

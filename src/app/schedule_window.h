@@ -21,6 +21,7 @@ class QTimer;
 class TWER;
 class Schedule;
 class ScheduleModel;
+enum class ScheduleField;
 struct ProductTables;
 struct ScheduleRowRating;
 
@@ -89,7 +90,11 @@ private:
     void BuildMenus();
     void AddBetterChoices(QMenu* edit);
     void StartSchedule(const Schedule& schedule, const QString& path);
+    // The report fields show the schedule's company, project and date; a field changed by the
+    // user (and only then) sets the schedule's text.
     void ShowReport();
+    QString ReportFieldText(ScheduleField field) const;
+    void ReportFieldChanged(ScheduleField field);
     // Columns as wide as their texts, a long note or extra text cut at a readable width.
     void FitColumns();
     void ShowState();
@@ -112,6 +117,8 @@ private:
     QTimer* rerate_ = nullptr;
     QString path_;
     bool leavingAnswered_ = false;
+    bool showingReport_ = false;
+    QString shownReport_[3];  // what each report field showed of the schedule's text
     ChooseFile chooseOpen_;
     ChooseFile chooseSave_;
 };

@@ -79,6 +79,7 @@ void ScheduleWindow::NewClick() {
     }
     Schedule schedule;
     schedule.report = main_->CurrentReportFields();
+    schedule.report.company = CellOfCompanyLines(schedule.report.company);
     StartSchedule(schedule, QString());
 }
 
@@ -166,7 +167,7 @@ bool ScheduleWindow::SaveFile(const QString& path) {
                                  : ScheduleFileBytes(schedule);
     const WholeFileResult result = bytes.isEmpty() && !reason.isEmpty()
                                        ? WholeFileResult{false, reason}
-                                       : WriteWholeFile(path, bytes);
+                                       : WriteWholeFile(path, bytes, WriteTarget::DocumentByUser);
     if (!result.written) {
         ShowProgramError(this, CannotCreateFileText(path, result.reason));
         return false;

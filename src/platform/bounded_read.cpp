@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/system_calls.h"
+
 namespace {
 
 constexpr qint64 kReadPiece = 1 << 20;
@@ -12,8 +14,15 @@ constexpr qint64 kReadPiece = 1 << 20;
 
 BoundedReading ReadFileUpTo(const QString& path, qint64 limit) {
     BoundedReading reading;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const OpenedFile opened = OpenRegularFileToRead(path);
+    if (opened.handle < 0) {
+        reading.reason = opened.notRegular && opened.error == 0
+                             ? QStringLiteral("It is not a regular file")
+                             : qt_error_string(opened.error);
+        return reading;
+    }
+    QFile file;
+    if (!file.open(opened.handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         reading.reason = file.errorString();
         return reading;
     }

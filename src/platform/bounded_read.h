@@ -1,6 +1,6 @@
 // Reading a file that the user names whole, but never more of it than the program can use: a
-// device that never ends (/dev/zero) or a huge file gives a clear error instead of filling the
-// memory.
+// huge file gives a clear error instead of filling the memory, and a pipe or device (a FIFO
+// that never gets a writer, /dev/zero) is refused before anything waits on it.
 #pragma once
 
 #include <QByteArray>
@@ -18,6 +18,8 @@ struct BoundedReading {
     QString reason;
 };
 
-// The bytes of the file at path, at most limit of them; a file, pipe or device that holds more
-// is read no further than one byte past limit and comes back tooLarge, not read.
+// The bytes of the regular file at path, at most limit of them; a file that holds more is read
+// no further than one byte past limit and comes back tooLarge, not read. Anything else at path
+// (a pipe, a device, a folder) is not read at all, and never waited on: its reason says what it
+// is.
 BoundedReading ReadFileUpTo(const QString& path, qint64 limit);

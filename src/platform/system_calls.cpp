@@ -11,8 +11,11 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #else
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -81,4 +84,42 @@ int FolderAccessError(const QString& path) {
 #else
     return ::access(QFile::encodeName(path).constData(), R_OK | X_OK) == 0 ? 0 : errno;
 #endif
+}
+
+OpenedFile OpenRegularFileToRead(const QString& path) {
+    OpenedFile opened;
+#ifdef Q_OS_WIN
+    const int handle =
+        ::_wopen(reinterpret_cast<const wchar_t*>(path.utf16()), _O_RDONLY | _O_BINARY);
+    struct _stat64 status {};
+    const auto stat = [&status](int h) { return ::_fstat64(h, &status); };
+    const auto regular = [&status] { return (status.st_mode & _S_IFREG) != 0; };
+    const auto folder = [&status] { return (status.st_mode & _S_IFDIR) != 0; };
+    const auto close = [](int h) { ::_close(h); };
+#else
+    const int handle =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    const auto stat = [&status](int h) { return ::fstat(h, &status); };
+    const auto regular = [&status] { return S_ISREG(status.st_mode); };
+    const auto folder = [&status] { return S_ISDIR(status.st_mode); };
+    const auto close = [](int h) { ::close(h); };
+#endif
+    if (handle < 0) {
+        opened.error = errno;
+        return opened;
+    }
+    if (stat(handle) != 0) {
+        opened.error = errno;
+        close(handle);
+        return opened;
+    }
+    if (!regular()) {
+        opened.notRegular = true;
+        opened.error = folder() ? EISDIR : 0;
+        close(handle);
+        return opened;
+    }
+    opened.handle = handle;
+    return opened;
 }

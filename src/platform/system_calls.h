@@ -28,3 +28,15 @@ PathState StateOfPath(const QString& path, bool followLinks);
 
 // Zero when the folder's entries can be listed and searched, else the system's error number.
 int FolderAccessError(const QString& path);
+
+// A file opened for reading only when it is a regular file. The name is opened without waiting
+// (a pipe or device that it may have become since anyone looked would block an ordinary open
+// until a writer comes) and what was opened is looked at: handle is -1 when it is no regular
+// file (notRegular, with EISDIR in error for a folder) or could not be opened (error, the
+// system's error number). A handle is the caller's to close.
+struct OpenedFile {
+    int handle = -1;
+    int error = 0;
+    bool notRegular = false;
+};
+OpenedFile OpenRegularFileToRead(const QString& path);

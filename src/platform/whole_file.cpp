@@ -59,6 +59,15 @@ QString WholeFileWriter::Begin() {
             return failure_ = refusal;
         }
     }
+    if (target_ == WriteTarget::DocumentByUser) {
+        // What a link of the user's leads to; a pipe put there later is replaced by the rename
+        // below, never opened.
+        const PathState state = StateOfPath(path_, true);
+        if (state.kind == PathKind::Other) {
+            return failure_ = state.error != 0 ? qt_error_string(state.error)
+                                               : QStringLiteral("It is not a regular file");
+        }
+    }
     const QFileInfo existing(path_);
     // QSaveFile would say "Filename refers to a directory"; the system's own words read better
     // beside the other reasons.

@@ -21,8 +21,11 @@ struct WholeFileResult {
 // their own making is followed and a device or pipe written straight through. A name the
 // program makes itself in a folder (a batch's <ref>.pdf and summary.csv) may have been planted
 // there: it is written only as a regular file of that folder, never through a link, and never
-// onto a pipe or device, which could block the run or reach outside the folder.
-enum class WriteTarget { NamedByUser, NamedByProgram };
+// onto a pipe or device, which could block the run or reach outside the folder. A document the
+// user names and the program reads back (a schedule) follows their link, but is written only as
+// a regular file: a pipe there could block the window for ever, and a device could never give
+// the document back.
+enum class WriteTarget { NamedByUser, NamedByProgram, DocumentByUser };
 
 // Writes bytes to path, creating the file or replacing the whole of an existing one. The bytes
 // go to a temporary file beside it, which is flushed and synced to the disk and only then

@@ -8,6 +8,28 @@
 
 #include "data/data_files.h"
 
+namespace {
+
+// The spaces CSV writers put around a field: spaces and tabs. A no-break space, a line separator
+// or any other space is text, kept as it was written.
+bool IsPadding(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+QString WithoutPadding(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsPadding(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsPadding(text[end - 1])) {
+        --end;
+    }
+    return begin == 0 && end == text.size() ? text : text.mid(begin, end - begin);
+}
+
+}  // namespace
+
 bool CsvReader::Holds(qsizetype count) {
     while (text_.size() - pos_ < count && more_) {
         const QString piece = more_();
@@ -44,8 +66,9 @@ bool CsvReader::Next(CsvRecord* record) {
         return false;
     };
     const auto endField = [&] {
-        blank = blank && !quoted && field.trimmed().isEmpty() && record->fields.isEmpty();
-        record->fields << (quoted ? field : field.trimmed());
+        const QString text = quoted ? field : WithoutPadding(field);
+        blank = blank && !quoted && text.isEmpty() && record->fields.isEmpty();
+        record->fields << text;
         field.clear();
         quoted = false;
         return bounds_.widestRecord < 0 || record->fields.size() <= bounds_.widestRecord;
@@ -69,7 +92,7 @@ bool CsvReader::Next(CsvRecord* record) {
                 }
                 field += c;
             }
-        } else if (c == QLatin1Char('"') && !quoted && field.trimmed().isEmpty()) {
+        } else if (c == QLatin1Char('"') && !quoted && WithoutPadding(field).isEmpty()) {
             field.clear();
             quoted = true;
             inQuotes = true;
@@ -93,7 +116,7 @@ bool CsvReader::Next(CsvRecord* record) {
             *record = CsvRecord();
             record->line = line_;
             blank = true;
-        } else if (!quoted || !c.isSpace()) {
+        } else if (!quoted || !IsPadding(c)) {
             // Spaces after a closing quote are dropped; anything else is kept as written.
             field += c;
         }
@@ -302,7 +325,7 @@ QString CsvLine(const QStringList& fields, QChar separator, const QString& lineB
         if (i > 0) {
             line += separator;
         }
-        bool plain = text.trimmed() == text;
+        bool plain = WithoutPadding(text) == text;
         for (const QChar c : text) {
             plain = plain && c != QLatin1Char(',') && c != QLatin1Char(';') &&
                     c != QLatin1Char('\t') && c != QLatin1Char('"') && c != QLatin1Char('\n') &&

@@ -26,8 +26,8 @@ struct CsvBounds {
     qsizetype widestRecord = -1;
 };
 
-// Reads CSV text one record at a time: spaces around an unquoted field and after a closing
-// quote are dropped; empty lines are skipped; "\r\n", "\r" and "\n" all end a line.
+// Reads CSV text one record at a time: spaces and tabs around an unquoted field and after a
+// closing quote are dropped (any other space is text); empty lines are skipped; "\r\n", "\r" and "\n" all end a line.
 class CsvReader {
 public:
     // The next piece of a text that is decoded as it is read; empty at its end.
@@ -118,6 +118,6 @@ QString LineBreakOf(const QString& text);
 
 // One record as a CSV line ending in lineBreak: a field is quoted when it holds any of the three
 // separators (so that SeparatorOfHeader finds this line's own one again), a quote, a line
-// break, or spaces at either end (which the reader would drop).
+// break, or spaces or tabs at either end (which the reader would drop).
 QString CsvLine(const QStringList& fields, QChar separator = QLatin1Char(','),
                 const QString& lineBreak = QStringLiteral("\r\n"));

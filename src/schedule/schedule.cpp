@@ -24,12 +24,20 @@ const QString& ScheduleReport::Text(ScheduleField field) const {
     return const_cast<ScheduleReport*>(this)->Text(field);
 }
 
-QString CellOfReportText(const QString& text) {
-    return QString(text).replace(QLatin1Char('\n'), QLatin1Char('|'));
+QString ReportLinesOfCell(ScheduleField field, const QString& cell) {
+    QString lines = cell;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const QChar lineBreak : {QChar(u'\r'), QChar(0x2028), QChar(0x2029)}) {
+        lines.replace(lineBreak, QLatin1Char('\n'));
+    }
+    if (field == ScheduleField::Company) {
+        lines.replace(QLatin1Char('|'), QLatin1Char('\n'));
+    }
+    return lines;
 }
 
-QString ReportTextOfCell(const QString& text) {
-    return QString(text).replace(QLatin1Char('|'), QLatin1Char('\n'));
+QString CellOfCompanyLines(const QString& lines) {
+    return QString(lines).replace(QLatin1Char('\n'), QLatin1Char('|'));
 }
 
 std::optional<ScheduleField> ReportFieldOfTitleRow(const QStringList& row) {
@@ -135,9 +143,9 @@ void Schedule::SetValue(int row, ScheduleField field, const QString& text) {
 QString Schedule::ReportText(int row, ScheduleField field) const {
     const QString own = Value(row, field);
     if (!own.isEmpty()) {
-        return ReportTextOfCell(own);
+        return ReportLinesOfCell(field, own);
     }
-    return report.Text(field);
+    return ReportLinesOfCell(field, report.Text(field));
 }
 
 bool Schedule::ReportInColumn(ScheduleField field) const {
@@ -146,7 +154,7 @@ bool Schedule::ReportInColumn(ScheduleField field) const {
 }
 
 QString Schedule::CommonReportText(ScheduleField field) const {
-    const QString own = report.Text(field);
+    const QString own = ReportLinesOfCell(field, report.Text(field));
     if (!own.isEmpty()) {
         return own;
     }
@@ -156,7 +164,7 @@ QString Schedule::CommonReportText(ScheduleField field) const {
     QStringList texts;
     QSet<QString> seen;
     for (int row = 0; row < RowCount(); ++row) {
-        const QString text = ReportTextOfCell(Value(row, field));
+        const QString text = ReportLinesOfCell(field, Value(row, field));
         if (!text.isEmpty() && !seen.contains(text)) {
             seen.insert(text);
             if (texts.size() < kNamedTexts) {

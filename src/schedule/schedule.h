@@ -35,8 +35,8 @@ QString ScheduleFieldName(ScheduleField field);
 // (or "Transom/Mullion"); nullopt for any other column.
 std::optional<ScheduleField> ScheduleFieldOfName(const QString& name);
 
-// Company, project and date for every row of the schedule whose own cell is empty. Company may
-// hold several lines; a cell writes them separated by "|", as "batch" reads them.
+// Company, project and date for every row of the schedule whose own cell is empty, as a cell
+// holds them, so that they are written back as they were read.
 struct ScheduleReport {
     QString company;
     QString project;
@@ -45,10 +45,6 @@ struct ScheduleReport {
     QString& Text(ScheduleField field);
     const QString& Text(ScheduleField field) const;
 };
-
-// Company lines as a cell holds them ("|" between lines), and back.
-QString CellOfReportText(const QString& text);
-QString ReportTextOfCell(const QString& text);
 
 // The schedule's own company, project or date that a row above the header gives: its first cell
 // names the field ("Project", "Project:", any letter case) and its second cell holds the text.
@@ -79,6 +75,14 @@ struct ScheduleFileFormat {
     QList<WorkbookSheet> otherSheets;
     QStringList sheetsLeftOut;
 };
+
+// The one rule for "|": the lines a company, project or date cell stands for on a certificate.
+// Line breaks of any kind ("\r\n", "\r", "\n", U+2028, U+2029) end a line; in a company "|"
+// does too, as "batch" has always read it; a project or date keeps its "|". Lines are joined by
+// "\n".
+QString ReportLinesOfCell(ScheduleField field, const QString& cell);
+// Company lines as a cell writes them: separated by "|".
+QString CellOfCompanyLines(const QString& lines);
 
 class Schedule {
 public:
@@ -112,8 +116,8 @@ public:
     QString Value(int row, ScheduleField field) const;
     // Sets a field's cell, adding the column when the schedule has none.
     void SetValue(int row, ScheduleField field, const QString& text);
-    // The row's company, project and date as its certificate shows them: its own cell, else the
-    // schedule's report text; company lines given as "|" become line breaks.
+    // The row's company, project and date as its certificate shows them: the lines
+    // (ReportLinesOfCell) of its own cell, else of the schedule's report text.
     QString ReportText(int row, ScheduleField field) const;
 
     // The schedule's company, project or date for a document about all of it: the report's

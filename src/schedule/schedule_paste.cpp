@@ -152,7 +152,7 @@ QList<QStringList> ImportedRows(const Schedule& from, Schedule* into) {
                 cells << QString();
             }
             if (cells[column].isEmpty()) {
-                cells[column] = CellOfReportText(text);
+                cells[column] = text;
             }
         }
     }

@@ -214,7 +214,7 @@ void ScheduleBuilder::TakeReport(Schedule* schedule) {
         const std::optional<ScheduleField> field = ReportFieldOfTitleRow(row);
         if (field && !titled[static_cast<int>(*field)]) {
             titled[static_cast<int>(*field)] = true;
-            schedule->report.Text(*field) = ReportTextOfCell(row.value(1));
+            schedule->report.Text(*field) = row.value(1);
         }
     }
     for (int k = 0; k < 3; ++k) {
@@ -229,7 +229,7 @@ void ScheduleBuilder::TakeReport(Schedule* schedule) {
             shared = schedule->Cell(row, column) == first;
         }
         if (shared) {
-            schedule->report.Text(field) = ReportTextOfCell(first);
+            schedule->report.Text(field) = first;
             schedule->reportInColumn_[k] = true;
             for (int row = 0; row < schedule->RowCount(); ++row) {
                 schedule->SetCell(row, column, QString());

@@ -37,7 +37,7 @@ QList<QStringList> TitleRowsWritten(const Schedule& schedule) {
         if (WrittenInColumn(schedule, field)) {
             continue;
         }
-        const QString text = CellOfReportText(schedule.report.Text(field));
+        const QString& text = schedule.report.Text(field);
         const int row = rowOf[static_cast<int>(field)];
         if (row >= 0) {
             while (rows[row].size() < 2) {
@@ -69,7 +69,7 @@ QList<QStringList> ScheduleFileRows(const Schedule& schedule) {
             continue;
         }
         const int column = schedule.ColumnOf(field);
-        const QString text = CellOfReportText(schedule.report.Text(field));
+        const QString& text = schedule.report.Text(field);
         for (qsizetype row = first; row < rows.size(); ++row) {
             if (rows[row][column].isEmpty()) {
                 rows[row][column] = text;

@@ -9,6 +9,8 @@
 #include <QTableView>
 #include <QWindow>
 
+#include <sys/stat.h>
+
 #include "app/schedule_window.h"
 #include "rating/grid_cells.h"
 #include "schedule/schedule_model.h"
@@ -186,14 +188,25 @@ TEST_F(ScheduleWindowTest, OpenAndSaveKeepTheFileAndSayWhyWhenTheyCannot) {
     EXPECT_EQ(s->FilePath(), savePath);
     EXPECT_EQ(s->Model()->rowCount(), 1);
 
-    // A folder where the file should go: the save fails, says why, and the edit stays unsaved.
-    s->Model()->DuplicateRow(0);
+    // A folder or a pipe where the file should be: nothing waits on the pipe, opening or saving
+    // fails and says why, the schedule stays and an edit stays unsaved.
     QDir().mkpath(DataPath("taken.csv"));
-    savePath = DataPath("taken.csv");
-    const QString said = MessageShownBy([&] { EXPECT_FALSE(s->SaveAsClick()); });
-    EXPECT_TRUE(said.startsWith("Cannot create file " + savePath + "\n")) << said.toStdString();
-    EXPECT_TRUE(s->isWindowModified());
-    EXPECT_EQ(s->FilePath(), DataPath("out.csv"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(DataPath("pipe.csv")).constData(), 0600), 0);
+    const std::pair<const char*, const char*> inTheWay[] = {
+        {"taken.csv", "Is a directory"}, {"pipe.csv", "It is not a regular file"}};
+    for (const auto& [name, reason] : inTheWay) {
+        openPath = DataPath(name);
+        EXPECT_EQ(MessageShownBy([&] { s->OpenClick(); }),
+                  "Cannot open file " + openPath + "\n" + reason);
+    }
+    s->Model()->DuplicateRow(0);
+    for (const auto& [name, reason] : inTheWay) {
+        savePath = DataPath(name);
+        EXPECT_EQ(MessageShownBy([&] { EXPECT_FALSE(s->SaveAsClick()); }),
+                  "Cannot create file " + savePath + "\n" + reason);
+        EXPECT_TRUE(s->isWindowModified());
+        EXPECT_EQ(s->FilePath(), DataPath("out.csv"));
+    }
     // The main window's section of the settings store is not the schedule's.
     Answering({QMessageBox::Discard}, [s] { EXPECT_TRUE(s->ConfirmLeaving()); });
     EXPECT_TRUE(ScheduleSettings().contains("WindowGeometry"));
@@ -210,6 +223,40 @@ TEST_F(ScheduleWindowTest, OpenAndSaveKeepTheFileAndSayWhyWhenTheyCannot) {
     s->OpenClick();
     EXPECT_EQ(s->findChild<QLineEdit*>("ScheduleProject")->text(), "Tower");
     EXPECT_EQ(s->findChild<QLineEdit*>("ScheduleDate")->text(), "1 May");
+}
+
+TEST_F(ScheduleWindowTest, OpeningIsNoEditAndSaveWritesUntouchedCellsAsTheyWere) {
+    Start();
+    ScheduleWindow* s = OpenSchedule();
+    ASSERT_NE(s, nullptr);
+    // A company of two lines parted by a carriage return, a project longer than a certificate
+    // shows (and than a line edit holds at first), a date with a line separator and no-break
+    // spaces: every row the same, so they are the schedule's own fields.
+    const QByteArray row = ",\"Acme\rUnit 4\"," + QByteArray(40000, 'P') +
+                           ",\xC2\xA0"
+                           "1 May\xE2\x80\xA8"
+                           "2024\xC2\xA0\r\n";
+    const QByteArray file =
+        "ref,system,company,project,date\r\nW01,Pelvanor 47" + row + "W02,Pelvanor 55" + row;
+    const QString path = DataPath("odd.csv");
+    WriteBytes(path, file);
+    ASSERT_TRUE(s->OpenFile(path));
+    EXPECT_FALSE(s->isWindowModified());
+    EXPECT_EQ(s->findChild<QPlainTextEdit*>("ScheduleCompany")->toPlainText(), "Acme\nUnit 4");
+    EXPECT_EQ(s->findChild<QLineEdit*>("ScheduleProject")->text().size(), 40000);
+    EXPECT_EQ(Cell(s, 1, ScheduleModel::NoteColumn),
+              "the project holds 40000 characters, more than the 4096 a certificate can show");
+    ASSERT_TRUE(s->SaveFile(path));
+    EXPECT_EQ(ReadBytes(path), file);
+
+    // A "|" typed in the project stays a "|", read again and on the certificate.
+    s->findChild<QLineEdit*>("ScheduleProject")->setText("Tower | Phase 2");
+    EXPECT_TRUE(s->isWindowModified());
+    ASSERT_TRUE(s->SaveFile(path));
+    ASSERT_TRUE(s->OpenFile(path));
+    EXPECT_EQ(s->findChild<QLineEdit*>("ScheduleProject")->text(), "Tower | Phase 2");
+    EXPECT_EQ(s->CurrentSchedule().ReportText(0, ScheduleField::Project), "Tower | Phase 2");
+    EXPECT_EQ(s->CurrentSchedule().ReportText(0, ScheduleField::Company), "Acme\nUnit 4");
 }
 
 TEST_F(ScheduleWindowTest, UnsavedEditsAreAskedAboutOnceWhicheverWindowCloses) {

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <csignal>
 #include <functional>
 
@@ -486,11 +487,16 @@ TEST(Batch, AScheduleThatIsNoScheduleWritesNothing) {
     const Outcome missing = Greenguide({"batch", dir.filePath("none.csv"), "-o", out});
     EXPECT_EQ(missing.code, 2);
     EXPECT_FALSE(QFileInfo::exists(out));
-    // Read no further than the largest schedule.
-    const Outcome endless = Greenguide({"batch", "/dev/zero", "-o", out});
-    EXPECT_EQ(endless.code, 2);
-    EXPECT_EQ(endless.err, "/dev/zero: the schedule is larger than 64 MB\n");
-    EXPECT_FALSE(QFileInfo::exists(out));
+    // Nothing but a regular file is read: no device read on and on, no pipe waited on.
+    const QString pipe = dir.filePath("pipe.csv");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {QStringLiteral("/dev/zero"), pipe}) {
+        const Outcome refused = Greenguide({"batch", path, "-o", out});
+        EXPECT_EQ(refused.code, 2);
+        EXPECT_EQ(refused.err,
+                  "greenguide: Cannot open file " + path + ": It is not a regular file\n");
+        EXPECT_FALSE(QFileInfo::exists(out));
+    }
 }
 
 TEST(Csv, QuotesLineBreaksAndSpaces) {

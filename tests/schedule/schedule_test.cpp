@@ -4,6 +4,8 @@
 
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <functional>
 
@@ -79,7 +81,7 @@ TEST(ScheduleReading, SchedulesAsPeopleWriteThem) {
          "Pelvanor 55",
          "",
          "",
-         "Acme\nUnit 4",
+         "Acme|Unit 4",
          true},
         // Rows of their own companies keep them; a long row gets an unnamed column.
         {"ref,system,company\r\nW1,Pelvanor 47,A\r\nW2,Pelvanor 55,B,x\r\n",
@@ -172,6 +174,34 @@ TEST(ScheduleReading, TheEncodingsSpreadsheetsSaveIn) {
             EXPECT_EQ(reading.schedule->Value(0, ScheduleField::System),
                       QString::fromUtf8(c.system));
         }
+    }
+}
+
+TEST(ScheduleReading, OddCellsAreWrittenBackAsReadAndABarBreaksOnlyACompanysLines) {
+    const QString text = QString::fromUtf8(
+        "ref,system,company,project,date\r\n"
+        "W01,Pelvanor 47,Acme|Unit 4,\"Tower | Phase 2\r\nNorth\",\u00A01 May\u00A0\r\n"
+        "W02,Pelvanor 55,Acme|Unit 4,\"Block\rB\",\u00A01 May\u00A0\r\n"
+        "W03,Pelvanor 62,\"Acme\nUnit 4\",Hall\u2028East|West,\u00A01 May\u00A0\r\n");
+    const ScheduleReading reading = ReadSchedule(text);
+    ASSERT_TRUE(reading.schedule);
+    const Schedule& s = *reading.schedule;
+    EXPECT_EQ(ScheduleCsv(s), text);
+    EXPECT_EQ(s.report.date, QString::fromUtf8("\u00A01 May\u00A0"));
+    const struct {
+        int row;
+        ScheduleField field;
+        const char* lines;  // as the row's certificate has them
+    } cases[] = {
+        {0, ScheduleField::Company, "Acme\nUnit 4"},
+        {2, ScheduleField::Company, "Acme\nUnit 4"},
+        {0, ScheduleField::Project, "Tower | Phase 2\nNorth"},
+        {1, ScheduleField::Project, "Block\nB"},
+        {2, ScheduleField::Project, "Hall\nEast|West"},
+        {2, ScheduleField::Date, "\u00A01 May\u00A0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(s.ReportText(c.row, c.field), QString::fromUtf8(c.lines)) << c.lines;
     }
 }
 
@@ -337,7 +367,7 @@ TEST(ScheduleFile, WrittenBackAsItCame) {
         // The architect's file gets no company, project and date columns; a title row instead.
         {"no columns added", "ref,system,Qty\r\nW1,x,4\r\n",
          [](Schedule& s) {
-             s.report = {"Acme\nUnit 4", "", "1 May"};
+             s.report = {"Acme|Unit 4", "", "1 May"};
          },
          "Company,Acme|Unit 4\r\nDate,1 May\r\n\r\nref,system,Qty\r\nW1,x,4\r\n"},
     };
@@ -541,9 +571,20 @@ TEST(ScheduleReading, AFileReadWholeButNoFurtherThanASchedule) {
     const ScheduleFileReading read = ReadScheduleFile(good);
     ASSERT_TRUE(read.reading.schedule);
     EXPECT_EQ(read.reading.schedule->RowCount(), 1);
-    const ScheduleFileReading endless = ReadScheduleFile("/dev/zero");
-    EXPECT_FALSE(endless.unreadable || endless.reading.schedule);
-    EXPECT_EQ(endless.reading.error, "the schedule is larger than 64 MB");
-    const ScheduleFileReading missing = ReadScheduleFile(dir.filePath("none.csv"));
-    EXPECT_TRUE(missing.unreadable && !missing.reason.isEmpty());
+    WriteBytes(dir.filePath("large.csv"), QByteArray((64 << 20) + 1, 'x'));
+    const ScheduleFileReading large = ReadScheduleFile(dir.filePath("large.csv"));
+    EXPECT_FALSE(large.unreadable || large.reading.schedule);
+    EXPECT_EQ(large.reading.error, "the schedule is larger than 64 MB");
+    // Nothing but a regular file is read, and nothing waits on a pipe that gets no writer.
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe.csv")).constData(), 0600), 0);
+    const std::pair<QString, const char*> unreadable[] = {
+        {dir.filePath("pipe.csv"), "It is not a regular file"},
+        {"/dev/zero", "It is not a regular file"},
+        {dir.path(), "Is a directory"},
+        {dir.filePath("none.csv"), "No such file or directory"}};
+    for (const auto& [path, reason] : unreadable) {
+        const ScheduleFileReading file = ReadScheduleFile(path);
+        EXPECT_TRUE(file.unreadable && !file.reading.schedule);
+        EXPECT_EQ(file.reason, reason);
+    }
 }

