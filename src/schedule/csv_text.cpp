@@ -306,13 +306,27 @@ QByteArray ScheduleTextBytes(const QString& text, ScheduleEncoding encoding) {
 }
 
 QString LineBreakOf(const QString& text) {
+    // A quote opens a field only at its start, as the reader reads it; a doubled quote inside
+    // one closes and opens it again. Spreadsheets break lines inside a cell with "\n" alone.
+    bool fieldStart = true;
+    bool inQuotes = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('\n')) {
+        const QChar c = text[i];
+        if (inQuotes) {
+            inQuotes = c != QLatin1Char('"');
+        } else if (c == QLatin1Char('\n')) {
             return QStringLiteral("\n");
-        }
-        if (text[i] == QLatin1Char('\r')) {
+        } else if (c == QLatin1Char('\r')) {
             return text.mid(i + 1, 1) == QLatin1String("\n") ? QStringLiteral("\r\n")
                                                              : QStringLiteral("\r");
+        } else if (c == QLatin1Char('"') && fieldStart) {
+            inQuotes = true;
+        } else if (!IsPadding(c)) {
+            fieldStart = c == QLatin1Char(',') || c == QLatin1Char(';');
+            continue;
+        }
+        if (c == QLatin1Char('\t')) {
+            fieldStart = true;
         }
     }
     return QStringLiteral("\r\n");

@@ -408,7 +408,7 @@ TEST(ScheduleFile, WrittenBackAsItCame) {
 
     // A new schedule: UTF-8 with a mark, CR LF; its company, project and date kept without rows.
     Schedule fresh;
-    fresh.report = {"Acme\nUnit 4", "Riverside", "1 May 2024"};
+    fresh.report = {"Acme|Unit 4", "Riverside", "1 May 2024"};
     const QByteArray bytes = ScheduleFileBytes(fresh);
     EXPECT_EQ(bytes,
               "\xEF\xBB\xBF"
@@ -419,6 +419,17 @@ TEST(ScheduleFile, WrittenBackAsItCame) {
     EXPECT_EQ(reread.schedule->report.company, fresh.report.company);
     EXPECT_EQ(reread.schedule->report.date, fresh.report.date);
     EXPECT_EQ(ScheduleFileBytes(*reread.schedule), bytes);
+
+    // A file's own line break, never one inside a quoted cell (a spreadsheet's "\n" in a cell).
+    const std::pair<const char*, const char*> breaks[] = {
+        {"Company,\"Acme\nUnit 4\"\r\nref,system\r\n", "\r\n"},
+        {"ref,\"a \"\"b\r\n\"\"\"\nW1,x\n", "\n"},
+        {"ref;\t\"a\nb\"\rW1;x\r", "\r"},
+        {"ref,5'6\"\nx,y\r\n", "\n"},
+        {"ref,system", "\r\n"}};
+    for (const auto& [text, lineBreak] : breaks) {
+        EXPECT_EQ(LineBreakOf(QString::fromUtf8(text)), lineBreak) << text;
+    }
 }
 
 TEST(ScheduleEditing, RowsPastedFromASpreadsheet) {
