@@ -45,9 +45,12 @@ QString HeadroomText(double weight, const QString& summaryRating, const Headroom
         return text;
     }
     if (const auto& better = headroom.better) {
-        text += QStringLiteral(", %1 over the %2 limit %3")
-                    .arg(FormatProfileWeight(better->amount), better->rating,
-                         QString::number(better->limit));
+        // A weight that shows as the limit itself is on it, not "0.000 over" it.
+        const QString amount = FormatProfileWeight(better->amount);
+        const QString where = amount == FormatProfileWeight(0) ? QStringLiteral("on")
+                                                               : amount + QStringLiteral(" over");
+        text += QStringLiteral(", %1 the %2 limit %3")
+                    .arg(where, better->rating, QString::number(better->limit));
     } else {
         text += QStringLiteral(", no lighter band rates better");
     }
