@@ -28,14 +28,12 @@ public:
     void SetPenColor(const QColor& color) { penColor_ = color; }
     QColor PenColor() const { return penColor_; }
     void SetPenWidth(int width) { penWidth_ = width; }
-    int PenWidth() const { return penWidth_; }
 
     // Brush: a solid colour, or hollow (no fill, text drawn on a transparent background).
     // Setting the colour makes the brush solid, as choosing a brush colour does on a form canvas.
     void SetBrushColor(const QColor& color);
     QColor BrushColor() const { return brushColor_; }
     void SetBrushHollow() { brushHollow_ = true; }
-    void SetBrushSolid() { brushHollow_ = false; }
     bool BrushHollow() const { return brushHollow_; }
 
     // Font. A positive height is the character cell height in pixels (ascent plus descent); a

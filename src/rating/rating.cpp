@@ -38,15 +38,6 @@ private:
     int line_ = 0;
 };
 
-}  // namespace
-
-ProfileWeightTexts LookupProfileWeights(QStringView weightsText, const QString& outerFrame,
-                                        const QString& ventFrame, const QString& transomMullion) {
-    return FindWeightLines(weightsText, outerFrame, ventFrame, transomMullion).texts;
-}
-
-namespace {
-
 // Calls scan(line, code) for every line of the weights table's text, in order: one pass over the
 // characters, each line's end and its first comma found on the way; the text after the last
 // line break is a line only when it is not empty.

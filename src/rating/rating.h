@@ -22,9 +22,8 @@ struct ProfileWeightTexts {
     QString ventFrame;
     QString transomMullion;
 };
-ProfileWeightTexts LookupProfileWeights(QStringView weightsText, const QString& outerFrame,
-                                        const QString& ventFrame, const QString& transomMullion);
-// That lookup with the number (from 0) of each code's last line, -1 where the code has none.
+// FindWeightLines gives the weights found with the number (from 0) of each code's last line, -1
+// where the code has none.
 struct FoundWeightLines {
     ProfileWeightTexts texts;
     int outerFrameLine = -1;
@@ -80,7 +79,6 @@ struct WeightBands {
     const double* thresholds;
     int thresholdCount;
 
-    int BandCount() const { return thresholdCount + 1; }
     int LastColumn() const { return firstColumn + thresholdCount; }
     // Where the band of a column of this type starts (0 for the lightest, which excludes it).
     double LowerLimit(int column) const {

@@ -15,11 +15,9 @@ struct Result {
 
 Result Rate(const QStringList& weights, bool commercial, const QString& of, const QString& vf,
             const QString& tm) {
-    const ProfileWeightTexts found = LookupProfileWeights(TextOfLines(weights), of, vf, tm);
-    const double w =
-        ProfileWeightOf(commercial, TextToNumber(found.outerFrame, 0),
-                        TextToNumber(found.ventFrame, 0), TextToNumber(found.transomMullion, 0));
-    return {FormatProfileWeight(w), ChooseRatingsColumn(commercial, w)};
+    const WindowRating rated =
+        RateWindow(FindWeightLines(TextOfLines(weights), of, vf, tm).texts, commercial);
+    return {FormatProfileWeight(rated.weight), rated.column};
 }
 
 QStringList BuiltInWeights() {
@@ -31,12 +29,12 @@ QStringList BuiltInWeights() {
 TEST(WeightsLookup, LastMatchingLineWinsAndNothingIsTrimmed) {
     const QStringList table = {"Profile,Area", "PRF1,0.5",  "",    "PRF2,0.7",
                                "PRF1,0.9",     " PRF3,1.0", "PRF4"};
-    ProfileWeightTexts found = LookupProfileWeights(TextOfLines(table), "PRF1", "PRF2", "PRF3");
+    ProfileWeightTexts found = FindWeightLines(TextOfLines(table), "PRF1", "PRF2", "PRF3").texts;
     EXPECT_EQ(found.outerFrame, "0.9");
     EXPECT_EQ(found.ventFrame, "0.7");
     EXPECT_EQ(found.transomMullion, "");  // " PRF3" is another code
     // A line without a comma is its own weight text, which reads as 0.
-    found = LookupProfileWeights(TextOfLines(table), "PRF4", "", "Profile");
+    found = FindWeightLines(TextOfLines(table), "PRF4", "", "Profile").texts;
     EXPECT_EQ(found.outerFrame, "PRF4");
     // An empty selector matches the empty line, whose weight is empty too.
     EXPECT_EQ(found.ventFrame, "");
@@ -62,9 +60,9 @@ TEST(WeightsLookup, TheTextIsScannedAsItsLinesAre) {
     for (const QString& text : texts) {
         for (const auto& c : codes) {
             const ProfileWeightTexts viaText =
-                LookupProfileWeights(QStringView(text), c[0], c[1], c[2]);
+                FindWeightLines(QStringView(text), c[0], c[1], c[2]).texts;
             const ProfileWeightTexts viaLines =
-                LookupProfileWeights(TextOfLines(LinesOfText(text)), c[0], c[1], c[2]);
+                FindWeightLines(TextOfLines(LinesOfText(text)), c[0], c[1], c[2]).texts;
             EXPECT_EQ(viaText.outerFrame, viaLines.outerFrame) << text.left(30).toStdString();
             EXPECT_EQ(viaText.ventFrame, viaLines.ventFrame) << text.left(30).toStdString();
             EXPECT_EQ(viaText.transomMullion, viaLines.transomMullion)
@@ -72,8 +70,10 @@ TEST(WeightsLookup, TheTextIsScannedAsItsLinesAre) {
         }
     }
     // An editor's text as it holds it: its paragraph and line separators end lines too.
-    const ProfileWeightTexts edited = LookupProfileWeights(
-        QStringView(u"PRF1,0.5\u2029PRF2,0.7\u2028PRF1,0.9\u2029,5\u2029"), "PRF1", "PRF2", "");
+    const ProfileWeightTexts edited =
+        FindWeightLines(QStringView(u"PRF1,0.5\u2029PRF2,0.7\u2028PRF1,0.9\u2029,5\u2029"), "PRF1",
+                        "PRF2", "")
+            .texts;
     EXPECT_EQ(edited.outerFrame, "0.9");
     EXPECT_EQ(edited.ventFrame, "0.7");
     EXPECT_EQ(edited.transomMullion, "5");
@@ -84,8 +84,8 @@ TEST(WeightsLookup, TheTextIsScannedAsItsLinesAre) {
     EXPECT_EQ(lines.texts.outerFrame, "x");
     EXPECT_EQ(lines.ventFrameLine, 4);
     EXPECT_EQ(lines.transomMullionLine, -1);
-    EXPECT_EQ(LookupProfileWeights(QStringView(u",5\n"), "", "", "").outerFrame, "5");
-    EXPECT_EQ(LookupProfileWeights(QStringView(u",5\n\n"), "", "", "").outerFrame, "");
+    EXPECT_EQ(FindWeightLines(QStringView(u",5\n"), "", "", "").texts.outerFrame, "5");
+    EXPECT_EQ(FindWeightLines(QStringView(u",5\n\n"), "", "", "").texts.outerFrame, "");
 }
 
 TEST(WeightsLookup, EveryArrangementOfCommasAndLineEndsIsScannedAlike) {
@@ -104,7 +104,7 @@ TEST(WeightsLookup, EveryArrangementOfCommasAndLineEndsIsScannedAlike) {
             .replace(QChar(u'\u2029'), QLatin1Char('\n'));
         const FoundWeightLines found = FindWeightLines(text, "a", "", "aa");
         const ProfileWeightTexts expected =
-            LookupProfileWeights(TextOfLines(LinesOfText(split)), "a", "", "aa");
+            FindWeightLines(TextOfLines(LinesOfText(split)), "a", "", "aa").texts;
         ASSERT_EQ(found.texts.outerFrame, expected.outerFrame) << text.toStdString();
         ASSERT_EQ(found.texts.ventFrame, expected.ventFrame) << text.toStdString();
         ASSERT_EQ(found.texts.transomMullion, expected.transomMullion) << text.toStdString();
