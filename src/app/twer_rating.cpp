@@ -9,11 +9,11 @@
 
 #include "app/better_choices_dialog.h"
 #include "app/twer.h"
-#include "data/data_check.h"
 #include "data/product_tables.h"
 #include "data/table_text.h"
 #include "rating/grid_cells.h"
 #include "rating/headroom.h"
+#include "rating/no_column_reason.h"
 #include "rating/rated_window.h"
 #include "rating/rating.h"
 #include "widgets/draw_grid.h"
@@ -49,36 +49,20 @@ void TWER::Button12Click(QObject* sender) {
 
 void TWER::ShowRatingStatus(const FoundWeightLines& found, double weight,
                             const QStringList& breRatings) {
-    const struct {
-        QLineEdit* field;
-        QComboBox* selector;
-        const char* role;
-        int line;
-        const QString* weight;
-    } profiles[] = {
-        {EditOF, ComboBox1, "outer frame", found.outerFrameLine, &found.texts.outerFrame},
-        {EditVF, ComboBox2, "vent frame", found.ventFrameLine, &found.texts.ventFrame},
-        {EditTM, ComboBox3, "transom/mullion", found.transomMullionLine,
-         &found.texts.transomMullion}};
-    QString reason;
-    for (const auto& profile : profiles) {
-        const QString problem =
-            WeightProblemOfLine(profile.selector->currentText(), profile.line, *profile.weight);
-        profile.field->setToolTip(problem);
-        // Commercial buildings are rated by the outer frame alone.
-        const bool counts = profile.field == EditOF || !Commercial();
-        if (reason.isEmpty() && counts && !problem.isEmpty()) {
-            reason = QStringLiteral("No rating, %1: %2").arg(QLatin1String(profile.role), problem);
-        }
-    }
+    const std::array<QString, 3> problems = WeightProblemsOf(
+        found, ComboBox1->currentText(), ComboBox2->currentText(), ComboBox3->currentText());
+    EditOF->setToolTip(problems[0]);
+    EditVF->setToolTip(problems[1]);
+    EditTM->setToolTip(problems[2]);
+    // Headroom is there exactly when a ratings column applies.
     const std::optional<Headroom> headroom = HeadroomOf(Commercial(), weight, breRatings);
     const QString headroomText =
         headroom
             ? HeadroomText(weight, SummaryRatingOfColumn(breRatings, RatingsColumn()), *headroom)
             : QString();
-    if (headroom) {
-        reason.clear();
-    }
+    const QString reason =
+        headroom ? QString()
+                 : QStringLiteral("No rating, ") + NoColumnReason(problems, Commercial(), weight);
     EditOA->setToolTip(reason);
     DrawGrid1->SetCellToolTip(1, kGridSummaryRow, headroomText);
     // The weights table as it stands, not copied: an editor's text can be long.

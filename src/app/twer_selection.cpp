@@ -23,18 +23,20 @@ void TWER::ButtonRefreshSystem(QObject* sender) {
 }
 
 void TWER::FillProfileSelectors() {
-    const QStringList catalogue = LinesOfText(systemTable_->PlainText());
-    const QString selected = ComboBox5->currentText();
-    QComboBox* const selectors[3] = {ComboBox1, ComboBox2, ComboBox3};
-    for (int i : CompleteBlockStarts(catalogue.size())) {
-        if (catalogue[i] != selected) {
-            continue;
-        }
-        for (int k = 0; k < 3; ++k) {
-            selectors[k]->clear();
-            selectors[k]->addItems(OfferedProfileCodes(catalogue[i + 1 + k]));
-            selectors[k]->setCurrentIndex(selectors[k]->count() > 0 ? 0 : -1);
-        }
+    // A system that no block names leaves the selectors as they are.
+    const std::optional<SystemCodes> codes =
+        FindSystemCodes(LinesOfText(systemTable_->PlainText()), ComboBox5->currentText());
+    if (!codes) {
+        return;
+    }
+    const std::pair<QComboBox*, const QStringList*> selectors[3] = {
+        {ComboBox1, &codes->outerFrames},
+        {ComboBox2, &codes->ventFrames},
+        {ComboBox3, &codes->transomMullions}};
+    for (const auto& [selector, offered] : selectors) {
+        selector->clear();
+        selector->addItems(*offered);
+        selector->setCurrentIndex(selector->count() > 0 ? 0 : -1);
     }
 }
 

@@ -67,11 +67,7 @@ QJsonObject RatingJson(const RatedWindow& w) {
 }
 
 QString RatingText(const RatedWindow& w) {
-    const bool rated = w.rating.column > 0;
-    const auto orFallBack = [rated](const QString& text, const QString& fallBack) {
-        return rated ? text : fallBack;
-    };
-    const QString npd = QStringLiteral("npd");
+    const ColumnRatings shown = ShownRatings(w.ratings, w.rating.column > 0);
     QList<std::pair<QString, QString>> rows = {
         {QStringLiteral("System"), w.systemName},
         {QStringLiteral("Outer frame"), w.outerFrame},
@@ -81,16 +77,13 @@ QString RatingText(const RatedWindow& w) {
          w.commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic")},
         {QStringLiteral("Profile weight"), FormatProfileWeight(w.rating.weight) + " kg/m"},
         {QStringLiteral("Ratings column"), QString::number(w.rating.column)},
-        {QStringLiteral("Element number"), orFallBack(w.ratings.elementNumber, npd)},
-        {QStringLiteral("Weight band"), orFallBack(w.ratings.weightBand, QStringLiteral("??"))},
-        {QStringLiteral("Summary rating"),
-         orFallBack(w.ratings.summaryRating, QStringLiteral("XXXXXXXX"))},
-        {QStringLiteral("Headroom"), w.headroom ? HeadroomTextOf(w) : npd},
-        {w.ratings.co2Label, orFallBack(w.ratings.co2, npd)},
+        {QStringLiteral("Element number"), shown.elementNumber},
+        {QStringLiteral("Weight band"), shown.weightBand},
+        {QStringLiteral("Summary rating"), shown.summaryRating},
+        {QStringLiteral("Headroom"), w.headroom ? HeadroomTextOf(w) : kNoRating},
+        {shown.co2Label, shown.co2},
     };
-    for (const auto& [label, letter] : w.ratings.impacts) {
-        rows.append({label, orFallBack(letter, npd)});
-    }
+    rows.append(shown.impacts);
     qsizetype width = 0;
     for (const auto& row : rows) {
         width = std::max(width, row.first.size());

@@ -50,13 +50,19 @@ QString SystemDisplayName(const QString& selectorText) {
 }
 
 SystemCodes SystemCodesOf(const QStringList& catalogueLines, const QString& header) {
-    SystemCodes codes;
-    for (int start : CompleteBlockStarts(static_cast<int>(catalogueLines.size()))) {
-        if (catalogueLines[start] == header) {
-            codes = {OfferedProfileCodes(catalogueLines[start + 1]),
-                     OfferedProfileCodes(catalogueLines[start + 2]),
-                     OfferedProfileCodes(catalogueLines[start + 3])};
+    return FindSystemCodes(catalogueLines, header).value_or(SystemCodes());
+}
+
+std::optional<SystemCodes> FindSystemCodes(const QStringList& catalogueLines,
+                                           const QString& header) {
+    // The last block with that header counts.
+    const std::vector<int> starts = CompleteBlockStarts(static_cast<int>(catalogueLines.size()));
+    for (auto start = starts.rbegin(); start != starts.rend(); ++start) {
+        if (catalogueLines[*start] == header) {
+            return SystemCodes{OfferedProfileCodes(catalogueLines[*start + 1]),
+                               OfferedProfileCodes(catalogueLines[*start + 2]),
+                               OfferedProfileCodes(catalogueLines[*start + 3])};
         }
     }
-    return codes;
+    return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // Start lines (0, 5, 10, ...) of the blocks whose five lines all exist.
@@ -34,6 +35,9 @@ struct SystemCodes {
     QStringList transomMullions;
 };
 SystemCodes SystemCodesOf(const QStringList& catalogueLines, const QString& header);
+// The same, or nullopt when no block has that header.
+std::optional<SystemCodes> FindSystemCodes(const QStringList& catalogueLines,
+                                           const QString& header);
 
 // The system's name as the documents print it, from the system selector's text: the header up
 // to its first comma, trimmed, cut before the first "(".

@@ -26,6 +26,11 @@ QString CsvField(const QString& line, int n) {
     return CsvFieldView(line, n).toString();
 }
 
+QString FieldOfRow(const QStringList& lines, int r, int n) {
+    return CsvFieldView(r >= 0 && r < lines.size() ? QStringView(lines[r]) : QStringView(), n)
+        .toString();
+}
+
 QStringView CsvFieldView(QStringView line, int n) {
     // Walk to field n without copying: start is where field k begins.
     qsizetype start = 0;

@@ -25,6 +25,8 @@ inline bool IsLineEnd(char16_t c) {
 QString CsvField(const QString& line, int n);
 // The same field as a view into the line, for scans that copy nothing.
 QStringView CsvFieldView(QStringView line, int n);
+// Field n of line r of a table's lines; a line past the end reads as an empty line.
+QString FieldOfRow(const QStringList& lines, int r, int n);
 
 // Number from a field's text: trimmed of spaces and control characters; empty or malformed text
 // gives the default. The decimal point is always "." whatever the user's locale, since the

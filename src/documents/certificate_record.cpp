@@ -1,13 +1,8 @@
 #include "documents/certificate_record.h"
 
 #include "data/bre_ratings_rows.h"
+#include "data/column_ratings.h"
 #include "data/table_text.h"
-
-namespace {
-QString FieldOfRow(const QStringList& lines, int row, int n) {
-    return CsvField(row >= 0 && row < lines.size() ? lines[row] : QString(), n);
-}
-}  // namespace
 
 CertificateData CertificateDataOf(const CertificateInputs& in) {
     CertificateData data;
@@ -15,25 +10,18 @@ CertificateData CertificateDataOf(const CertificateInputs& in) {
     const int column = in.ratingsColumn;
     data.ProfileLines.clear();
     for (qsizetype r = kFirstImpactRow; r < lines.size() - 1; ++r) {
-        const QString label = CsvField(lines[r], 0);
-        data.ProfileLines << (column > 0 ? QStringLiteral("#") + label + QStringLiteral(":") +
-                                               CsvField(lines[r], column)
-                                         : QStringLiteral("#") + label + QStringLiteral(":npd"));
+        data.ProfileLines << QStringLiteral("#") + CsvField(lines[r], 0) + QStringLiteral(":") +
+                                 (column > 0 ? CsvField(lines[r], column) : kNoRating);
     }
     data.ProductName = in.systemName;
     data.OuterFrame = in.outerFrame;
     data.VentFrame = in.ventFrame;
     data.TransomMullion = in.transomMullion;
     data.BuildingType = in.commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic");
-    if (column > 0) {
-        data.SummaryRating = FieldOfRow(lines, kSummaryRatingRow, column);
-        data.ProfileWeight = FieldOfRow(lines, kWeightBandRow, column);
-        data.ElementReference = FieldOfRow(lines, kElementNumberRow, column);
-    } else {
-        data.SummaryRating = QStringLiteral("XXXXXXXX");
-        data.ProfileWeight = QStringLiteral("??");
-        data.ElementReference = QStringLiteral("npd");
-    }
+    const ColumnRatings shown = ShownRatingsOfColumn(lines, column);
+    data.SummaryRating = shown.summaryRating;
+    data.ProfileWeight = shown.weightBand;
+    data.ElementReference = shown.elementNumber;
     data.Company = in.company;
     data.Project = in.project;
     data.Date = in.date;

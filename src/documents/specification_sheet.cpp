@@ -9,18 +9,13 @@
 #include <array>
 #include <vector>
 
-#include "data/bre_ratings_rows.h"
+#include "data/column_ratings.h"
 #include "data/contact_texts.h"
 #include "data/rating_colours.h"
 #include "data/table_text.h"
 #include "platform/canvas.h"
 
 namespace {
-
-// What the certificate shows when no ratings column applies; the sheet follows it.
-const QString kNoSummaryRating = QStringLiteral("XXXXXXXX");
-const QString kNoWeightBand = QStringLiteral("??");
-const QString kNoElementNumber = QStringLiteral("npd");
 
 const QColor kSheetGreen(86, 177, 70);
 const QColor kIvory(255, 255, 250);
@@ -133,10 +128,6 @@ std::vector<QPoint> ScaledOutline(const std::array<QPoint, N>& outline, int left
     return points;
 }
 
-QString RowField(const QStringList& lines, int row, int column) {
-    return CsvField(lines.value(row), column);
-}
-
 void DrawHeader(Canvas& canvas) {
     canvas.SetBrushHollow();
     canvas.SetFontName(kArial);
@@ -239,15 +230,11 @@ SpecificationSheetData SpecificationSheetDataOf(const QStringList& breRatingLine
     data.ventFrame = ventFrame;
     data.transomMullion = transomMullion;
     data.buildingType = commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic");
-    if (ratingsColumn < 1) {
-        data.summaryRating = kNoSummaryRating;
-        data.weightBand = kNoWeightBand;
-        data.elementNumber = kNoElementNumber;
-    } else {
-        data.summaryRating = RowField(breRatingLines, kSummaryRatingRow, ratingsColumn);
-        data.weightBand = RowField(breRatingLines, kWeightBandRow, ratingsColumn);
-        data.elementNumber = RowField(breRatingLines, kElementNumberRow, ratingsColumn);
-    }
+    // What the certificate shows, its fall-backs included.
+    const ColumnRatings shown = ShownRatingsOfColumn(breRatingLines, ratingsColumn);
+    data.summaryRating = shown.summaryRating;
+    data.weightBand = shown.weightBand;
+    data.elementNumber = shown.elementNumber;
     return data;
 }
 

@@ -2,38 +2,14 @@
 
 #include <algorithm>
 
-#include "data/data_check.h"
 #include "data/system_catalogue.h"
 #include "data/system_names.h"
+#include "rating/no_column_reason.h"
 
 namespace {
 
 QString Quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-// Why no ratings column applies, for a rating whose column is -1: the first weight that counts
-// and is missing or unusable.
-QString NoColumnReason(const FoundWeightLines& found, const RatedWindow& w) {
-    const struct {
-        const char* role;
-        const QString& code;
-        int line;
-        const QString& weight;
-        bool counts;
-    } profiles[] = {
-        {"outer frame", w.outerFrame, found.outerFrameLine, found.texts.outerFrame, true},
-        {"vent frame", w.ventFrame, found.ventFrameLine, found.texts.ventFrame, !w.commercial},
-        {"transom/mullion", w.transomMullion, found.transomMullionLine, found.texts.transomMullion,
-         !w.commercial},
-    };
-    for (const auto& profile : profiles) {
-        const QString problem = WeightProblemOfLine(profile.code, profile.line, profile.weight);
-        if (profile.counts && !problem.isEmpty()) {
-            return QLatin1String(profile.role) + QStringLiteral(": ") + problem;
-        }
-    }
-    return QStringLiteral("the profile weight is ") + FormatProfileWeight(w.rating.weight);
 }
 
 }  // namespace
@@ -106,7 +82,9 @@ std::optional<RatedWindow> WindowRater::Rate(const WindowRequest& request, QStri
     w.ratings = columns_[std::clamp(w.rating.column, 0, kMaxRatingsColumn)];
     w.headroom = HeadroomOf(w.commercial, w.rating.weight, tables.breRatingLines);
     if (w.rating.column <= 0) {
-        w.noColumnReason = NoColumnReason(found, w);
+        w.noColumnReason =
+            NoColumnReason(WeightProblemsOf(found, w.outerFrame, w.ventFrame, w.transomMullion),
+                           w.commercial, w.rating.weight);
     }
     return w;
 }

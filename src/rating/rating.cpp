@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "data/bre_ratings_rows.h"
 #include "data/table_text.h"
 
 namespace {
@@ -174,24 +173,4 @@ WindowRating RateWindow(const ProfileWeightTexts& weightTexts, bool commercial) 
                                     TextToNumber(rating.weightTexts.transomMullion, 0));
     rating.column = ChooseRatingsColumn(commercial, rating.weight);
     return rating;
-}
-
-ColumnRatings RatingsOfColumn(const QStringList& breRatingLines, int column) {
-    const auto row = [&breRatingLines](int r) {
-        return r < breRatingLines.size() ? breRatingLines[r] : QString();
-    };
-    ColumnRatings ratings;
-    ratings.weightBand = CsvField(row(kWeightBandRow), column);
-    ratings.elementNumber = CsvField(row(kElementNumberRow), column);
-    for (int r = kFirstImpactRow; r <= kLastImpactRow; ++r) {
-        ratings.impacts.append({CsvField(row(r), 0), CsvField(row(r), column)});
-    }
-    ratings.co2Label = CsvField(row(kCo2Row), 0);
-    ratings.co2 = CsvField(row(kCo2Row), column);
-    ratings.summaryRating = SummaryRatingOfColumn(breRatingLines, column);
-    return ratings;
-}
-
-QString SummaryRatingOfColumn(const QStringList& breRatingLines, int column) {
-    return CsvField(breRatingLines.value(kSummaryRatingRow), column);
 }

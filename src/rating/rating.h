@@ -11,6 +11,8 @@
 
 #include <utility>
 
+#include "data/column_ratings.h"
+
 // The one weights lookup, used by the window, the schedule and the command line alike: field 1
 // of the last weights-table line whose field 0 equals each code (empty when none). Every line is
 // compared, the heading included; nothing is trimmed. The table's text is read in one pass, in
@@ -104,21 +106,6 @@ struct WindowRating {
     int column = -1;
 };
 WindowRating RateWindow(const ProfileWeightTexts& weightTexts, bool commercial);
-
-// What one ratings column of the BRE ratings table says, read by row position: the weight band
-// label (row 1), the element number (row 2), the thirteen impact categories (rows 4 to 16, label
-// and letter), the kg of CO2 (row 17) and the summary rating (row 18).
-struct ColumnRatings {
-    QString weightBand;
-    QString elementNumber;
-    QList<std::pair<QString, QString>> impacts;
-    QString co2Label;
-    QString co2;
-    QString summaryRating;
-};
-ColumnRatings RatingsOfColumn(const QStringList& breRatingLines, int column);
-// Only its summary rating (row 18).
-QString SummaryRatingOfColumn(const QStringList& breRatingLines, int column);
 
 // Rows of the ratings grid for a BRE ratings table of the given number of lines.
 int GridRowCount(int breRatingLines);

@@ -73,3 +73,27 @@ TEST(SystemCatalogue, DisplayNames) {
     EXPECT_EQ(SystemDisplayName(QStringLiteral("Pelvanor 99")), "Pelvanor 99");
     EXPECT_EQ(SystemDisplayName(QString()), "");
 }
+
+TEST(SystemCatalogue, TheLastBlockOfASystemGivesItsCodes) {
+    const QStringList catalogue = {"A,1",  "PRF1,PRF2F", "PRF3", "PRF4",   "",    "B,1",
+                                   "PRF5", "",           "PRF6", "",       "A,1", "PRF7",
+                                   "PRF8", "PRF9",       "",     "C (cut)"};
+    const struct {
+        const char* header;
+        bool found;
+        QStringList outerFrames, ventFrames, transomMullions;
+    } cases[] = {
+        {"A,1", true, {"PRF7"}, {"PRF8"}, {"PRF9"}},
+        {"B,1", true, {"PRF5"}, {""}, {"PRF6"}},
+        {"C (cut)", false, {}, {}, {}},  // its block is not whole
+        {"a,1", false, {}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        const std::optional<SystemCodes> found = FindSystemCodes(catalogue, c.header);
+        EXPECT_EQ(found.has_value(), c.found) << c.header;
+        const SystemCodes codes = SystemCodesOf(catalogue, c.header);
+        EXPECT_EQ(codes.outerFrames, c.outerFrames) << c.header;
+        EXPECT_EQ(codes.ventFrames, c.ventFrames) << c.header;
+        EXPECT_EQ(codes.transomMullions, c.transomMullions) << c.header;
+    }
+}
