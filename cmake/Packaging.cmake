@@ -2,12 +2,14 @@
 # stripped. Build it from a Release build (see the README's "Installing").
 set(CPACK_PACKAGE_NAME greenguide)
 set(CPACK_PACKAGE_VENDOR "Tarvex Aluminium Systems Ltd")
-set(CPACK_PACKAGE_CONTACT "Tarvex Aluminium Systems Ltd <https://www.tarvex.co.uk>")
+set(CPACK_PACKAGE_CONTACT "Tarvex Aluminium Systems Ltd <greenguide@tarvex.co.uk>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Green Guide rating and certificate of an aluminium window")
+# Debian shows the description in 80 columns, each line after a space.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Gives the BRE Green Guide environmental profile of an aluminium window built from Tarvex\n"
-    "window systems, and prints or saves its Environmental Profile Certificate. Its command\n"
-    "line rates windows and writes the certificates of a whole window schedule.")
+    "Gives the BRE Green Guide environmental profile of an aluminium window\n"
+    "built from Tarvex window systems, and prints or saves its Environmental\n"
+    "Profile Certificate. Its command line rates windows and writes the\n"
+    "certificates of a whole window schedule.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY greenguide)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -20,5 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tarvex.co.uk)
 # package says what it needs for Excel files even where shlibdeps is not run.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libminizip1, libxlsxwriter4")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS bash-completion)
+# The site's settings file is the administrator's: kept over upgrades (conffiles), with the
+# permissions Debian expects of control files.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/resources/debian/conffiles)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

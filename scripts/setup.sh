@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     poppler-utils xvfb xauth openbox desktop-file-utils
-    dpkg-dev appstream groff-base
+    dpkg-dev appstream groff-base lintian
     clang libclang-rt-14-dev
     libminizip-dev libxlsxwriter-dev python3-openpyxl
 )

@@ -2,10 +2,11 @@
 # The Debian package as a user gets it: built by CPack from this build folder, compared with what
 # `cmake --install --strip` installs, its metadata checked by the tools a distribution uses, and
 # the program run from the unpacked tree; the manual page and the bash completion are checked
-# against the program's own help text. Exit 77 (skipped) where the packaging tools are missing.
+# against the program's own help text, and lintian finds nothing. Exit 77 (skipped) where the
+# packaging tools are missing.
 set -euo pipefail
 build=$1
-for tool in cpack dpkg-deb dpkg-shlibdeps appstreamcli desktop-file-validate groff readelf; do
+for tool in cpack dpkg-deb dpkg-shlibdeps appstreamcli desktop-file-validate groff readelf lintian; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed"
         exit 77
@@ -48,8 +49,36 @@ for p in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-l
     [[ $depends == *"$p"* ]] || fail "Depends lacks $p: $depends"
 done
 
-appstreamcli validate --no-net "$work/x/usr/share/metainfo/uk.co.tarvex.greenguide.metainfo.xml" ||
-    fail "appstreamcli validate"
+[[ $(dpkg-deb -f "$deb" Recommends) == bash-completion ]] || fail "Recommends: bash-completion"
+
+# Debian's own measure: no error, no warning (as root it says so on stderr, which is dropped).
+out=$(lintian --fail-on error,warning "$deb" 2>/dev/null) || fail "lintian: $out"
+grep -q '^[EW]:' <<<"$out" && fail "lintian: $out"
+# The site's settings are the administrator's (a conffile) and name no folder until edited.
+dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles >"$work/conffiles"
+[[ $(cd "$work/x" && find etc -type f | sed 's|^|/|') == "$(cat "$work/conffiles")" ]] ||
+    fail "conffiles: $(cat "$work/conffiles")"
+grep -q '^#Data=' "$work/x/etc/greenguide/greenguide.conf" &&
+    ! grep -q '^Data' "$work/x/etc/greenguide/greenguide.conf" || fail "greenguide.conf names a folder"
+
+# One version throughout: the package's, its changelog's latest entry and the software centre's
+# latest release; and the screenshot the software centre names is the package's own picture, of
+# the size it gives.
+metainfo="$work/x/usr/share/metainfo/uk.co.tarvex.greenguide.metainfo.xml"
+appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli validate"
+version=$(dpkg-deb -f "$deb" Version)
+[[ $(gunzip -c "$work/x/usr/share/doc/greenguide/changelog.gz" | head -1) == "greenguide ($version) "* ]] ||
+    fail "the changelog's latest entry is not $version"
+[[ $(grep -o -m1 '<release version="[^"]*"' "$metainfo") == "<release version=\"$version\"" ]] ||
+    fail "the metainfo's latest release is not $version"
+image=$(grep -o '<image [^>]*>[^<]*' "$metainfo")
+png="$work/x/usr/share/greenguide/${image##*/}"
+[[ -f $png ]] || fail "the screenshot ${image##*/} is not in the package"
+read -r -a ihdr < <(od -An -tu1 -j16 -N8 "$png") # a PNG's width and height, big-endian
+width=$(((ihdr[0] << 24) + (ihdr[1] << 16) + (ihdr[2] << 8) + ihdr[3]))
+height=$(((ihdr[4] << 24) + (ihdr[5] << 16) + (ihdr[6] << 8) + ihdr[7]))
+[[ $image == *"width=\"$width\" height=\"$height\""* ]] ||
+    fail "the screenshot is $width x $height, not as the metainfo says: $image"
 out=$(desktop-file-validate "$work/x/usr/share/applications/greenguide.desktop" 2>&1) &&
     [[ -z $out ]] || fail "desktop-file-validate: $out"
 gunzip -c "$work/x/usr/share/man/man1/greenguide.1.gz" >"$work/greenguide.1"
