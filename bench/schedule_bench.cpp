@@ -67,7 +67,7 @@ void BM_CombinedPdfInMemory(benchmark::State& state) {
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray pdf =
-            CombinedSchedulePdf(tables, schedule, ratings, ProgramNameAndVersion());
+            CombinedSchedulePdf(tables, schedule, ratings, {}, ProgramNameAndVersion());
         bytes = pdf.size();
         benchmark::DoNotOptimize(pdf.constData());
     }

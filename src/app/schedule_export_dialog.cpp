@@ -1,10 +1,12 @@
 #include "app/schedule_export_dialog.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 #include "app/schedule_settings.h"
 #include "platform/whole_file.h"
 #include "schedule/schedule.h"
+#include "schedule/schedule_summary_layout.h"
 
 namespace {
 
@@ -23,6 +26,12 @@ const QString kFileKey = QStringLiteral("ExportFile");
 const QString kFolderKey = QStringLiteral("ExportFolder");
 const QString kFolderChoice = QStringLiteral("folder");
 const QString kPdfChoice = QStringLiteral("pdf");
+// The names of the columns left unticked: a column new to the export is printed.
+const QString kColumnsLeftOutKey = QStringLiteral("SummaryColumnsLeftOut");
+
+QString ColumnKey(const Schedule& schedule, int column) {
+    return schedule.Columns()[column].simplified().toCaseFolded();
+}
 
 QString DocumentsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -34,6 +43,17 @@ QString FolderOr(const QString& folder) {
 }
 
 }  // namespace
+
+QList<int> RememberedSummaryColumns(const Schedule& schedule) {
+    const QStringList leftOut = ScheduleSettings().value(kColumnsLeftOutKey).toStringList();
+    QList<int> columns;
+    for (const int column : SummaryExtraColumns(schedule)) {
+        if (!leftOut.contains(ColumnKey(schedule, column))) {
+            columns << column;
+        }
+    }
+    return columns;
+}
 
 QString SuggestedSchedulePdfName(const Schedule& schedule) {
     // The schedule's own project only: rows of different projects joined would make an odd name.
@@ -74,6 +94,23 @@ ScheduleExportDialog::ScheduleExportDialog(const Schedule& schedule, QWidget* pa
     exportButton_->setObjectName(QStringLiteral("ExportButton"));
     exportButton_->setDefault(true);
 
+    // The schedule's own columns, ticked as last time, for the summary of the PDF.
+    const QList<int> printed = RememberedSummaryColumns(schedule);
+    const QList<int> extra = SummaryExtraColumns(schedule);
+    if (!extra.isEmpty()) {
+        columnsBox_ = new QGroupBox(QStringLiteral("The schedule's columns in the PDF's summary"));
+        columnsBox_->setObjectName(QStringLiteral("SummaryColumns"));
+        auto* ticks = new QGridLayout(columnsBox_);
+        for (const int column : extra) {
+            auto* tick = new QCheckBox(schedule.Columns()[column].simplified());
+            tick->setChecked(printed.contains(column));
+            tick->setProperty("columnKey", ColumnKey(schedule, column));
+            const int k = static_cast<int>(columnTicks_.size());
+            ticks->addWidget(tick, k / 4, k % 4);
+            columnTicks_.append({tick, column});
+        }
+    }
+
     auto* grid = new QGridLayout;
     grid->addWidget(combinedButton_, 0, 0, 1, 2);
     grid->addWidget(filePath_, 1, 0);
@@ -84,6 +121,9 @@ ScheduleExportDialog::ScheduleExportDialog(const Schedule& schedule, QWidget* pa
     grid->setColumnStretch(0, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    if (columnsBox_ != nullptr) {
+        layout->addWidget(columnsBox_);
+    }
     layout->addWidget(buttons);
 
     connect(combinedButton_, &QRadioButton::toggled, this, &ScheduleExportDialog::ShowChoice);
@@ -103,10 +143,16 @@ ScheduleExportDialog::ScheduleExportDialog(const Schedule& schedule, QWidget* pa
 }
 
 ScheduleExportChoice ScheduleExportDialog::Choice() const {
-    if (folderButton_->isChecked()) {
-        return {ScheduleExportMode::Folder, folderPath_->text().trimmed()};
+    QList<int> columns;
+    for (const auto& [tick, column] : columnTicks_) {
+        if (tick->isChecked()) {
+            columns << column;
+        }
     }
-    return {ScheduleExportMode::CombinedPdf, filePath_->text().trimmed()};
+    if (folderButton_->isChecked()) {
+        return {ScheduleExportMode::Folder, folderPath_->text().trimmed(), columns};
+    }
+    return {ScheduleExportMode::CombinedPdf, filePath_->text().trimmed(), columns};
 }
 
 void ScheduleExportDialog::Remember() const {
@@ -115,6 +161,19 @@ void ScheduleExportDialog::Remember() const {
     const bool folder = choice.mode == ScheduleExportMode::Folder;
     settings.setValue(kChoiceKey, folder ? kFolderChoice : kPdfChoice);
     settings.setValue(folder ? kFolderKey : kFileKey, QFileInfo(choice.path).absoluteFilePath());
+    if (columnTicks_.isEmpty()) {
+        return;
+    }
+    // Names left out by another schedule stay left out; this schedule's ticks decide its own.
+    QStringList leftOut = settings.value(kColumnsLeftOutKey).toStringList();
+    for (const auto& [tick, column] : columnTicks_) {
+        const QString key = tick->property("columnKey").toString();
+        leftOut.removeAll(key);
+        if (!tick->isChecked()) {
+            leftOut << key;
+        }
+    }
+    settings.setValue(kColumnsLeftOutKey, leftOut);
 }
 
 void ScheduleExportDialog::ShowChoice() {
@@ -123,6 +182,9 @@ void ScheduleExportDialog::ShowChoice() {
     fileBrowse_->setEnabled(!folder);
     folderPath_->setEnabled(folder);
     folderBrowse_->setEnabled(folder);
+    if (columnsBox_ != nullptr) {
+        columnsBox_->setEnabled(!folder);  // the folder's summary.csv has columns of its own
+    }
     exportButton_->setEnabled(!Choice().path.isEmpty());
 }
 

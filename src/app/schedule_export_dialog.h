@@ -1,14 +1,18 @@
 // The question "Export Certificates..." of the schedule window asks: one PDF for the whole
 // schedule (a summary, then one certificate per rated row), or, as "greenguide batch -o DIR"
 // writes them, one <ref>.pdf per row and summary.csv into a folder. The last choice, file and
-// folder are remembered in the schedule window's own section of the settings store.
+// folder are remembered in the schedule window's own section of the settings store, as are the
+// schedule's own columns (Qty, Location, ...) ticked for the PDF's summary.
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 
 #include <optional>
 
+class QCheckBox;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -19,7 +23,13 @@ enum class ScheduleExportMode { CombinedPdf, Folder };
 struct ScheduleExportChoice {
     ScheduleExportMode mode = ScheduleExportMode::CombinedPdf;
     QString path;  // the PDF, or the folder
+    // The schedule's own columns the PDF's summary prints after the Ref column.
+    QList<int> summaryColumns;
 };
+
+// The schedule's extra columns (SummaryExtraColumns) that the summary prints: all but those
+// whose names the export dialog last saw unticked ("Print All..." prints the same).
+QList<int> RememberedSummaryColumns(const Schedule& schedule);
 
 // The name the combined PDF is offered under: "<project> - Window Schedule.pdf" with the
 // schedule's project, else "Window Schedule.pdf", made safe as a file name.
@@ -52,6 +62,9 @@ private:
     QPushButton* fileBrowse_ = nullptr;
     QPushButton* folderBrowse_ = nullptr;
     QPushButton* exportButton_ = nullptr;
+    // A tick per extra column of the schedule, with its column.
+    QGroupBox* columnsBox_ = nullptr;
+    QList<std::pair<QCheckBox*, int>> columnTicks_;
     QString confirmedFile_;  // the file the save dialog asked about and the user chose
 };
 

@@ -37,8 +37,9 @@ QString WithRowsLeftOut(const QString& first, const QStringList& rows) {
     return text;
 }
 
-ScheduleExportOutcome ExportCombined(QWidget* parent, const QString& path,
+ScheduleExportOutcome ExportCombined(QWidget* parent, const ScheduleExportChoice& choice,
                                      const ScheduleCertificates& input) {
+    const QString& path = choice.path;
     ScheduleExportOutcome outcome;
     for (int row = 0; row < input.ratings.size(); ++row) {
         if (!input.ratings[row].Rated()) {
@@ -49,7 +50,7 @@ ScheduleExportOutcome ExportCombined(QWidget* parent, const QString& path,
     const bool existed = QFileInfo::exists(path);
     WorkProgress progress(parent, QStringLiteral("Writing the schedule's certificates..."), true);
     const CombinedPdfResult result = WriteCombinedSchedulePdf(
-        path, input.tables, input.schedule, input.ratings, input.creator,
+        path, input.tables, input.schedule, input.ratings, choice.summaryColumns, input.creator,
         [&progress](int done, int total) { return progress.Step(done, total); });
     if (result.cancelled) {
         outcome.kind = Kind::Cancelled;
@@ -143,7 +144,7 @@ ScheduleExportOutcome RunScheduleExport(QWidget* parent, const ScheduleExportCho
         return refused;
     }
     return choice.mode == ScheduleExportMode::Folder ? ExportFolder(parent, choice.path, input)
-                                                     : ExportCombined(parent, choice.path, input);
+                                                     : ExportCombined(parent, choice, input);
 }
 
 void ExportScheduleCertificates(QWidget* parent, const ScheduleCertificates& input,

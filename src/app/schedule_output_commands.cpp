@@ -6,6 +6,7 @@
 #include <QStatusBar>
 
 #include "app/error_box.h"
+#include "app/schedule_export_dialog.h"
 #include "app/schedule_printing.h"
 #include "app/schedule_window.h"
 #include "platform/program_info.h"
@@ -62,8 +63,9 @@ void ScheduleOutputCommands::ExportClick() {
 void ScheduleOutputCommands::PrintAllClick() {
     RunGuarded(window_, [this] {
         const ScheduleCertificates input = Certificates();
-        const int pages = PrintSchedule(window_, input.tables, input.schedule, input.ratings,
-                                        input.creator, choosePrinter_);
+        const int pages =
+            PrintSchedule(window_, input.tables, input.schedule, input.ratings,
+                          RememberedSummaryColumns(input.schedule), input.creator, choosePrinter_);
         if (pages > 0) {
             window_->statusBar()->showMessage(pages == 1
                                                   ? QStringLiteral("1 page printed.")

@@ -6,8 +6,8 @@
 #include "schedule/schedule_export.h"
 
 int PrintSchedule(QWidget* parent, const ProductTables& tables, const Schedule& schedule,
-                  const QList<ScheduleRowRating>& ratings, const QString& creator,
-                  const PrinterChoice& choose) {
+                  const QList<ScheduleRowRating>& ratings, const QList<int>& summaryColumns,
+                  const QString& creator, const PrinterChoice& choose) {
     const std::unique_ptr<QPrinter> printer = ChosenPrinter(parent, choose);
     if (!printer) {
         return 0;
@@ -17,13 +17,13 @@ int PrintSchedule(QWidget* parent, const ProductTables& tables, const Schedule& 
     const ProductTables ownTables = tables;
     const Schedule ownSchedule = schedule;
     const QList<ScheduleRowRating> ownRatings = ratings;
-    const ScheduleDocument document(ownTables, ownSchedule, ownRatings);
+    const ScheduleDocument document(ownTables, ownSchedule, ownRatings, summaryColumns);
     const bool toFile = PrintsToFile(*printer);
     WorkProgress progress(parent, QStringLiteral("Printing the schedule's pages..."), toFile);
     const PagesPainted printed = PrintPages(
         *printer,
         CombinedPdfSettings(ownSchedule, document.CertificateCount(), creator,
-                            DataVersionText(DataVersionOf(ownTables))),
+                            document.DataVersion()),
         document.PageCount(),
         [&document](int page, QPainter& painter, int W, int H) {
             document.DrawPage(page, painter, W, H);

@@ -16,7 +16,8 @@ class QWidget;
 // Prints the schedule's document, showing progress over parent. A printer that writes a file
 // gets the combined PDF's document information, and may be cancelled (the old file stays); a
 // printing system's printer takes every page once the job has begun. Returns the pages printed,
-// 0 when the user cancelled; throws ProgramError "Cannot print to ..." when the job fails.
+// 0 when the user cancelled; summaryColumns as
+// ScheduleDocument takes them; throws ProgramError "Cannot print to ..." when the job fails.
 int PrintSchedule(QWidget* parent, const ProductTables& tables, const Schedule& schedule,
-                  const QList<ScheduleRowRating>& ratings, const QString& creator,
-                  const PrinterChoice& choose = {});
+                  const QList<ScheduleRowRating>& ratings, const QList<int>& summaryColumns,
+                  const QString& creator, const PrinterChoice& choose = {});

@@ -117,8 +117,8 @@ int RunBatch(const QString& schedulePath, const QString& sheet, const QString& o
                 }
             }
         }
-        const CombinedPdfResult combined =
-            WriteCombinedSchedulePdf(combinedPath, tables, schedule, ratings, creator, show);
+        const CombinedPdfResult combined = WriteCombinedSchedulePdf(
+            combinedPath, tables, schedule, ratings, SummaryExtraColumns(schedule), creator, show);
         progress.Finish();
         if (combined.cancelled) {
             return stopped();

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <cmath>
 #include <optional>
 
 struct RatingColour {
@@ -49,4 +50,17 @@ inline std::optional<QColor> RatingColourOf(const QString& text) {
         }
     }
     return std::nullopt;
+}
+
+// Black or white, whichever reads better on fill (the larger contrast of relative luminance):
+// white on A+'s dark green, black on the light greens and yellows.
+inline QColor LegibleTextColour(const QColor& fill) {
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear(fill.redF()) + 0.7152 * linear(fill.greenF()) +
+                             0.0722 * linear(fill.blueF());
+    // Contrast with white (1.05 / (L + 0.05)) against contrast with black ((L + 0.05) / 0.05).
+    return 1.05 / (luminance + 0.05) > (luminance + 0.05) / 0.05 ? QColor(Qt::white)
+                                                                 : QColor(Qt::black);
 }

@@ -116,11 +116,14 @@ CertificatePdfSettings CombinedPdfSettings(const Schedule& schedule, int certifi
 }
 
 ScheduleDocument::ScheduleDocument(const ProductTables& tables, const Schedule& schedule,
-                                   const QList<ScheduleRowRating>& ratings)
+                                   const QList<ScheduleRowRating>& ratings,
+                                   const QList<int>& extraColumns)
     : tables_(tables),
       schedule_(schedule),
       ratings_(ratings),
-      summaryPages_(SummaryPageCount(static_cast<int>(ratings.size()))) {
+      dataVersion_(DataVersionText(DataVersionOf(tables))),
+      summary_(LayOutSummary(schedule, ratings, extraColumns, dataVersion_)),
+      summaryPages_(summary_.PageCount()) {
     for (int row = 0; row < ratings.size(); ++row) {
         if (ratings[row].Rated()) {
             rated_ << row;
@@ -133,6 +136,9 @@ void ScheduleDocument::DrawPage(int page, QPainter& painter, int W, int H) const
         const int row = rated_[page - summaryPages_];
         DrawFittedCertificatePage(CertificateOfRow(tables_, schedule_, row, ratings_[row]), painter,
                                   W, H);
+        DrawCertificateBand(painter, W, H, schedule_.Value(row, ScheduleField::Ref),
+                            schedule_.ReportText(row, ScheduleField::Project), page + 1,
+                            PageCount());
         return;
     }
     const QRect fitted = FittedCertificateRect(W, H);
@@ -140,18 +146,50 @@ void ScheduleDocument::DrawPage(int page, QPainter& painter, int W, int H) const
     painter.translate(fitted.topLeft());
     {
         Canvas canvas(painter);
-        DrawScheduleSummaryPage(canvas, fitted.width(), fitted.height(), schedule_, ratings_, page);
+        DrawScheduleSummaryPage(canvas, fitted.width(), summary_, page, page + 1, PageCount());
+    }
+    painter.restore();
+}
+
+void DrawCertificateBand(QPainter& painter, int W, int H, const QString& ref,
+                         const QString& project, int pageNumber, int pageCount) {
+    // In the certificate's page units: a line of small grey text just below its bottom edge,
+    // in the page's margin; a project too long for the line goes on in lines below it.
+    constexpr double kBandGap = 2;
+    constexpr double kBandText = 7;
+    const QRect fitted = FittedCertificateRect(W, H);
+    const double r = fitted.width() / 630.0;
+    const auto px = [r](double units) { return Trunc(units * r); };
+    const QString pageText = PageOfText(pageNumber, pageCount);
+    const QString left =
+        QStringLiteral("Ref ") + ref.simplified() +
+        (project.simplified().isEmpty() ? QString() : QStringLiteral("   ") + project.simplified());
+    const QStringList lines = WrappedSummaryText(left, 630 - 2 * 20 - 80, false, kBandText);
+    painter.save();
+    painter.translate(fitted.left(), fitted.bottom() + 1);
+    {
+        Canvas canvas(painter);
+        canvas.SetFontName(QStringLiteral("Arial"));
+        canvas.SetFontHeight(std::max(1, px(kBandText)));
+        canvas.SetFontColor(QColor(96, 96, 96));
+        canvas.SetBrushHollow();
+        double y = kBandGap;
+        for (const QString& line : lines) {
+            canvas.TextOut(px(20), px(y), line);
+            y += kBandText + 1;
+        }
+        canvas.TextOut(px(610) - canvas.TextWidth(pageText), px(kBandGap), pageText);
     }
     painter.restore();
 }
 
 QByteArray CombinedSchedulePdf(const ProductTables& tables, const Schedule& schedule,
-                               const QList<ScheduleRowRating>& ratings, const QString& creator,
+                               const QList<ScheduleRowRating>& ratings,
+                               const QList<int>& extraColumns, const QString& creator,
                                const ExportProgress& progress, bool* cancelled) {
-    const ScheduleDocument document(tables, schedule, ratings);
+    const ScheduleDocument document(tables, schedule, ratings, extraColumns);
     const PdfPages pages = PdfOfPages(
-        CombinedPdfSettings(schedule, document.CertificateCount(), creator,
-                            DataVersionText(DataVersionOf(tables))),
+        CombinedPdfSettings(schedule, document.CertificateCount(), creator, document.DataVersion()),
         document.PageCount(),
         [&document](int page, QPainter& painter, int W, int H) {
             document.DrawPage(page, painter, W, H);
@@ -166,12 +204,12 @@ QByteArray CombinedSchedulePdf(const ProductTables& tables, const Schedule& sche
 CombinedPdfResult WriteCombinedSchedulePdf(const QString& path, const ProductTables& tables,
                                            const Schedule& schedule,
                                            const QList<ScheduleRowRating>& ratings,
-                                           const QString& creator, const ExportProgress& progress) {
-    const ScheduleDocument document(tables, schedule, ratings);
+                                           const QList<int>& extraColumns, const QString& creator,
+                                           const ExportProgress& progress) {
+    const ScheduleDocument document(tables, schedule, ratings, extraColumns);
     const PdfFileResult written = WritePdfOfPages(
         path,
-        CombinedPdfSettings(schedule, document.CertificateCount(), creator,
-                            DataVersionText(DataVersionOf(tables))),
+        CombinedPdfSettings(schedule, document.CertificateCount(), creator, document.DataVersion()),
         document.PageCount(),
         [&document](int page, QPainter& painter, int W, int H) {
             document.DrawPage(page, painter, W, H);

@@ -15,6 +15,7 @@
 #include "documents/certificate_output.h"
 #include "schedule/schedule.h"
 #include "schedule/schedule_rating.h"
+#include "schedule/schedule_summary_layout.h"
 
 // Called after each step (a page, a row) with the steps done and their total; returning false
 // cancels the export.
@@ -26,15 +27,20 @@
 using ExportProgress = std::function<bool(int done, int total)>;
 
 // The combined document's pages, for a PDF or a printer ("Print All..." paints them with
-// PaintPages, documents/certificate_output.h, in one job): the summary pages, then one
-// certificate page per rated row in schedule order, each drawn by DrawFittedCertificatePage.
-// Holds its arguments by reference.
+// PaintPages, documents/certificate_output.h, in one job): the summary pages (one layout,
+// LayOutSummary, whatever the resolution), then one certificate page per rated row in schedule
+// order, each drawn by DrawFittedCertificatePage with a band in the page's margin below it that
+// names the row's ref and project; every page says "Page N of M". extraColumns are the
+// schedule's columns the summary prints after the Ref column (SummaryExtraColumns: all of
+// them). Holds its arguments by reference.
 class ScheduleDocument {
 public:
     ScheduleDocument(const ProductTables& tables, const Schedule& schedule,
-                     const QList<ScheduleRowRating>& ratings);
+                     const QList<ScheduleRowRating>& ratings, const QList<int>& extraColumns);
     int PageCount() const { return summaryPages_ + static_cast<int>(rated_.size()); }
     int CertificateCount() const { return static_cast<int>(rated_.size()); }
+    // The tables' data version (DataVersionText), which the summary's legend names.
+    const QString& DataVersion() const { return dataVersion_; }
     // Draws page (from 0) on a W x H pixel area, in the certificate's fitted rectangle.
     void DrawPage(int page, QPainter& painter, int W, int H) const;
 
@@ -42,9 +48,17 @@ private:
     const ProductTables& tables_;
     const Schedule& schedule_;
     const QList<ScheduleRowRating>& ratings_;
+    QString dataVersion_;
+    SummaryLayout summary_;
     QList<int> rated_;  // the rows that get a certificate
     int summaryPages_;
 };
+
+// The band under a schedule's certificate page: the ref and the project on the left, "Page N
+// of M" on the right, in the margin below the certificate's fitted rectangle of a W x H area
+// (the certificate's own pixels stay as they are).
+void DrawCertificateBand(QPainter& painter, int W, int H, const QString& ref,
+                         const QString& project, int pageNumber, int pageCount);
 
 // The combined PDF's settings: A4 portrait at 600 dpi with the single export's margins, titled
 // "Window Schedule", the project and the number of certificates as its subject, the company's
@@ -53,9 +67,11 @@ CertificatePdfSettings CombinedPdfSettings(const Schedule& schedule, int certifi
                                            const QString& creator, const QString& dataVersion);
 
 // The combined PDF in memory; empty when cancelled (*cancelled set) or when it could not be
-// drawn. ratings are the rows' ratings (RateSchedule) in schedule order.
+// drawn. ratings are the rows' ratings (RateSchedule) in schedule order; extraColumns as
+// ScheduleDocument takes them.
 QByteArray CombinedSchedulePdf(const ProductTables& tables, const Schedule& schedule,
-                               const QList<ScheduleRowRating>& ratings, const QString& creator,
+                               const QList<ScheduleRowRating>& ratings,
+                               const QList<int>& extraColumns, const QString& creator,
                                const ExportProgress& progress = {}, bool* cancelled = nullptr);
 
 struct CombinedPdfResult {
@@ -71,7 +87,7 @@ struct CombinedPdfResult {
 CombinedPdfResult WriteCombinedSchedulePdf(const QString& path, const ProductTables& tables,
                                            const Schedule& schedule,
                                            const QList<ScheduleRowRating>& ratings,
-                                           const QString& creator,
+                                           const QList<int>& extraColumns, const QString& creator,
                                            const ExportProgress& progress = {});
 
 // The output of an export that would replace the schedule's own file, so that it is lost under

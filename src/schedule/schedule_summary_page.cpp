@@ -1,7 +1,5 @@
 #include "schedule/schedule_summary_page.h"
 
-#include <QStringList>
-
 #include <algorithm>
 
 #include "data/rating_colours.h"
@@ -9,175 +7,174 @@
 
 namespace {
 
-// Geometry in page units.
-constexpr double kPageWide = 630;
-constexpr int kLeft = 30;
-constexpr int kRight = 600;
-constexpr int kTitleTop = 30;
-constexpr int kTitleHeight = 24;
-constexpr int kReportTop = 66;
-constexpr int kReportLineHeight = 15;
-constexpr int kFirstTableTop = 124;
-constexpr int kLaterTableTop = 66;
-constexpr int kTableBottom = 846;
-constexpr int kRowHeight = 15;
-constexpr int kTextHeight = 11;
-constexpr int kCellPadding = 3;
-constexpr int kFooterTop = 856;
+using namespace summary_units;
 
-int RowsOnPage(int page) {
-    const int top = page == 0 ? kFirstTableTop : kLaterTableTop;
-    return (kTableBottom - top) / kRowHeight - 1;  // less the heading row
-}
+const QColor kRuleColour(192, 192, 192);
+const QColor kHeadingFill(232, 236, 232);
+const QColor kNoteColour(160, 0, 0);
 
-const struct {
-    const char* heading;
-    int left;
-} kColumns[] = {{"Ref", 30},     {"System", 72},   {"Profiles", 160}, {"Building", 290},
-                {"Weight", 350}, {"Element", 392}, {"Rating", 462},   {"kg CO2e", 505}};
-constexpr int kColumnCount = 8;
-constexpr int kBuildingColumn = 3;
-constexpr int kRatingColumn = 6;
-
-int ColumnRight(int k) {
-    return k + 1 < kColumnCount ? kColumns[k + 1].left : kRight;
-}
-
-// The text cut with "..." so that it fits width pixels.
-QString Fitted(const Canvas& canvas, const QString& text, int width) {
-    if (canvas.TextWidth(text) <= width) {
-        return text;
+// Draws in page units on a canvas of W pixels for 630 units.
+class PageUnits {
+public:
+    PageUnits(Canvas& canvas, int W) : canvas_(canvas), r_(W / 630.0) {}
+    int Px(double units) const { return Trunc(units * r_); }
+    Canvas& canvas() { return canvas_; }
+    void Font(double height, bool bold, const QColor& colour = Qt::black) {
+        canvas_.SetFontHeight(std::max(1, Px(height)));
+        canvas_.SetFontBold(bold);
+        canvas_.SetFontColor(colour);
     }
-    const QString dots = QStringLiteral("...");
-    return text.left(canvas.FittingLength(text, width, dots)) + dots;
+    void Text(double x, double y, const QString& text) { canvas_.TextOut(Px(x), Px(y), text); }
+    void Lines(double x, double y, const QStringList& lines, double lineHeight = kLineHeight) {
+        for (const QString& line : lines) {
+            Text(x, y, line);
+            y += lineHeight;
+        }
+    }
+    // Text centred between x1 and x2.
+    void Centred(double x1, double x2, double y, const QString& text) {
+        canvas_.TextOut((Px(x1) + Px(x2) - canvas_.TextWidth(text)) / 2, Px(y), text);
+    }
+    void Fill(double x1, double y1, double x2, double y2, const QColor& colour) {
+        canvas_.SetPenColor(colour);
+        canvas_.SetBrushColor(colour);
+        canvas_.Rectangle(Px(x1), Px(y1), Px(x2), Px(y2));
+        canvas_.SetBrushHollow();
+    }
+    void Rule(double x1, double x2, double y, const QColor& colour) {
+        canvas_.SetPenColor(colour);
+        canvas_.MoveTo(Px(x1), Px(y));
+        canvas_.LineTo(Px(x2), Px(y));
+    }
+
+private:
+    Canvas& canvas_;
+    double r_;
+};
+
+void DrawHeader(PageUnits& u, const SummaryLayout& layout) {
+    u.Font(kTitleHeight, true);
+    u.Text(kLeft, kTop, QStringLiteral("Window Schedule"));
+    double y = kTop + kTitleHeight + 8;
+    for (const auto& [label, lines] : layout.header) {
+        u.Font(kTextHeight, true);
+        u.Text(kLeft, y, label);
+        u.Font(kTextHeight, false);
+        u.Lines(kLeft + 60, y, lines);
+        y += std::max<qsizetype>(1, lines.size()) * kLineHeight;
+    }
 }
 
-QString OneLine(const QString& text) {
-    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QStringLiteral(", "));
+// The rating in its colour across the cell, its letter centred in a colour that reads on it.
+void DrawRatingCell(PageUnits& u, const SummaryColumn& column, double top, double bottom,
+                    const QString& rating, double textTop) {
+    const std::optional<QColor> colour = RatingColourOf(rating);
+    if (!colour) {
+        return;
+    }
+    u.Fill(column.left + 1, top + 1, column.left + column.width - 1, bottom, *colour);
+    u.Font(kTextHeight, true, LegibleTextColour(*colour));
+    u.Centred(column.left, column.left + column.width, textTop, rating);
 }
 
-// The cells of a row as the table shows them: the window's names when it is known, else what
-// the row says.
-QStringList CellsOf(const Schedule& s, int row, const ScheduleRowRating& r) {
-    if (r.window) {
-        const RatedWindow& w = *r.window;
-        return {s.Value(row, ScheduleField::Ref),
-                w.systemName.trimmed(),
-                w.outerFrame + QStringLiteral(" / ") + w.ventFrame + QStringLiteral(" / ") +
-                    w.transomMullion,
-                w.commercial ? QStringLiteral("Commercial") : QStringLiteral("Domestic"),
-                r.weightText,
-                r.elementNumber,
-                r.summaryRating,
-                r.co2};
+double DrawTable(PageUnits& u, const SummaryLayout& layout, const SummaryPageRows& page) {
+    double y = layout.tableTop;
+    u.Fill(kLeft, y, kRight, y + layout.headingHeight, kHeadingFill);
+    u.Font(kTextHeight, true);
+    for (const SummaryColumn& column : layout.columns) {
+        u.Lines(column.left + kCellPadding, y + 2, column.headingLines);
     }
-    QStringList codes;
-    for (const ScheduleField f :
-         {ScheduleField::Outer, ScheduleField::Vent, ScheduleField::Transom}) {
-        codes << s.Value(row, f);
+    y += layout.headingHeight;
+    u.Rule(kLeft, kRight, y, Qt::black);
+    for (int k = page.first; k < page.end; ++k) {
+        const SummaryRow& row = layout.rows[k];
+        const double bottom = y + row.height;
+        u.Font(kTextHeight, false);
+        for (int c = 0; c < row.lines.size(); ++c) {
+            const SummaryColumn& column = layout.columns[c];
+            if (column.rating) {
+                DrawRatingCell(u, column, y, bottom, row.rating, y + 2);
+                u.Font(kTextHeight, false);
+            } else {
+                u.Lines(column.left + kCellPadding, y + 2, row.lines[c]);
+            }
+        }
+        if (row.noteFrom >= 0) {
+            u.Font(kTextHeight, false, kNoteColour);
+            u.Lines(layout.columns[row.noteFrom].left + kCellPadding, y + 2, row.noteLines);
+        }
+        u.Rule(kLeft, kRight, bottom, kRuleColour);
+        y = bottom;
     }
-    // Codes left empty are the system's first ones, which an unknown system does not have.
-    const QString profiles =
-        codes.join(QString()).isEmpty() ? QString() : codes.join(QStringLiteral(" / "));
-    return {s.Value(row, ScheduleField::Ref),
-            s.Value(row, ScheduleField::System),
-            profiles,
-            QString(),
-            QString(),
-            QString(),
-            QString(),
-            QString()};
+    return y;
+}
+
+// The totals per rating: window types, and windows where the schedule counts them.
+double DrawTotals(PageUnits& u, const SummaryLayout& layout, double y) {
+    const ScheduleTotals& totals = layout.totals;
+    const double rowHeight = kLineHeight + 2;
+    const double columns[] = {kLeft, kLeft + 70, kLeft + 160, kLeft + 250};
+    const int columnCount = totals.hasQuantity ? 3 : 2;
+    u.Font(kTextHeight, true);
+    u.Text(kLeft, y, QStringLiteral("Totals"));
+    y += rowHeight;
+    u.Fill(kLeft, y, columns[columnCount], y + rowHeight, kHeadingFill);
+    u.Font(kTextHeight, true);
+    u.Text(columns[0] + kCellPadding, y + 1, QStringLiteral("Rating"));
+    u.Text(columns[1] + kCellPadding, y + 1, QStringLiteral("Window types"));
+    if (totals.hasQuantity) {
+        u.Text(columns[2] + kCellPadding, y + 1, layout.quantityHeading);
+    }
+    y += rowHeight;
+    const auto line = [&](const QString& label, int types, double quantity, bool strong) {
+        const std::optional<QColor> colour = RatingColourOf(label);
+        if (colour) {
+            u.Fill(columns[0] + 1, y + 1, columns[1] - 1, y + rowHeight, *colour);
+            u.Font(kTextHeight, true, LegibleTextColour(*colour));
+            u.Centred(columns[0], columns[1], y + 1, label);
+        } else {
+            u.Font(kTextHeight, strong);
+            u.Text(columns[0] + kCellPadding, y + 1, label);
+        }
+        u.Font(kTextHeight, strong);
+        u.Text(columns[1] + kCellPadding, y + 1, QString::number(types));
+        if (totals.hasQuantity) {
+            u.Text(columns[2] + kCellPadding, y + 1, QuantityText(quantity));
+        }
+        y += rowHeight;
+        u.Rule(kLeft, columns[columnCount], y, kRuleColour);
+    };
+    for (const RatingTotal& total : totals.byRating) {
+        line(total.rating.isEmpty() ? QStringLiteral("Not rated") : total.rating, total.types,
+             total.quantity, false);
+    }
+    line(QStringLiteral("All"), totals.types, totals.quantity, true);
+    return y;
 }
 
 }  // namespace
 
-int SummaryPageCount(int rowCount) {
-    int pages = 1;
-    for (int left = rowCount - RowsOnPage(0); left > 0; left -= RowsOnPage(pages++)) {
-    }
-    return pages;
+QString PageOfText(int pageNumber, int pageCount) {
+    return QStringLiteral("Page %1 of %2").arg(pageNumber).arg(pageCount);
 }
 
-void DrawScheduleSummaryPage(Canvas& canvas, int W, int H, const Schedule& schedule,
-                             const QList<ScheduleRowRating>& ratings, int page) {
-    const double r = W / kPageWide;
-    const auto px = [r](double units) { return Trunc(units * r); };
-    canvas.SetPenWidth(std::max(1, px(1)));
-    canvas.SetPenColor(Qt::white);
-    canvas.SetBrushColor(Qt::white);
-    canvas.Rectangle(0, 0, W, H);
+void DrawScheduleSummaryPage(Canvas& canvas, int W, const SummaryLayout& layout, int page,
+                             int pageNumber, int pageCount) {
+    PageUnits u(canvas, W);
+    canvas.SetPenWidth(std::max(1, u.Px(0.5)));
     canvas.SetFontName(QStringLiteral("Arial"));
-    canvas.SetFontColor(Qt::black);
     canvas.SetBrushHollow();
-
-    canvas.SetFontBold(true);
-    canvas.SetFontHeight(px(kTitleHeight));
-    canvas.TextOut(px(kLeft), px(kTitleTop), QStringLiteral("Window Schedule"));
-    canvas.SetFontHeight(px(kTextHeight));
-    int firstRow = 0;
-    for (int p = 0; p < page; ++p) {
-        firstRow += RowsOnPage(p);
+    DrawHeader(u, layout);
+    const SummaryPageRows& rows = layout.pages[page];
+    if (rows.end > rows.first || !rows.closing) {
+        DrawTable(u, layout, rows);
     }
-    if (page == 0) {
-        const std::pair<const char*, QString> lines[] = {
-            {"Company:", OneLine(schedule.CommonReportText(ScheduleField::Company))},
-            {"Project:", OneLine(schedule.CommonReportText(ScheduleField::Project))},
-            {"Date:", OneLine(schedule.CommonReportText(ScheduleField::Date))}};
-        int y = kReportTop;
-        for (const auto& [label, text] : lines) {
-            canvas.SetFontBold(true);
-            canvas.TextOut(px(kLeft), px(y), QLatin1String(label));
-            canvas.SetFontBold(false);
-            canvas.TextOut(px(kLeft + 60), px(y), Fitted(canvas, text, px(kRight - kLeft - 60)));
-            y += kReportLineHeight;
-        }
+    if (rows.closing) {
+        double y = DrawTotals(u, layout, rows.closingTop) + 10;
+        u.Font(kLegendTextHeight, false);
+        u.Lines(kLeft, y, layout.legendLines, kLegendLineHeight);
     }
-
-    // The heading row, then the rows of this page.
-    int y = page == 0 ? kFirstTableTop : kLaterTableTop;
-    canvas.SetPenColor(Qt::black);
-    canvas.SetFontBold(true);
-    for (int k = 0; k < kColumnCount; ++k) {
-        canvas.TextOut(px(kColumns[k].left + kCellPadding), px(y + 2),
-                       QLatin1String(kColumns[k].heading));
-    }
-    canvas.MoveTo(px(kLeft), px(y + kRowHeight));
-    canvas.LineTo(px(kRight), px(y + kRowHeight));
-    y += kRowHeight;
-    canvas.SetFontBold(false);
-    const int lastRow = std::min<int>(firstRow + RowsOnPage(page), ratings.size());
-    for (int row = firstRow; row < lastRow; ++row) {
-        const ScheduleRowRating& rating = ratings[row];
-        const QStringList cells = CellsOf(schedule, row, rating);
-        const std::optional<QColor> colour = RatingColourOf(rating.summaryRating);
-        if (rating.Rated() && colour) {
-            canvas.SetPenColor(*colour);
-            canvas.SetBrushColor(*colour);
-            canvas.Rectangle(px(kColumns[kRatingColumn].left), px(y + 1),
-                             px(ColumnRight(kRatingColumn)), px(y + kRowHeight));
-            canvas.SetBrushHollow();
-        }
-        canvas.SetFontColor(Qt::black);
-        const int lastColumn = rating.Rated() ? kColumnCount : kBuildingColumn;
-        for (int k = 0; k < lastColumn; ++k) {
-            canvas.TextOut(
-                px(kColumns[k].left + kCellPadding), px(y + 2),
-                Fitted(canvas, cells[k], px(ColumnRight(k) - kColumns[k].left - 2 * kCellPadding)));
-        }
-        if (!rating.Rated()) {
-            canvas.SetFontColor(QColor(160, 0, 0));
-            canvas.TextOut(px(kColumns[kBuildingColumn].left + kCellPadding), px(y + 2),
-                           Fitted(canvas, QStringLiteral("Not rated: ") + rating.note,
-                                  px(kRight - kColumns[kBuildingColumn].left - 2 * kCellPadding)));
-        }
-        canvas.SetPenColor(QColor(192, 192, 192));
-        canvas.MoveTo(px(kLeft), px(y + kRowHeight));
-        canvas.LineTo(px(kRight), px(y + kRowHeight));
-        y += kRowHeight;
-    }
-    canvas.SetFontColor(Qt::black);
-    const int pages = SummaryPageCount(ratings.size());
-    const QString footer = QStringLiteral("Summary page %1 of %2").arg(page + 1).arg(pages);
-    canvas.TextOut(px(kRight) - canvas.TextWidth(footer), px(kFooterTop), footer);
-    (void)H;
+    u.Font(kTextHeight, false);
+    const QString footer = PageOfText(pageNumber, pageCount);
+    canvas.TextOut(u.Px(kRight) - canvas.TextWidth(footer), u.Px(kFooterTop), footer);
 }

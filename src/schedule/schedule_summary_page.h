@@ -1,20 +1,18 @@
-// The summary that opens a schedule's combined PDF: the title "Window Schedule", the schedule's
-// company, project and date, and a table of every row (ref, system, profiles, building, weight,
-// element number, summary rating in its colour, kg CO2e), or the reason a row is not rated; as
-// many pages as the rows need. Drawn in the certificate's page units (630 wide, 891 high).
+// The summary that opens a schedule's combined PDF, drawn from its layout (SummaryLayout): on
+// every page the title "Window Schedule" with the schedule's company, project and date, the
+// table's headings and this page's rows (the rating centred in its colour, or why a row is not
+// rated), "Page N of M" at the foot; on the last, the totals per rating and the legend. Drawn in
+// the certificate's page units (630 wide, 891 high) scaled to the canvas.
 #pragma once
 
-#include <QList>
-
-#include "schedule/schedule.h"
-#include "schedule/schedule_rating.h"
+#include "schedule/schedule_summary_layout.h"
 
 class Canvas;
 
-// How many summary pages a schedule of rowCount rows takes (at least one).
-int SummaryPageCount(int rowCount);
+// Draws summary page `page` (from 0) of the layout on a W x H pixel canvas of the certificate's
+// proportions; pageNumber (from 1) and pageCount are the page's place in the whole document.
+void DrawScheduleSummaryPage(Canvas& canvas, int W, const SummaryLayout& layout, int page,
+                             int pageNumber, int pageCount);
 
-// Draws summary page `page` (from 0) of the schedule on a W x H pixel canvas of the
-// certificate's proportions; ratings are the rows' ratings in schedule order.
-void DrawScheduleSummaryPage(Canvas& canvas, int W, int H, const Schedule& schedule,
-                             const QList<ScheduleRowRating>& ratings, int page);
+// "Page N of M", as every page of a schedule's document says.
+QString PageOfText(int pageNumber, int pageCount);

@@ -3,6 +3,7 @@
 // every page printed as one job.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -92,7 +94,7 @@ protected:
         window_.show();
     }
     ScheduleExportOutcome Export(ScheduleExportMode mode, const QString& path) {
-        return RunScheduleExport(&window_, {mode, path}, input_);
+        return RunScheduleExport(&window_, {mode, path, {}}, input_);
     }
 
     QTemporaryDir dir_;
@@ -264,7 +266,7 @@ TEST_F(ScheduleExportWindow, PrintAllIsOneJobOfEveryPage) {
         printer.setOutputFileName(pdf);
         return choices == 1;
     };
-    EXPECT_EQ(PrintSchedule(&window_, input_.tables, input_.schedule, input_.ratings,
+    EXPECT_EQ(PrintSchedule(&window_, input_.tables, input_.schedule, input_.ratings, {},
                             input_.creator, toFile),
               3);
     const QString info = Tool("pdfinfo", {pdf});
@@ -275,16 +277,61 @@ TEST_F(ScheduleExportWindow, PrintAllIsOneJobOfEveryPage) {
     EXPECT_TRUE(pages[0].startsWith("Window Schedule") && pages[2].contains("Pelvanor 62"));
     // The dialog cancelled prints nothing; a cancel part way leaves the printed file whole.
     const QByteArray printed = ReadBytes(pdf);
-    EXPECT_EQ(PrintSchedule(&window_, input_.tables, input_.schedule, input_.ratings,
+    EXPECT_EQ(PrintSchedule(&window_, input_.tables, input_.schedule, input_.ratings, {},
                             input_.creator, toFile),
               0);
     choices = 0;
     const CancelAt cancel(1);
-    EXPECT_EQ(PrintSchedule(&window_, input_.tables, input_.schedule, input_.ratings,
+    EXPECT_EQ(PrintSchedule(&window_, input_.tables, input_.schedule, input_.ratings, {},
                             input_.creator, toFile),
               0);
     EXPECT_EQ(ReadBytes(pdf), printed);
     EXPECT_EQ(Files(dir_.path()), QStringList{"printed.pdf"});
+}
+
+TEST_F(ScheduleExportWindow, PrintAllToAFileGivesTheExportsWordsWithTheColumnsTicked) {
+    input_.schedule = *ReadSchedule(
+                           "ref,Qty,Location,Notes,system,outer,vent,transom\n"
+                           "W01,4,Ground floor classroom 1 (north elevation) by the main entrance,"
+                           "n,Pelvanor 90 Vantrel,VTR410,VTR420,PRF430\n"
+                           "W02,2,Hall,n,Meridan 50,SLM110,SLM120,SLM130\n")
+                           .schedule;
+    input_.ratings = RateSchedule(input_.tables, input_.schedule);
+    {
+        ScheduleExportDialog dialog(input_.schedule);
+        const QList<QCheckBox*> ticks = dialog.findChildren<QCheckBox*>();
+        ASSERT_EQ(ticks.size(), 3);
+        EXPECT_TRUE(ticks[0]->isChecked() && ticks[1]->isChecked() && ticks[2]->isChecked());
+        ticks[2]->setChecked(false);  // Notes
+        EXPECT_EQ(dialog.Choice().summaryColumns, QList<int>({1, 2}));
+        dialog.Remember();
+    }
+    ScheduleExportDialog again(input_.schedule);
+    EXPECT_FALSE(again.findChildren<QCheckBox*>()[2]->isChecked());
+    EXPECT_EQ(RememberedSummaryColumns(input_.schedule), QList<int>({1, 2}));
+
+    const QString exported = dir_.filePath("exported.pdf");
+    const ScheduleExportChoice choice{ScheduleExportMode::CombinedPdf, exported,
+                                      again.Choice().summaryColumns};
+    ASSERT_EQ(RunScheduleExport(&window_, choice, input_).kind,
+              ScheduleExportOutcome::Kind::Written);
+    const QString printed = dir_.filePath("printed.pdf");
+    const auto toFile = [&](QPrinter& printer, QWidget*) {
+        printer.setResolution(1200);
+        printer.setOutputFileName(printed);
+        return true;
+    };
+    ASSERT_EQ(PrintSchedule(&window_, input_.tables, input_.schedule, input_.ratings,
+                            RememberedSummaryColumns(input_.schedule), input_.creator, toFile),
+              3);
+    const auto summaryWords = [](const QString& pdf) {
+        return Tool("pdftotext", {pdf, "-"})
+            .section('\f', 0, 0)
+            .split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    };
+    const QStringList words = summaryWords(exported);
+    EXPECT_EQ(summaryWords(printed), words);
+    EXPECT_TRUE(words.contains("Location") && words.contains("Qty") && !words.contains("Notes"));
 }
 
 class ScheduleWindowOutput : public WindowTest {};
@@ -304,7 +351,7 @@ TEST_F(ScheduleWindowOutput, TheWindowsMenuAndButtonsExportAndPrintItsRows) {
     ASSERT_NE(commands, nullptr);
     const QString pdf = folder_.filePath("schedule.pdf");
     commands->SetExportChooser([&](QWidget*, const Schedule&) {
-        return ScheduleExportChoice{ScheduleExportMode::CombinedPdf, pdf};
+        return ScheduleExportChoice{ScheduleExportMode::CombinedPdf, pdf, {}};
     });
     // The keys go to the window that is active, as a click on it makes it.
     schedule->activateWindow();
