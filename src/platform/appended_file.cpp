@@ -5,24 +5,34 @@
 #include "platform/system_calls.h"
 #include "platform/whole_file.h"
 
-QString AppendedFile::Start(const QString& path) {
-    const QString refusal = ProgramNamedFileRefusal(path);
-    if (!refusal.isEmpty()) {
-        return refusal;
+QString AppendedFile::Start(const QString& path, const QByteArray& first) {
+    // Written whole beside the old file and renamed over it: a disk too full for the first piece
+    // leaves the old file, never an empty one in its place.
+    const WholeFileResult made = WriteWholeFile(path, first, WriteTarget::NamedByProgram);
+    if (!made.written) {
+        return made.reason;
     }
-    file_.setFileName(path);
-    if (file_.exists() && !file_.remove()) {
+    const OpenedFile opened = OpenRegularFileToAppend(path);
+    if (opened.handle < 0) {
+        return opened.error != 0 ? qt_error_string(opened.error)
+                                 : QStringLiteral("It is not a regular file");
+    }
+    if (!file_.open(opened.handle, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
+                    QFileDevice::AutoCloseHandle)) {
         return file_.errorString();
     }
-    // Only a file made here and now: a link planted since the look above is not followed.
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        return file_.errorString();
-    }
+    size_ = first.size();
     return {};
 }
 
 QString AppendedFile::Append(const QByteArray& bytes) {
-    return WriteAll(file_, bytes);
+    const QString reason = WriteAll(file_, bytes);
+    if (reason.isEmpty()) {
+        size_ += bytes.size();
+    } else {
+        file_.resize(size_);  // a piece cut short by a full disk goes
+    }
+    return reason;
 }
 
 QString AppendedFile::Finish() {

@@ -86,11 +86,14 @@ int FolderAccessError(const QString& path) {
 #endif
 }
 
-OpenedFile OpenRegularFileToRead(const QString& path) {
+namespace {
+
+// Opens path as OpenRegularFile tells, toAppend or to read.
+OpenedFile OpenRegular(const QString& path, bool toAppend) {
     OpenedFile opened;
 #ifdef Q_OS_WIN
-    const int handle =
-        ::_wopen(reinterpret_cast<const wchar_t*>(path.utf16()), _O_RDONLY | _O_BINARY);
+    const int handle = ::_wopen(reinterpret_cast<const wchar_t*>(path.utf16()),
+                                (toAppend ? _O_WRONLY | _O_APPEND : _O_RDONLY) | _O_BINARY);
     struct _stat64 status {};
     const auto stat = [&status](int h) { return ::_fstat64(h, &status); };
     const auto regular = [&status] { return (status.st_mode & _S_IFREG) != 0; };
@@ -98,7 +101,8 @@ OpenedFile OpenRegularFileToRead(const QString& path) {
     const auto close = [](int h) { ::_close(h); };
 #else
     const int handle =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        ::open(QFile::encodeName(path).constData(),
+               (toAppend ? O_WRONLY | O_APPEND | O_NOFOLLOW : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
     struct stat status {};
     const auto stat = [&status](int h) { return ::fstat(h, &status); };
     const auto regular = [&status] { return S_ISREG(status.st_mode); };
@@ -122,4 +126,24 @@ OpenedFile OpenRegularFileToRead(const QString& path) {
     }
     opened.handle = handle;
     return opened;
+}
+
+}  // namespace
+
+OpenedFile OpenRegularFileToRead(const QString& path) {
+    return OpenRegular(path, false);
+}
+
+OpenedFile OpenRegularFileToAppend(const QString& path) {
+    return OpenRegular(path, true);
+}
+
+int LongestFileName(const QString& folder) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(folder);
+    return 255;
+#else
+    const long longest = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return longest > 0 ? int(longest) : 255;
+#endif
 }

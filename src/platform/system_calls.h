@@ -40,3 +40,9 @@ struct OpenedFile {
     bool notRegular = false;
 };
 OpenedFile OpenRegularFileToRead(const QString& path);
+// The same to write at the end of a file the program has just made, where a link put in its
+// place since is not followed (it is refused as a loop of links).
+OpenedFile OpenRegularFileToAppend(const QString& path);
+
+// The most bytes a file's name may have in the folder (its encoded name, without the folder).
+int LongestFileName(const QString& folder);

@@ -14,6 +14,17 @@ WholeFileResult Failed(const QString& reason) {
     return {false, reason};
 }
 
+// Qt names the temporary file of a file it replaces "<name>.XXXXXX"; when that name is too long
+// for the folder, no name is left to try and Qt's reason is "Unknown error".
+const char* const kNoTemporaryName =
+    "The name is too long for the temporary file that is written beside it first; a shorter "
+    "name will do";
+
+bool TemporaryNameFits(const QString& path) {
+    const QFileInfo info(path);
+    return QFile::encodeName(info.fileName()).size() + 7 <= LongestFileName(info.absolutePath());
+}
+
 }  // namespace
 
 QString WriteAll(QFileDevice& file, const QByteArray& bytes) {
@@ -130,7 +141,8 @@ WholeFileResult WholeFileWriter::Finish() {
         }
     }
     if (!file.commit()) {
-        return fail(file.errorString());
+        return fail(TemporaryNameFits(path_) ? file.errorString()
+                                             : QString::fromLatin1(kNoTemporaryName));
     }
     file_.reset();
     return {true, {}};

@@ -35,6 +35,13 @@ bool ProgramMadeColumn(qsizetype column) {
     return column >= 6 && column <= 10;
 }
 
+// Where a row is: its line in the file it was read from, else (a row added since) its place in
+// the table, as the window numbers its rows.
+QString RowPlace(const Schedule& schedule, int row) {
+    const int line = schedule.RowLine(row);
+    return line > 0 ? QStringLiteral("line %1").arg(line) : QStringLiteral("row %1").arg(row + 1);
+}
+
 // One line of summary.csv, every text cell as a spreadsheet shows it as text.
 QByteArray SummaryLine(const QStringList& fields) {
     QStringList cells = fields;
@@ -262,10 +269,7 @@ FolderExportResult ExportScheduleFolder(
     // tells of what the folder holds even when the run is stopped part-way.
     const QString summaryPath = dir.filePath(QStringLiteral("summary.csv"));
     AppendedFile summary;
-    QString summaryReason = summary.Start(summaryPath);
-    if (summaryReason.isEmpty()) {
-        summaryReason = summary.Append(CsvLine(kScheduleSummaryColumns).toUtf8());
-    }
+    QString summaryReason = summary.Start(summaryPath, CsvLine(kScheduleSummaryColumns).toUtf8());
     // An older summary.xlsx goes too, so that a run stopped part-way leaves none that is not
     // its own; it is written whole at the end.
     const QString workbookPath = dir.filePath(QStringLiteral("summary.xlsx"));
@@ -278,7 +282,7 @@ FolderExportResult ExportScheduleFolder(
         summaryRows << fields;
         return summary.Append(SummaryLine(fields));
     };
-    QHash<QString, int> fileLines;  // a file name (case folded) and the row that took it
+    QHash<QString, int> fileRows;  // a file name (case folded) and the row that took it
     const WindowRater rater(tables);
     const QString dataVersion = DataVersionText(DataVersionOf(tables));
     const auto fail = [&](int row, const QString& reason) {
@@ -298,11 +302,11 @@ FolderExportResult ExportScheduleFolder(
         QString error;
         if (fileName.isEmpty()) {
             error = QStringLiteral("no ref to name the certificate by");
-        } else if (fileLines.contains(fileKey)) {
-            error = QStringLiteral("the ref names the same file as line %1")
-                        .arg(fileLines.value(fileKey));
+        } else if (fileRows.contains(fileKey)) {
+            error = QStringLiteral("the ref names the same file as ") +
+                    RowPlace(schedule, fileRows.value(fileKey));
         } else {
-            fileLines.insert(fileKey, schedule.RowLine(row));
+            fileRows.insert(fileKey, row);
             rating = RateScheduleRow(rater, schedule, row);
             error = rating.note;
         }

@@ -10,6 +10,7 @@
 
 #include "platform/appended_file.h"
 #include "platform/bounded_read.h"
+#include "platform/program_error.h"
 #include "platform/whole_file.h"
 #include "test_support.h"
 
@@ -37,7 +38,7 @@ TEST(NamedByProgram, NoLinkIsFollowedNoPipeOpenedAndTheUsersOwnLinkStillIs) {
         EXPECT_FALSE(whole.written);
         EXPECT_EQ(whole.reason, c.reason);
         AppendedFile appended;
-        EXPECT_EQ(appended.Start(path), c.reason);
+        EXPECT_EQ(appended.Start(path, "ref\r\n"), c.reason);
     }
     EXPECT_EQ(ReadBytes(outside), "the report");
     EXPECT_EQ(QDir(dir.filePath("elsewhere")).entryList(QDir::Files), QStringList{"report.docx"});
@@ -48,11 +49,34 @@ TEST(NamedByProgram, NoLinkIsFollowedNoPipeOpenedAndTheUsersOwnLinkStillIs) {
     const QString summary = dir.filePath("out/summary.csv");
     WriteBytes(summary, "an older run's rows");
     AppendedFile appended;
-    ASSERT_EQ(appended.Start(summary), "");
-    EXPECT_EQ(ReadBytes(summary), "");
+    ASSERT_EQ(appended.Start(summary, "ref\r\n"), "");
+    EXPECT_EQ(ReadBytes(summary), "ref\r\n");
     EXPECT_EQ(appended.Append("a\r\n"), "");
-    EXPECT_EQ(ReadBytes(summary), "a\r\n");
+    EXPECT_EQ(ReadBytes(summary), "ref\r\na\r\n");
     EXPECT_EQ(appended.Finish(), "");
+
+    // A full disk (a 4 KiB limit on the size of files): the old summary stays when not even the
+    // first piece fits, and a piece cut short goes.
+    const struct {
+        QByteArray first;
+        QByteArray piece;
+        const char* seen;  // the reason, then what the file holds
+    } full[] = {
+        {QByteArray(5000, 'h'), "", "File too large: an older run's rows"},
+        {"ref\r\n", QByteArray(5000, 'x'), "File too large: ref\r\n"},
+    };
+    for (const auto& c : full) {
+        WriteBytes(summary, "an older run's rows");
+        EXPECT_EQ(ErrorUnderFileSizeLimit([&] {
+                      AppendedFile file;
+                      QString reason = file.Start(summary, c.first);
+                      if (reason.isEmpty()) {
+                          reason = file.Append(c.piece);
+                      }
+                      throw ProgramError(reason + ": " + QString::fromLatin1(ReadBytes(summary)));
+                  }),
+                  c.seen);
+    }
 
     // A link the user made to their own table is theirs to follow.
     EXPECT_TRUE(WriteWholeFile(dir.filePath("out/link.pdf"), "saved").written);

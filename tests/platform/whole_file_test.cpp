@@ -59,6 +59,8 @@ WholeFileResult WriteWith(Fault fault, const QString& path, const QByteArray& by
 }  // namespace
 
 TEST(WriteWholeFile, AFailedWriteSaysWhyAndKeepsTheOldFileWhole) {
+    // A name that the folder takes, but with no room left for ".XXXXXX" after it.
+    static const QByteArray kLongName = QByteArray(250, 'w') + ".csv";
     const QByteArray old = "old content\r\n";
     const QByteArray big = QByteArray(20000, 'x');
     struct Case {
@@ -76,6 +78,9 @@ TEST(WriteWholeFile, AFailedWriteSaysWhyAndKeepsTheOldFileWhole) {
         {"full device", "/dev/full", false, false, Fault::None, "No space left on device"},
         {"size limit", "GGWeights.Dat", true, false, Fault::SizeLimit, "File too large"},
         {"failing sync", "GGWeights.Dat", true, false, Fault::FailingSync, "Input/output error"},
+        {"no temporary name", kLongName.constData(), true, false, Fault::None,
+         "The name is too long for the temporary file that is written beside it first; a "
+         "shorter name will do"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

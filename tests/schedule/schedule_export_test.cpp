@@ -138,6 +138,16 @@ TEST(ScheduleFolder, EveryRowAFileOrAReasonAndCancelKeepsOnlyWholeFiles) {
     EXPECT_EQ(told, QList<int>({1, 3}));
     EXPECT_FALSE(all.AllDone());
     EXPECT_EQ(all.failedRows[1].second, "the ref names the same file as line 2");
+    // Rows made in the window have no line: they are named by their place, never "line 0".
+    Schedule made = s;
+    made.InsertRow(0, {"W09", "Pelvanor 47"});
+    made.InsertRow(2, {"w09", "Pelvanor 47"});
+    QTemporaryDir madeDir;
+    const FolderExportResult twice =
+        ExportScheduleFolder(madeDir.path(), BuiltInTables(), made, "x");
+    ASSERT_EQ(twice.failedRows.size(), 3);
+    EXPECT_EQ(twice.failedRows[0],
+              std::make_pair(2, QString("the ref names the same file as row 1")));
     EXPECT_EQ(Files(dir.path()),
               QStringList({"W01.pdf", "W03.pdf", "summary.csv", "summary.xlsx"}));
 
