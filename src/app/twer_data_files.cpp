@@ -175,6 +175,8 @@ void TWER::CheckChangedDataFiles() {
     if (askingAboutDataFile_) {
         return;  // asked again when the question in hand has been answered
     }
+    // Both tables published at once are named in one note, not the last one alone.
+    QStringList readAgain;
     while (!changedDataFiles_.isEmpty()) {
         const QString path = *changedDataFiles_.begin();
         changedDataFiles_.erase(changedDataFiles_.begin());
@@ -207,8 +209,19 @@ void TWER::CheckChangedDataFiles() {
             continue;
         }
         LoadDataFile(memo, fileName);
+        readAgain << fileName;
+    }
+    readAgain.removeDuplicates();
+    if (readAgain.size() > 1) {
+        readAgain = QStringList{kWeightsFileName, kSystemFileName};
+    }
+    if (!readAgain.isEmpty()) {
         ShowDataFileNote(
-            QStringLiteral("%1 was changed on the disk and has been read again.").arg(fileName));
+            (readAgain.size() == 1
+                 ? QStringLiteral("%1 was changed on the disk and has been read again.")
+                 : QStringLiteral("%1 were changed on the disk and have been read "
+                                  "again."))
+                .arg(readAgain.join(QStringLiteral(" and "))));
     }
 }
 

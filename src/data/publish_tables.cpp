@@ -6,13 +6,11 @@
 #include "data/data_files.h"
 #include "data/data_folder.h"
 #include "data/table_text.h"
+#include "platform/system_calls.h"
 #include "platform/whole_file.h"
 
 PublishStamp StampOfNow(const QString& program) {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty()) {
-        user = qEnvironmentVariable("USERNAME");
-    }
+    const QString user = UserAccountName();
     const QString host = QSysInfo::machineHostName();
     return {host.isEmpty() ? user : user + QLatin1Char('@') + host, QDateTime::currentDateTime(),
             program};

@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -32,6 +33,21 @@ void IgnoreFileSizeLimitSignal() {
 #ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+}
+
+QString UserAccountName() {
+    for (const char* variable : {"USER", "LOGNAME", "USERNAME"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty()) {
+            return name;
+        }
+    }
+#ifndef Q_OS_WIN
+    if (const passwd* account = ::getpwuid(::geteuid())) {
+        return QString::fromLocal8Bit(account->pw_name);
+    }
+#endif
+    return {};
 }
 
 bool StandardErrorIsTerminal() {

@@ -12,6 +12,10 @@ bool SyncFileToDisk(int fileHandle);
 // (SIGXFSZ ignored); nothing to do where there is no such signal.
 void IgnoreFileSizeLimitSignal();
 
+// The name of the account the program runs as: the login's, else (a service, a container, sudo
+// without a login) the one the system knows by the user id; empty when none is known.
+QString UserAccountName();
+
 // Whether the standard error stream is a terminal, where a progress bar can be drawn.
 bool StandardErrorIsTerminal();
 

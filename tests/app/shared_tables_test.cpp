@@ -12,6 +12,7 @@
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
 #include "data/data_folder.h"
+#include "data/publish_tables.h"
 #include "data/shared_folder.h"
 #include "test_support.h"
 #include "widgets/widgets.h"
@@ -56,13 +57,17 @@ TEST_F(SharedTables, TheSitesSharedFolderComesBeforeTheProgramsAndIsWatched) {
         << Tip(1).toStdString();
     EXPECT_EQ(Tip(2), "");
 
-    // Published anew into the shared folder: read again, as for the program's folder.
-    WriteTableFile(shared_.filePath(kWeightsFileName), WeightsWithOuterFrame("1.6"));
+    // Published anew into the shared folder: read again, as for the program's folder, the
+    // catalogue that appears there too, and both named in one note.
+    ASSERT_TRUE(PublishTables(shared_.path(),
+                              {WeightsWithOuterFrame("1.6"), BuiltInSystemCatalogue(), {}},
+                              StampOfNow("BRE Green Guide 1.0"))
+                    .Published());
     EXPECT_TRUE(QTest::qWaitFor([this] { return EditText("Edit1") == "7"; }));
-    // A catalogue that appears there is taken in too.
-    WriteTableFile(shared_.filePath(kSystemFileName), BuiltInSystemCatalogue());
     EXPECT_TRUE(QTest::qWaitFor([this] { return Sources().endsWith(shared_.path()); }))
         << Sources().toStdString();
+    EXPECT_EQ(window_->StatusTextOf(StatusTopic::DataFiles),
+              "GGWeights.Dat and GGSystem.Dat were changed on the disk and have been read again.");
 
     // The user's own copy (saved beside this program, whose folder can be written) comes first.
     window_->AAAClick(nullptr);

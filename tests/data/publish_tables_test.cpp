@@ -72,7 +72,29 @@ TEST(PublishTables, APlantedLinkOrASystemFolderIsNeverWrittenThrough) {
     EXPECT_EQ(ReadBytes(target), "keep me");
 
     const PublishResult system = PublishTables("/usr/share/greenguide", BuiltInTables(), kStamp);
-    EXPECT_EQ(system.error, "/usr/share/greenguide is a system folder: the program never writes "
-                            "there");
+    EXPECT_EQ(system.error,
+              "/usr/share/greenguide is a system folder: the program never writes "
+              "there");
     EXPECT_FALSE(QFileInfo::exists("/usr/share/greenguide/GGWeights.Dat"));
+}
+
+TEST(PublishTables, TheStampNamesTheAccountEvenWithoutALoginsVariables) {
+    QProcess id;
+    id.start("id", {"-un"});
+    ASSERT_TRUE(id.waitForFinished());
+    const QString account = QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed();
+    const QByteArray saved[] = {qgetenv("USER"), qgetenv("LOGNAME"), qgetenv("USERNAME")};
+    const struct {
+        const char* user;
+        QString who;
+    } cases[] = {{"anna", "anna@"}, {"", account + "@"}};
+    for (const auto& c : cases) {
+        qputenv("USER", c.user);
+        qunsetenv("LOGNAME");
+        qunsetenv("USERNAME");
+        EXPECT_TRUE(StampOfNow("BRE Green Guide 1.0").who.startsWith(c.who)) << c.who.toStdString();
+    }
+    qputenv("USER", saved[0]);
+    qputenv("LOGNAME", saved[1]);
+    qputenv("USERNAME", saved[2]);
 }
