@@ -1,3 +1,5 @@
+// Publishing the tables into a shared folder: whole files, the stamp beside them, and never
+// through a planted link or into a system folder (refusal on findings: tests/cli, tests/app).
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -20,18 +22,6 @@ TablesToPublish BuiltInTables() {
 }
 
 }  // namespace
-
-TEST(PublishTables, TablesWithFindingsAreRefusedAndNothingIsWritten) {
-    QTemporaryDir dir;
-    const QString folder = dir.filePath("shared");
-    TablesToPublish tables = BuiltInTables();
-    tables.weightsText.replace("PRF120,1.1637", "PRF120,1,1637");
-    const PublishResult result = PublishTables(folder, tables, kStamp);
-    EXPECT_FALSE(result.Published());
-    ASSERT_EQ(result.findings.size(), 1u);
-    EXPECT_TRUE(FindingLine(result.findings[0]).contains("did you mean 1.1637?"));
-    EXPECT_FALSE(QFileInfo::exists(folder));
-}
 
 TEST(PublishTables, BothTablesAreWrittenWholeWithTheStampBesideThem) {
     QTemporaryDir dir;
