@@ -334,11 +334,11 @@ void TWER::BuildLayout() {
     hooks.note = [this](const QString& note) { ShowDataFileNote(note); };
     hooks.guarded = [this](const std::function<void()>& handler) { Guarded(handler); };
     hooks.tables = [this] {
-        return TablesToPublish{weightsTable_->PlainText(), systemTable_->PlainText(),
+        return TablesToPublish{weightsTable_->PlainText(),
+                               systemTable_->PlainText(),
                                {tableCuts_.value(Memo1), tableCuts_.value(MemoSystem)}};
     };
-    hooks.showFindings = [this](const QString& summary,
-                                const std::vector<DataFinding>& findings) {
+    hooks.showFindings = [this](const QString& summary, const std::vector<DataFinding>& findings) {
         ShowFindings(summary, findings);
     };
     hooks.sharedFolder = [this] { return tableFiles_->Folders().shared; };
