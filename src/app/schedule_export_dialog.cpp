@@ -17,6 +17,7 @@
 #include "app/schedule_settings.h"
 #include "platform/whole_file.h"
 #include "schedule/schedule.h"
+#include "schedule/schedule_export.h"
 #include "schedule/schedule_summary_layout.h"
 
 namespace {
@@ -63,7 +64,7 @@ QString SuggestedSchedulePdfName(const Schedule& schedule) {
 }
 
 ScheduleExportDialog::ScheduleExportDialog(const Schedule& schedule, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), schedule_(schedule) {
     setObjectName(QStringLiteral("ScheduleExportDialog"));
     setWindowTitle(QStringLiteral("Export Certificates"));
     combinedButton_ = new QRadioButton(
@@ -200,6 +201,26 @@ void ScheduleExportDialog::BrowseFile() {
     }
 }
 
+bool ScheduleExportDialog::ConfirmFolderReplace(const QString& folder) {
+    const QStringList present = FolderExportFilesPresent(folder, schedule_);
+    if (present.isEmpty()) {
+        return true;
+    }
+    constexpr int kNamesShown = 5;
+    QString names = present.mid(0, kNamesShown).join(QStringLiteral(", "));
+    if (present.size() > kNamesShown) {
+        names += QStringLiteral(" and %1 more").arg(present.size() - kNamesShown);
+    }
+    const QString text =
+        present.size() == 1
+            ? QStringLiteral("%1 already exists in %2.\nDo you want to replace it?")
+                  .arg(names, QDir::toNativeSeparators(folder))
+            : QStringLiteral("%1 files already exist in %2: %3.\nDo you want to replace them?")
+                  .arg(QString::number(present.size()), QDir::toNativeSeparators(folder), names);
+    return QMessageBox::warning(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
 void ScheduleExportDialog::accept() {
     const ScheduleExportChoice choice = Choice();
     const QFileInfo file(choice.path);
@@ -213,6 +234,9 @@ void ScheduleExportDialog::accept() {
         if (answer != QMessageBox::Yes) {
             return;
         }
+    }
+    if (choice.mode == ScheduleExportMode::Folder && !ConfirmFolderReplace(choice.path)) {
+        return;
     }
     QDialog::accept();
 }

@@ -47,13 +47,16 @@ public:
     void Remember() const;
 
     // Export: a PDF that is there already is replaced only when the user says so, with the
-    // question the platform's save dialog asks (unless that dialog asked it for this file).
+    // question the platform's save dialog asks (unless that dialog asked it for this file); so
+    // are the certificates and summaries a folder holds already, asked once for all of them.
     void accept() override;
 
 private:
     void ShowChoice();
     void BrowseFile();
     void BrowseFolder();
+    // The question before a folder export replaces files there: true to go on.
+    bool ConfirmFolderReplace(const QString& folder);
 
     QRadioButton* combinedButton_ = nullptr;
     QRadioButton* folderButton_ = nullptr;
@@ -66,6 +69,7 @@ private:
     QGroupBox* columnsBox_ = nullptr;
     QList<std::pair<QCheckBox*, int>> columnTicks_;
     QString confirmedFile_;  // the file the save dialog asked about and the user chose
+    const Schedule& schedule_;
 };
 
 // Asks with the dialog; the choice (remembered) when the user pressed "Export", else nullopt.

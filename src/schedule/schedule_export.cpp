@@ -259,6 +259,25 @@ ScheduleOverwrite ExportOverwritesSchedule(const QString& schedulePath, const QS
     return ScheduleOverwrite::None;
 }
 
+QStringList FolderExportFilesPresent(const QString& folder, const Schedule& schedule) {
+    const QDir dir(folder);
+    QStringList names = {QStringLiteral("summary.csv"), QStringLiteral("summary.xlsx")};
+    for (int row = 0; row < schedule.RowCount(); ++row) {
+        const QString name = SafeFileName(schedule.Value(row, ScheduleField::Ref));
+        if (!name.isEmpty()) {
+            names.append(name + QStringLiteral(".pdf"));
+        }
+    }
+    names.removeDuplicates();
+    QStringList present;
+    for (const QString& name : names) {
+        if (QFileInfo::exists(dir.filePath(name))) {
+            present.append(name);
+        }
+    }
+    return present;
+}
+
 FolderExportResult ExportScheduleFolder(
     const QString& folder, const ProductTables& tables, const Schedule& schedule,
     const QString& creator, const ExportProgress& progress,

@@ -99,6 +99,10 @@ enum class ScheduleOverwrite { None, CombinedPdf, FolderSummary };
 ScheduleOverwrite ExportOverwritesSchedule(const QString& schedulePath, const QString& combinedPath,
                                            const QString& folder);
 
+// The files an export into folder writes that are there already, so that it would replace them:
+// summary.csv, summary.xlsx, then each row's <ref>.pdf in the rows' order (each name once).
+QStringList FolderExportFilesPresent(const QString& folder, const Schedule& schedule);
+
 // The folder's summary.csv columns.
 extern const QStringList kScheduleSummaryColumns;
 

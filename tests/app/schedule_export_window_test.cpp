@@ -256,6 +256,37 @@ TEST_F(ScheduleExportWindow, NeitherTheScheduleNorAnotherFileIsReplacedUnasked) 
         EXPECT_EQ(asked, "old.pdf already exists.\nDo you want to replace it?");
         EXPECT_EQ(dialog.result(), answer == QMessageBox::Yes ? QDialog::Accepted : 0);
     }
+
+    // A folder asks once for every file of the export that is there; other files are no concern.
+    const QString folder = dir_.filePath("out");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    dialog.findChild<QRadioButton*>("FolderButton")->setChecked(true);
+    dialog.findChild<QLineEdit*>("FolderPath")->setText(folder);
+    const struct {
+        const char* file;  // added to the folder before Export is pressed
+        const char* question;
+    } folderCases[] = {
+        {"notes.txt", ""},
+        {"W02.pdf", "W02.pdf already exists in %1.\nDo you want to replace it?"},
+        {"summary.csv",
+         "2 files already exist in %1: summary.csv, W02.pdf.\nDo you want to replace them?"},
+    };
+    for (const auto& c : folderCases) {
+        SCOPED_TRACE(c.file);
+        WriteBytes(QDir(folder).filePath(c.file), "older");
+        QString asked;
+        QTimer::singleShot(0, [&asked] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr) {
+                asked = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        dialog.setResult(0);
+        dialog.findChild<QPushButton*>("ExportButton")->click();
+        EXPECT_EQ(asked, QString(c.question).arg(QDir::toNativeSeparators(folder)));
+        EXPECT_EQ(dialog.result(), *c.question == 0 ? QDialog::Accepted : 0);
+    }
 }
 
 TEST_F(ScheduleExportWindow, PrintAllIsOneJobOfEveryPage) {
