@@ -57,13 +57,13 @@ int RunBatch(const QString& schedulePath, const QString& sheet, const QString& o
     workbook.sheet = sheet;
     const ScheduleFileReading file = ReadScheduleFile(schedulePath, workbook);
     if (file.unreadable) {
-        io.err << "greenguide: Cannot open file " << schedulePath << ": " << file.reason
+        io.err << "greenguide: Cannot open file " << OneLine(schedulePath + ": " + file.reason)
                << Qt::endl;
         return kExitFailed;
     }
     const ScheduleReading& reading = file.reading;
     if (!reading.schedule) {
-        io.err << schedulePath << ": " << reading.error << Qt::endl;
+        io.err << OneLine(schedulePath + ": " + reading.error) << Qt::endl;
         return kExitFailed;
     }
     const Schedule& schedule = *reading.schedule;
@@ -76,11 +76,11 @@ int RunBatch(const QString& schedulePath, const QString& sheet, const QString& o
     };
     const auto tell = [&](int row, const QString& reason) {
         const QString ref = schedule.Value(row, ScheduleField::Ref);
-        progress.Message(QStringLiteral("%1:%2: %3%4")
-                             .arg(schedulePath)
-                             .arg(schedule.RowLine(row))
-                             .arg(ref.isEmpty() ? QString() : ref + QStringLiteral(": "))
-                             .arg(reason));
+        progress.Message(OneLine(QStringLiteral("%1:%2: %3%4")
+                                     .arg(schedulePath)
+                                     .arg(schedule.RowLine(row))
+                                     .arg(ref.isEmpty() ? QString() : ref + QStringLiteral(": "))
+                                     .arg(reason)));
     };
     const auto stopped = [&io] {
         io.err << "greenguide: stopped" << Qt::endl;
@@ -90,7 +90,7 @@ int RunBatch(const QString& schedulePath, const QString& sheet, const QString& o
 
     if (!outputFolder.isEmpty()) {
         if (!QDir().mkpath(outputFolder)) {
-            io.err << "greenguide: Cannot create folder " << outputFolder << Qt::endl;
+            io.err << "greenguide: Cannot create folder " << OneLine(outputFolder) << Qt::endl;
             return kExitFailed;
         }
         const FolderExportResult folder =

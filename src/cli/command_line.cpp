@@ -25,6 +25,7 @@
 #include "platform/fonts.h"
 #include "platform/program_error.h"
 #include "platform/program_info.h"
+#include "platform/shown_text.h"
 #include "platform/system_calls.h"
 #include "rating/rated_window.h"
 #include "schedule/schedule_export.h"
@@ -82,11 +83,12 @@ std::optional<RatedWindow> RatedFromOptions(const QCommandLineParser& parser, Co
     QString error;
     std::optional<RatedWindow> window = RateRequest(*tables, RequestOf(parser), &error);
     if (!window) {
-        io.err << kProgram << ": " << error << Qt::endl;
+        io.err << kProgram << ": " << OneLine(error) << Qt::endl;
         return std::nullopt;
     }
     if (!window->noColumnReason.isEmpty()) {
-        io.err << kProgram << ": no ratings column applies: " << window->noColumnReason << Qt::endl;
+        io.err << kProgram << ": no ratings column applies: " << OneLine(window->noColumnReason)
+               << Qt::endl;
     }
     return window;
 }
@@ -158,7 +160,7 @@ int RunCheck(const QCommandLineParser&, CommandIo& io) {
     const std::vector<DataFinding> findings =
         CheckDataTables(LinesOfText(tables.weightsText), tables.catalogueLines, tables.cuts);
     for (const DataFinding& finding : findings) {
-        io.out << FindingLine(finding) << '\n';
+        io.out << OneLine(FindingLine(finding)) << '\n';
     }
     io.out.flush();
     return findings.empty() ? kExitDone : kExitFindings;
@@ -252,7 +254,7 @@ QString OptionText(const QString& name) {
 }
 
 int UsageError(CommandIo& io, const QString& message) {
-    io.err << kProgram << ": " << message << "\n\n" << Usage();
+    io.err << kProgram << ": " << OneLine(message) << "\n\n" << Usage();
     io.err.flush();
     return kExitUsage;
 }
@@ -260,7 +262,7 @@ int UsageError(CommandIo& io, const QString& message) {
 }  // namespace
 
 QString OneLine(const QString& message) {
-    return QString(message).replace(QLatin1Char('\n'), QStringLiteral(": "));
+    return EscapedControls(QString(message).replace(QLatin1Char('\n'), QStringLiteral(": ")));
 }
 
 const std::vector<Command>& Commands() {
@@ -398,7 +400,7 @@ int RunCommands(const QStringList& arguments, CommandIo& io) {
                    << DataVersionLines(DataVersionOf(LoadProductTables(QString())));
             io.out.flush();
         } catch (const ProgramError& error) {
-            io.err << kProgram << ": " << error.text() << Qt::endl;
+            io.err << kProgram << ": " << OneLine(error.text()) << Qt::endl;
             return kExitFailed;
         }
         return kExitDone;
@@ -446,13 +448,13 @@ int RunCommands(const QStringList& arguments, CommandIo& io) {
     if (parser.isSet(QStringLiteral("data"))) {
         const QString folder = parser.value(QStringLiteral("data"));
         if (!QFileInfo(folder).isDir()) {
-            io.err << kProgram << ": no folder " << folder << Qt::endl;
+            io.err << kProgram << ": no folder " << OneLine(folder) << Qt::endl;
             return kExitFailed;
         }
         // A folder that cannot be looked into would seem to hold no data files.
         if (const int error = FolderAccessError(folder); error != 0) {
-            io.err << kProgram << ": cannot read " << folder << ": " << qt_error_string(error)
-                   << Qt::endl;
+            io.err << kProgram << ": cannot read " << OneLine(folder) << ": "
+                   << qt_error_string(error) << Qt::endl;
             return kExitFailed;
         }
         io.dataFolder = QDir(folder).absolutePath() + QLatin1Char('/');
@@ -460,7 +462,7 @@ int RunCommands(const QStringList& arguments, CommandIo& io) {
     try {
         return command->run(parser, io);
     } catch (const ProgramError& error) {
-        io.err << kProgram << ": " << error.text() << Qt::endl;
+        io.err << kProgram << ": " << OneLine(error.text()) << Qt::endl;
         return kExitFailed;
     } catch (const std::bad_alloc&) {
         // No exception ends the program unexplained, not even the memory running out.

@@ -49,7 +49,8 @@ struct Command {
 };
 
 // A message as the command line prints it, on one line: a message box's further lines (the
-// system's reason after "Cannot create file <path>") follow after ": ".
+// system's reason after "Cannot create file <path>") follow after ": ", and any other control
+// character of a name or a cell is shown escaped (EscapedControls), never sent to the terminal.
 QString OneLine(const QString& message);
 
 // The commands, in the order that --help lists them.

@@ -91,11 +91,11 @@ int RunOptions(const ChoicesQuery& query, bool json, CommandIo& io) {
     QString error;
     const auto choices = WindowChoicesOf(tables, query, &error);
     if (!choices) {
-        io.err << "greenguide: " << error << Qt::endl;
+        io.err << "greenguide: " << OneLine(error) << Qt::endl;
         return kExitFailed;
     }
     for (const QString& system : choices->codesLeftOut) {
-        io.err << "greenguide: " << system << " offers more than " << kMostCodesCombined
+        io.err << "greenguide: " << OneLine(system) << " offers more than " << kMostCodesCombined
                << " codes of a profile: only the first " << kMostCodesCombined
                << " of each are combined" << Qt::endl;
     }

@@ -16,14 +16,14 @@ int RunPublish(const QCommandLineParser& parser, CommandIo& io) {
         io.err << "greenguide: not published: the data check found " << result.findings.size()
                << (result.findings.size() == 1 ? " problem" : " problems") << Qt::endl;
         for (const DataFinding& finding : result.findings) {
-            io.err << FindingLine(finding) << '\n';
+            io.err << OneLine(FindingLine(finding)) << '\n';
         }
         io.err.flush();
         return kExitFindings;
     }
     if (!result.error.isEmpty()) {
         for (const QString& path : result.written) {
-            io.err << "greenguide: written: " << path << '\n';
+            io.err << "greenguide: written: " << OneLine(path) << '\n';
         }
         io.err << "greenguide: " << OneLine(result.error) << Qt::endl;
         return kExitFailed;

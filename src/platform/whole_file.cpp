@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "platform/shown_text.h"
 #include "platform/system_calls.h"
 
 namespace {
@@ -164,13 +165,6 @@ QString CannotCreateFileText(const QString& path, const QString& reason) {
 }
 
 namespace {
-
-// Characters that reorder the text around them when shown: a name holding one can read as
-// another ("W01<RLO>fdp.exe" shows as "W01exe.pdf").
-bool IsBidiControl(char16_t c) {
-    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
-           c == 0x200F || c == 0x061C;
-}
 
 // Whether Windows takes the name for a device: CON, PRN, AUX, NUL, COM0-9 and LPT0-9 (also with
 // a superscript digit), in any letter case, with or without an extension.

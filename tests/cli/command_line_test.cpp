@@ -426,7 +426,8 @@ TEST(Batch, BadRowsAreReportedAndDoNotStopTheOthers) {
                "B4,Pelvanor 47,,Domestic,\r\n"
                "g1,Pelvanor 47,,,\r\n"
                "\r\n"
-               "\"G/2\",Pelvanor 47,,commercial,\r\n");
+               "\"G/2\",Pelvanor 47,,commercial,\r\n"
+               "\"B5\x1b]0;owned\x07\x1b[2J\r\",Pelvanr 47,PRF010,Commercial,\r\n");
     const QString out = dir.filePath("out");
     const Outcome run = Greenguide({"batch", schedule, "-o", out, "--data", data.path()});
     EXPECT_EQ(run.code, 2);
@@ -443,12 +444,16 @@ TEST(Batch, BadRowsAreReportedAndDoNotStopTheOthers) {
             ":6: B4: no ratings column applies: vent frame: PRF020 has no line in "
             "GGWeights.Dat",
         schedule + ":7: g1: the ref names the same file as line 2",
+        // A cell's control characters reach the terminal escaped, never as themselves.
+        schedule +
+            ":10: B5\\x1b]0;owned\\x07\\x1b[2J\\r: unknown system \"Pelvanr 47\"; nearest: "
+            "Pelvanor 47, Pelvanor 55, Pelvanor 75",
     };
     EXPECT_EQ(errors, expected);
     EXPECT_EQ(Files(out), QStringList({"G1.pdf", "G_2.pdf", "summary.csv", "summary.xlsx"}));
     const QStringList summary =
         QString::fromUtf8(ReadBytes(out + "/summary.csv")).split("\r\n", Qt::SkipEmptyParts);
-    ASSERT_EQ(summary.size(), 8);
+    ASSERT_EQ(summary.size(), 9);
     EXPECT_EQ(summary[1],
               "G1,Pelvanor 47,PRF010,PRF020,PRF020,Commercial,0.698,4,1231500011,A+,100,");
     EXPECT_EQ(summary[2],

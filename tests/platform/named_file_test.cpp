@@ -11,6 +11,7 @@
 #include "platform/appended_file.h"
 #include "platform/bounded_read.h"
 #include "platform/program_error.h"
+#include "platform/shown_text.h"
 #include "platform/whole_file.h"
 #include "test_support.h"
 
@@ -101,6 +102,19 @@ TEST(SafeFileName, ReorderingCharactersAndDeviceNamesAreMadeHarmless) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SafeFileName(c.ref), c.name) << c.ref.toStdString();
+    }
+}
+
+TEST(EscapedControls, WhatWouldActOnATerminalShowsAsText) {
+    const std::pair<QString, const char*> cases[] = {
+        {"W01", "W01"},
+        {QString::fromUtf8("Caf\u00E9\tB\u00A0C"), "Caf\u00E9\tB\u00A0C"},
+        {"\x1b]0;title\x07", "\\x1b]0;title\\x07"},
+        {"a\r\nb\x7f", "a\\r\\nb\\x7f"},
+        {QString::fromUtf8("\u009b2J\u2028\u202Efdp"), "\\x9b2J\\u2028\\u202efdp"},
+    };
+    for (const auto& [text, shown] : cases) {
+        EXPECT_EQ(EscapedControls(text), QString::fromUtf8(shown));
     }
 }
 
