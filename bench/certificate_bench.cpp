@@ -11,7 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include "data/builtin_tables.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "documents/certificate_page.h"
 #include "documents/certificate_record.h"
 #include "platform/canvas.h"

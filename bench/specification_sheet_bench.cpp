@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "data/builtin_tables.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "documents/specification_sheet.h"
 #include "platform/canvas.h"
 

@@ -14,7 +14,7 @@
 #include "data/builtin_tables.h"
 #include "data/data_check.h"
 #include "data/data_files.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "widgets/table_memo.h"
 
 namespace {

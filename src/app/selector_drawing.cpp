@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "data/picture_store.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "platform/canvas.h"
 
 namespace {

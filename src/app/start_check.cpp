@@ -2,7 +2,7 @@
 
 #include <QThread>
 
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 StartCheck::StartCheck(QObject* parent) : QObject(parent) {}
 

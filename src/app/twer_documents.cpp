@@ -20,7 +20,7 @@
 #include "app/settings_store.h"
 #include "app/twer.h"
 #include "data/rating_colours.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "documents/certificate_output.h"
 #include "documents/certificate_page.h"
 #include "documents/certificate_record.h"

@@ -10,7 +10,7 @@
 #include "app/better_choices_dialog.h"
 #include "app/twer.h"
 #include "data/product_tables.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "rating/grid_cells.h"
 #include "rating/headroom.h"
 #include "rating/no_column_reason.h"

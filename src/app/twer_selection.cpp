@@ -8,7 +8,7 @@
 
 #include "app/twer.h"
 #include "data/system_catalogue.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "widgets/table_memo.h"
 
 void TWER::ButtonSystem(QObject*) {

@@ -11,7 +11,7 @@
 #include "app/twer.h"
 #include "data/data_check.h"
 #include "data/data_files.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "platform/program_error.h"
 #include "widgets/line_number_editor.h"
 #include "widgets/table_memo.h"

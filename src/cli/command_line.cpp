@@ -20,7 +20,7 @@
 #include "data/data_check.h"
 #include "data/product_tables.h"
 #include "data/system_catalogue.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "documents/certificate_output.h"
 #include "platform/fonts.h"
 #include "platform/program_error.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 namespace {
 

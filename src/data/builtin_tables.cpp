@@ -6,7 +6,7 @@ namespace {
 
 // Joins a table's lines into the text its editor holds: every line followed by a line break.
 template <std::size_t N>
-QString TableText(const char16_t* const (&lines)[N]) {
+QString JoinedLines(const char16_t* const (&lines)[N]) {
     QString text;
     for (const char16_t* line : lines) {
         text += QString::fromUtf16(line);
@@ -296,17 +296,17 @@ const char16_t* const kProductListLines[] = {
 }  // namespace
 
 QString BuiltInWeightsTable() {
-    return TableText(kWeightsLines);
+    return JoinedLines(kWeightsLines);
 }
 
 QString BuiltInSystemCatalogue() {
-    return TableText(kSystemCatalogueLines);
+    return JoinedLines(kSystemCatalogueLines);
 }
 
 QString BuiltInBreRatingsTable() {
-    return TableText(kBreRatingsLines);
+    return JoinedLines(kBreRatingsLines);
 }
 
 QString BuiltInProductList() {
-    return TableText(kProductListLines);
+    return JoinedLines(kProductListLines);
 }

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "data/system_catalogue.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "data/bre_ratings_rows.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 ColumnRatings RatingsOfColumn(const QStringList& lines, int column) {
     ColumnRatings ratings;

@@ -9,7 +9,7 @@
 #include "data/catalogue_shift.h"
 #include "data/data_files.h"
 #include "data/system_catalogue.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 namespace {
 

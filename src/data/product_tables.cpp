@@ -5,12 +5,12 @@
 #include "data/data_folder.h"
 #include "data/shared_folder.h"
 #include "data/system_catalogue.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 namespace {
 
-QString TableText(const QString& folder, const QString& fileName, const QString& builtIn,
-                  TextCut* cut, TableSource* source) {
+QString FileOrBuiltInText(const QString& folder, const QString& fileName, const QString& builtIn,
+                          TextCut* cut, TableSource* source) {
     // The window's order, or the one folder asked for.
     std::vector<DataFileChoice> candidates = {{folder + fileName, DataOrigin::Program}};
     if (folder.isEmpty()) {
@@ -46,10 +46,10 @@ ProductTables ProductTablesOf(const QString& weightsText, const QString& catalog
 ProductTables LoadProductTables(const QString& folder) {
     TableCuts cuts;
     TableSource weightsSource, catalogueSource;
-    const QString weights =
-        TableText(folder, kWeightsFileName, BuiltInWeightsTable(), &cuts.weights, &weightsSource);
-    const QString catalogue = TableText(folder, kSystemFileName, BuiltInSystemCatalogue(),
-                                        &cuts.catalogue, &catalogueSource);
+    const QString weights = FileOrBuiltInText(folder, kWeightsFileName, BuiltInWeightsTable(),
+                                              &cuts.weights, &weightsSource);
+    const QString catalogue = FileOrBuiltInText(folder, kSystemFileName, BuiltInSystemCatalogue(),
+                                                &cuts.catalogue, &catalogueSource);
     ProductTables tables =
         ProductTablesOf(weights, catalogue, BuiltInBreRatingsTable(), BuiltInProductList());
     tables.cuts = cuts;

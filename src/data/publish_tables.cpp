@@ -5,7 +5,7 @@
 
 #include "data/data_files.h"
 #include "data/data_folder.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "platform/system_calls.h"
 #include "platform/whole_file.h"
 

@@ -1,6 +1,6 @@
 #include "data/system_catalogue.h"
 
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 std::vector<int> CompleteBlockStarts(int lineCount) {
     std::vector<int> starts;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "data/system_catalogue.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 namespace {
 

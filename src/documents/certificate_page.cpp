@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "data/contact_texts.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "documents/rating_badge.h"
 #include "platform/canvas.h"
 

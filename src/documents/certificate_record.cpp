@@ -2,7 +2,7 @@
 
 #include "data/bre_ratings_rows.h"
 #include "data/column_ratings.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 CertificateData CertificateDataOf(const CertificateInputs& in) {
     CertificateData data;

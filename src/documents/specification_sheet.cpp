@@ -12,7 +12,7 @@
 #include "data/column_ratings.h"
 #include "data/contact_texts.h"
 #include "data/rating_colours.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "platform/canvas.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "rating/grid_cells.h"
 
 #include "data/rating_colours.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "platform/canvas.h"
 
 QString GridCellText(const QStringList& breRatingLines, int ratingsColumn, int col, int row) {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 namespace {
 

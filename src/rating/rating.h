@@ -18,7 +18,7 @@
 // compared, the heading included; nothing is trimmed. The table's text is read in one pass, in
 // place: lines as the table's text rules split them (an editor's paragraph and line separators
 // end lines too); only the weights found are copied. A table held as lines is looked up through
-// TextOfLines (data/table_text.h).
+// TextOfLines (data/table_fields.h).
 struct ProfileWeightTexts {
     QString outerFrame;
     QString ventFrame;

@@ -8,7 +8,7 @@
 #include "data/rating_colours.h"
 #include "data/system_catalogue.h"
 #include "data/system_names.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "rating/domestic_combinations.h"
 #include "rating/rating.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 // A line before it is written out: what orders it, and where its codes are.
 struct Candidate {
-    int place;   // the summary rating's rank from the best, kRatingLetterCount for none
+    int rank;    // the summary rating's rank from the best, kRatingLetterCount for none
     bool other;  // of another system than the query's
     double weight;
     int system;
@@ -25,8 +25,8 @@ struct Candidate {
 };
 
 bool Before(const Candidate& a, const Candidate& b) {
-    return std::tie(a.place, a.other, a.weight, a.system, a.code) <
-           std::tie(b.place, b.other, b.weight, b.system, b.code);
+    return std::tie(a.rank, a.other, a.weight, a.system, a.code) <
+           std::tie(b.rank, b.other, b.weight, b.system, b.code);
 }
 
 // One system's codes, each once in catalogue order, with their weights as the rating reads them.
@@ -58,15 +58,15 @@ void ReadWeights(const WeightIndex& index, SystemLists* lists) {
     }
 }
 
-// The summary rating's place of each ratings column ([0] for none), rated before unrated.
-std::array<int, kMaxRatingsColumn + 1> PlacesOfColumns(const QStringList& breRatingLines) {
-    std::array<int, kMaxRatingsColumn + 1> places;
-    places[0] = kRatingLetterCount;
+// The summary rating's rank of each ratings column ([0] for none), rated before unrated.
+std::array<int, kMaxRatingsColumn + 1> RanksOfColumns(const QStringList& breRatingLines) {
+    std::array<int, kMaxRatingsColumn + 1> ranks;
+    ranks[0] = kRatingLetterCount;
     for (int column = 1; column <= kMaxRatingsColumn; ++column) {
         const int rank = RatingLetterRank(SummaryRatingOfColumn(breRatingLines, column));
-        places[static_cast<size_t>(column)] = rank >= 0 ? rank : kRatingLetterCount;
+        ranks[static_cast<size_t>(column)] = rank >= 0 ? rank : kRatingLetterCount;
     }
-    return places;
+    return ranks;
 }
 
 // One query's listing: the systems' codes and weights, then the lines of each system offered to
@@ -77,7 +77,7 @@ public:
         : tables_(tables),
           query_(query),
           current_(current),
-          places_(PlacesOfColumns(tables.breRatingLines)),
+          ranks_(RanksOfColumns(tables.breRatingLines)),
           best_(query.limit + 1),
           lists_(static_cast<size_t>(tables.systemHeaders.size())) {
         if (query.betterThan) {
@@ -90,11 +90,11 @@ public:
     bool AnyBandListed() const {
         const WeightBands& bands = WeightBandsOf(query_.commercial);
         for (int column = bands.firstColumn; column <= bands.LastColumn(); ++column) {
-            if (PlaceOf(column) < than_) {
+            if (RankOf(column) < than_) {
                 return true;
             }
         }
-        return PlaceOf(-1) < than_;
+        return RankOf(-1) < than_;
     }
 
     void List(WindowChoices* choices) {
@@ -127,7 +127,7 @@ public:
 
 private:
     bool Listed(int s) const { return query_.allSystems || s == current_; }
-    int PlaceOf(int column) const { return places_[static_cast<size_t>(std::max(column, 0))]; }
+    int RankOf(int column) const { return ranks_[static_cast<size_t>(std::max(column, 0))]; }
 
     // The other profiles do not count: one line an outer frame.
     void ListCommercial(int s) {
@@ -135,9 +135,9 @@ private:
         for (size_t o = 0; o < weights.size(); ++o) {
             const double w = ProfileWeightOf(true, weights[o], 0, 0);
             const int column = ChooseRatingsColumn(true, w);
-            if (PlaceOf(column) < than_) {
+            if (RankOf(column) < than_) {
                 best_.Offer(
-                    {PlaceOf(column), s != current_, w, s, {static_cast<int>(o), -1, -1}, column});
+                    {RankOf(column), s != current_, w, s, {static_cast<int>(o), -1, -1}, column});
             }
         }
     }
@@ -146,12 +146,12 @@ private:
         const DomesticCombinations combinations(lists_[static_cast<size_t>(s)].weights);
         for (int band = 0; band <= WeightBandsOf(false).LastColumn(); ++band) {
             const int column = band > 0 ? band : -1;
-            const int place = PlaceOf(column);
-            if (place >= than_) {
+            const int rank = RankOf(column);
+            if (rank >= than_) {
                 continue;
             }
             const auto offer = [&](double weight, const Codes& code) {
-                return best_.Offer({place, s != current_, weight, s, code, column});
+                return best_.Offer({rank, s != current_, weight, s, code, column});
             };
             combinations.Band(band, query_.limit + 1, offer);
             if (band == 0) {
@@ -193,7 +193,7 @@ private:
     const ProductTables& tables_;
     const ChoicesQuery& query_;
     const int current_;
-    const std::array<int, kMaxRatingsColumn + 1> places_;
+    const std::array<int, kMaxRatingsColumn + 1> ranks_;
     int than_ = kRatingLetterCount + 1;  // every line
     FirstOf<Candidate, Before> best_;
     std::vector<SystemLists> lists_;

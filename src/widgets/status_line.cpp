@@ -25,7 +25,7 @@ void StatusLine::SetText(int topic, const QString& text) {
     }
     QStringList lines = texts_.values();
     setToolTip(lines.join(QLatin1Char('\n')));
-    ShowCut();
+    ElideToWidth();
 }
 
 QString StatusLine::WholeText() const {
@@ -50,7 +50,7 @@ bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
 
 void StatusLine::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
-    ShowCut();
+    ElideToWidth();
 }
 
 void StatusLine::Place() {
@@ -59,6 +59,6 @@ void StatusLine::Place() {
     setGeometry(left, 0, qMax(0, tabSet_->width() - left - kEndMargin), tabSet_->height());
 }
 
-void StatusLine::ShowCut() {
+void StatusLine::ElideToWidth() {
     setText(fontMetrics().elidedText(WholeText(), Qt::ElideRight, width()));
 }

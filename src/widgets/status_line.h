@@ -27,7 +27,8 @@ protected:
 private:
     // Right of the last tab, to the end of the row.
     void Place();
-    void ShowCut();
+    // Shows the whole text cut at the right, with an ellipsis, to the label's width.
+    void ElideToWidth();
 
     QTabBar* tabSet_;
     QMap<int, QString> texts_;

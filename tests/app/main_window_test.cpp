@@ -7,7 +7,7 @@
 
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "platform/program_error.h"
 #include "test_support.h"
 #include "widgets/widgets.h"

@@ -2,7 +2,7 @@
 
 #include "data/builtin_tables.h"
 #include "data/data_files.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "documents/specification_sheet.h"
 #include "platform/canvas.h"
 #include "test_support.h"

@@ -1,7 +1,7 @@
 #include <QSettings>
 
 #include "data/builtin_tables.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "window_fixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QTabBar>
 
 #include "data/data_files.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "test_support.h"
 #include "widgets/table_memo.h"
 #include "widgets/widgets.h"

@@ -9,7 +9,7 @@
 
 #include "app/guide_window.h"
 #include "data/builtin_tables.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "rating/headroom.h"
 #include "window_fixture.h"
 

@@ -1,7 +1,7 @@
 // Shape of the built-in tables: line counts, code families, the block structure of the system
 // catalogue, the weights that the catalogue relies on, and the exact ratings table.
 #include "data/builtin_tables.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 #include <gtest/gtest.h>
 

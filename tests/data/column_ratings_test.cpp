@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 namespace {
 

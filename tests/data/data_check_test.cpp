@@ -2,7 +2,7 @@
 
 #include "data/builtin_tables.h"
 #include "data/data_check.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "rating/rating.h"
 
 namespace {

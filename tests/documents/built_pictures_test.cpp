@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "data/builtin_tables.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "documents/specification_sheet.h"
 #include "platform/built_pictures.h"
 #include "platform/canvas.h"

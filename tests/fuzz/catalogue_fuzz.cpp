@@ -3,7 +3,7 @@
 // schedule look it up.
 #include "data/system_catalogue.h"
 #include "data/system_names.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

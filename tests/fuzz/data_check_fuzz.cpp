@@ -1,7 +1,7 @@
 // The data check of the "Check" buttons and the check command: a weights table and a system
 // catalogue from the input, every finding made into its line.
 #include "data/data_check.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

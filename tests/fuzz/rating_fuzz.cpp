@@ -3,7 +3,7 @@
 // line rate.
 #include "data/builtin_tables.h"
 #include "data/product_tables.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "fuzz_input.h"
 #include "rating/rated_window.h"
 #include "rating/rating.h"

@@ -1,7 +1,7 @@
 // Table text and data-file decoding: the bytes of a data file decoded as the program reads it,
 // split into lines and fields, the fields read as numbers, and written back.
 #include "data/data_files.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "data/builtin_tables.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 #include "platform/canvas.h"
 #include "test_support.h"
 

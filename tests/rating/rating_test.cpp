@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/builtin_tables.h"
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 namespace {
 

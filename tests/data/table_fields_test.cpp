@@ -1,4 +1,4 @@
-#include "data/table_text.h"
+#include "data/table_fields.h"
 
 #include <QLocale>
 
