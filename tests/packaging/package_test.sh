@@ -114,4 +114,7 @@ for command in $commands; do
             fail "$option of $command does not complete"
     done
 done
+# publish writes into a folder: only folders complete.
+[[ $(complete_words publish "$work/greenguide.") == "" && $(complete_words publish "$work/x/us") == "$work/x/usr" ]] ||
+    fail "publish completes what is no folder"
 echo "package: $(stat -c %s "$deb") bytes, Depends: $depends"
