@@ -1,5 +1,7 @@
 // Reading a schedule from its records, whatever file they come from: the header found below a
 // title block, the schedule's own company, project and date, and the file's format kept.
+#include <algorithm>
+
 #include "platform/bounded_read.h"
 #include "schedule/schedule.h"
 #include "schedule/workbook.h"
@@ -162,13 +164,18 @@ ScheduleReading ScheduleBuilder::Read(const NextRecord& next,
     }
     if (!found || !HeaderProblem(header).isEmpty()) {
         reading.error = endError();
+        // A line of nothing but spaces and separators is not what the file meant for a header.
+        const auto written = std::find_if(above.cbegin(), above.cend(), [](const CsvRecord& r) {
+            return std::any_of(r.fields.cbegin(), r.fields.cend(),
+                               [](const QString& field) { return !field.isEmpty(); });
+        });
         if (reading.error.isEmpty()) {
-            reading.error = found             ? HeaderProblem(header)
-                            : above.isEmpty() ? QStringLiteral(
-                                                    "the schedule is empty: its first row names "
-                                                    "the columns ref,system,outer,vent,transom,"
-                                                    "building")
-                                              : HeaderProblem(above.constFirst());
+            reading.error = found                     ? HeaderProblem(header)
+                            : written == above.cend() ? QStringLiteral(
+                                                            "the schedule is empty: its first row "
+                                                            "names the columns ref,system,outer,"
+                                                            "vent,transom,building")
+                                                      : HeaderProblem(*written);
         }
         return reading;
     }

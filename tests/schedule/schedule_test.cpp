@@ -209,6 +209,9 @@ TEST(ScheduleReading, AHeaderThatIsNoScheduleHeader) {
     const std::pair<const char*, const char*> cases[] = {
         {"", "the schedule is empty"},
         {"\r\n\r\n", "the schedule is empty"},
+        // Lines of nothing but spaces, tabs and separators name no line.
+        {"\r\n  \r\n\t\r\n", "the schedule is empty"},
+        {",,,\n, ,\n\nsystem,Qty\n", "line 4: the header names no \"ref\" column"},
         {"ref;outer\nW1;PRF010\n", "line 1: the header names no \"system\" column"},
         {"\nsystem,Qty\n", "line 2: the header names no \"ref\" column"},
         {"ref,system,Outer Frame,OUTER\n", "line 1: the column \"OUTER\" is named twice"},
