@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/work_progress.h"
 #include "schedule/schedule_export.h"
@@ -24,17 +25,20 @@ QString CertificatesText(int count) {
                       : QStringLiteral("%1 certificates").arg(count);
 }
 
-// The outcome's text: its first line, then the rows left out, the first of them only.
-QString WithRowsLeftOut(const QString& first, const QStringList& rows) {
-    if (rows.isEmpty()) {
-        return first;
-    }
-    QString text = first + QStringLiteral("\n\nWithout a certificate:\n") +
-                   rows.mid(0, kListedRows).join(QLatin1Char('\n'));
+// A heading, then the first of the rows, one a line, and how many more.
+QString WithListedRows(const QString& heading, const QStringList& rows) {
+    QString text = heading + QLatin1Char('\n') + rows.mid(0, kListedRows).join(QLatin1Char('\n'));
     if (rows.size() > kListedRows) {
         text += QStringLiteral("\n... and %1 more").arg(rows.size() - kListedRows);
     }
     return text;
+}
+
+// The outcome's text: its first line, then the rows left out, the first of them only.
+QString WithRowsLeftOut(const QString& first, const QStringList& rows) {
+    return rows.isEmpty()
+               ? first
+               : WithListedRows(first + QStringLiteral("\n\nWithout a certificate:"), rows);
 }
 
 ScheduleExportOutcome ExportCombined(QWidget* parent, const ScheduleExportChoice& choice,
@@ -147,11 +151,41 @@ ScheduleExportOutcome RunScheduleExport(QWidget* parent, const ScheduleExportCho
                                                      : ExportCombined(parent, choice, input);
 }
 
+namespace {
+
+// Lists the rows whose certificates will cut a text and asks; whether to export.
+bool ExportDespiteCutTexts(QWidget* parent, const ScheduleCertificates& input) {
+    QStringList rows;
+    for (const auto& [row, texts] : CutTextRows(input.schedule, input.ratings)) {
+        rows << RowName(input.schedule, row) + QStringLiteral(": ") +
+                    texts.join(QStringLiteral("; "));
+    }
+    if (rows.isEmpty()) {
+        return true;
+    }
+    QMessageBox box(
+        QMessageBox::Warning, QStringLiteral("Export Certificates"),
+        WithListedRows(QStringLiteral("Texts too long for the certificate will be cut:"), rows) +
+            QStringLiteral("\n\nGo back to shorten them, or export them cut?"),
+        QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("CutTextQuestion"));
+    QPushButton* back = box.addButton(QStringLiteral("Go &Back"), QMessageBox::RejectRole);
+    box.addButton(QStringLiteral("&Export Anyway"), QMessageBox::AcceptRole);
+    box.setDefaultButton(back);
+    if (rows.size() > kListedRows) {
+        box.setDetailedText(rows.join(QLatin1Char('\n')));
+    }
+    box.exec();
+    return box.clickedButton() != back;
+}
+
+}  // namespace
+
 void ExportScheduleCertificates(QWidget* parent, const ScheduleCertificates& input,
                                 const ScheduleExportChooser& choose) {
     const std::optional<ScheduleExportChoice> choice =
         (choose ? choose : ChooseScheduleExportWithDialog)(parent, input.schedule);
-    if (!choice) {
+    if (!choice || !ExportDespiteCutTexts(parent, input)) {
         return;
     }
     const ScheduleExportOutcome outcome = RunScheduleExport(parent, *choice, input);

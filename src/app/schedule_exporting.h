@@ -44,8 +44,10 @@ struct ScheduleExportOutcome {
 ScheduleExportOutcome RunScheduleExport(QWidget* parent, const ScheduleExportChoice& choice,
                                         const ScheduleCertificates& input);
 
-// Asks (choose, else the export dialog), runs the export and shows its outcome in a message
-// box: a warning when rows were left out or it was cancelled, an error when it failed.
+// Asks (choose, else the export dialog), then, when rows' company, project or date texts will
+// be cut on their certificates, lists them and offers to go back (nothing exported); runs the
+// export and shows its outcome in a message box: a warning when rows were left out or it was
+// cancelled, an error when it failed.
 using ScheduleExportChooser =
     std::function<std::optional<ScheduleExportChoice>(QWidget* parent, const Schedule&)>;
 void ExportScheduleCertificates(QWidget* parent, const ScheduleCertificates& input,

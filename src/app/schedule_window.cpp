@@ -29,6 +29,7 @@
 #include "schedule/schedule.h"
 #include "schedule/schedule_model.h"
 #include "widgets/command_keys.h"
+#include "widgets/cut_text_mark.h"
 
 namespace {
 // Report fields keep their own undo out of the way of the schedule's: Ctrl+Z undoes the last
@@ -159,6 +160,13 @@ void ScheduleWindow::BuildLayout() {
             [this] { ReportFieldChanged(ScheduleField::Project); });
     connect(date_, &QLineEdit::textChanged, this,
             [this] { ReportFieldChanged(ScheduleField::Date); });
+    // Marked as the report view's fields are, for the certificates of the rows that take them.
+    connect(company_, &QPlainTextEdit::textChanged, this,
+            [this] { MarkCutText(company_, company_->toPlainText()); });
+    for (QLineEdit* field : {project_, date_}) {
+        connect(field, &QLineEdit::textChanged, this,
+                [field](const QString& text) { MarkCutText(field, text); });
+    }
 
     buttons_ = new QHBoxLayout;
     for (const RowCommand& command : kRowCommands) {

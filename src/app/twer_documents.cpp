@@ -19,7 +19,6 @@
 #include "app/selector_drawing.h"
 #include "app/settings_store.h"
 #include "app/twer.h"
-#include "data/rating_colours.h"
 #include "data/table_fields.h"
 #include "documents/certificate_output.h"
 #include "documents/certificate_page.h"
@@ -29,6 +28,7 @@
 #include "platform/pictures.h"
 #include "platform/program_error.h"
 #include "platform/program_info.h"
+#include "widgets/cut_text_mark.h"
 #include "widgets/widgets.h"
 
 namespace {
@@ -37,14 +37,6 @@ constexpr double kPreviewZoom = 1.0;
 constexpr int kPageUnitsWide = 630;
 constexpr int kPreviewTop = 11;
 constexpr int kPreviewMinLeft = 10;
-
-// A report field whose text the certificate cuts: framed in the "E" rating colour.
-const QString kTooLongTip = QStringLiteral("Too long for the certificate: \"%1\" will be cut");
-const char kTooLongProperty[] = "tooLongForCertificate";
-QString TooLongFrame() {
-    return QStringLiteral("QPlainTextEdit { border: 2px solid %1; }")
-        .arg(RatingColourOf(QStringLiteral("E"))->name());
-}
 
 // The folder of the last export, kept in a section of the settings store of its own beside the
 // window's "TarvexWER".
@@ -131,14 +123,7 @@ void TWER::PrintCertificate(QPrinter& printer, const CertificateData& data) {
 }
 
 void TWER::MarkTooLongForCertificate(QPlainTextEdit* memo) {
-    const QString cut = CertificateFieldOverflow(MemoText(memo));
-    const bool tooLong = !cut.isEmpty();
-    memo->setToolTip(tooLong ? kTooLongTip.arg(cut) : QString());
-    // Restyling is dear; only a change of state restyles.
-    if (memo->property(kTooLongProperty).toBool() != tooLong) {
-        memo->setProperty(kTooLongProperty, tooLong);
-        memo->setStyleSheet(tooLong ? TooLongFrame() : QString());
-    }
+    MarkCutText(memo, MemoText(memo));
 }
 
 void TWER::ButtonPrintClick(QObject*) {

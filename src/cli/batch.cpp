@@ -87,6 +87,12 @@ int RunBatch(const QString& schedulePath, const QString& sheet, const QString& o
         return kExitStopped;
     };
     bool allDone = true;
+    // Told, not refused: the certificate is still written, its text cut as the window warns.
+    for (const auto& [row, texts] : CutTextRows(schedule, RateSchedule(tables, schedule))) {
+        for (const QString& text : texts) {
+            tell(row, text + QStringLiteral(" on the certificate"));
+        }
+    }
 
     if (!outputFolder.isEmpty()) {
         if (!QDir().mkpath(outputFolder)) {

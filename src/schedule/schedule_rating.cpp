@@ -1,6 +1,9 @@
 #include "schedule/schedule_rating.h"
 
+#include <QHash>
+
 #include "documents/certificate_record.h"
+#include "documents/cut_text.h"
 
 namespace {
 
@@ -123,4 +126,27 @@ CertificateData CertificateOfRow(const ProductTables& tables, const Schedule& sc
                                schedule.ReportText(row, ScheduleField::Company),
                                schedule.ReportText(row, ScheduleField::Project),
                                schedule.ReportText(row, ScheduleField::Date));
+}
+
+QList<std::pair<int, QStringList>> CutTextRows(const Schedule& schedule,
+                                               const QList<ScheduleRowRating>& ratings) {
+    QHash<QString, QStringList> known;  // by the three texts, what they cut
+    QList<std::pair<int, QStringList>> rows;
+    for (int row = 0; row < ratings.size() && row < schedule.RowCount(); ++row) {
+        if (!ratings[row].Rated()) {
+            continue;
+        }
+        const QString company = schedule.ReportText(row, ScheduleField::Company);
+        const QString project = schedule.ReportText(row, ScheduleField::Project);
+        const QString date = schedule.ReportText(row, ScheduleField::Date);
+        const QString key = company + QChar(0) + project + QChar(0) + date;
+        auto found = known.constFind(key);
+        if (found == known.cend()) {
+            found = known.insert(key, CertificateCutTexts(company, project, date));
+        }
+        if (!found->isEmpty()) {
+            rows.append({row, *found});
+        }
+    }
+    return rows;
 }

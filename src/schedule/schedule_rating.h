@@ -56,3 +56,9 @@ CertificateData CertificateOfWindow(const QStringList& breRatingLines, const Rat
 // row whose rating has a window.
 CertificateData CertificateOfRow(const ProductTables& tables, const Schedule& schedule, int row,
                                  const ScheduleRowRating& rating);
+
+// The rated rows whose certificates will cut their company, project or date text, each with
+// those texts (CertificateCutTexts: `project "– Phase 2" will be cut`), in schedule order; each
+// different text is measured once.
+QList<std::pair<int, QStringList>> CutTextRows(const Schedule& schedule,
+                                               const QList<ScheduleRowRating>& ratings);

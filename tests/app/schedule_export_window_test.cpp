@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -363,6 +364,44 @@ TEST_F(ScheduleExportWindow, PrintAllToAFileGivesTheExportsWordsWithTheColumnsTi
     const QStringList words = summaryWords(exported);
     EXPECT_EQ(summaryWords(printed), words);
     EXPECT_TRUE(words.contains("Location") && words.contains("Qty") && !words.contains("Notes"));
+}
+
+TEST_F(ScheduleExportWindow, CutTextsAreListedBeforeTheExportWhichCanGoBack) {
+    input_.schedule.report.project = "Riverside Primary School – Phase 2";
+    const QString pdf = dir_.filePath("cut.pdf");
+    const auto choose = [&](QWidget*, const Schedule&) {
+        return std::optional(ScheduleExportChoice{ScheduleExportMode::CombinedPdf, pdf, {}});
+    };
+    for (const char* answer : {"Go &Back", "&Export Anyway"}) {
+        SCOPED_TRACE(answer);
+        // Answers the question, then closes the outcome's box.
+        QString question;
+        QTimer press;
+        press.setInterval(0);
+        QObject::connect(&press, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            if (box->objectName() == "CutTextQuestion") {
+                question = box->text();
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text() == answer) {
+                        button->click();
+                    }
+                }
+            } else {
+                box->accept();
+            }
+        });
+        press.start();
+        ExportScheduleCertificates(&window_, input_, choose);
+        EXPECT_TRUE(question.contains(
+            QRegularExpression("W01: project \"[^\"]*Phase 2\" will be cut\nW03: project")))
+            << question.toStdString();
+        EXPECT_FALSE(question.contains("W02"));  // not rated: no certificate to cut
+        EXPECT_EQ(QFileInfo::exists(pdf), answer[0] == '&');
+    }
 }
 
 class ScheduleWindowOutput : public WindowTest {};

@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -336,4 +338,38 @@ TEST_F(ScheduleWindowTest, AWorkbookOpenedPastedIntoAndSavedKeepsWhatTheArchitec
               "['W04', 'Pelvanor 47', 'Hall']\n"
               "['W1', 'Pelvanor 47', 'TRUE']\n"
               "N1\n");
+}
+
+TEST_F(ScheduleWindowTest, ReportFieldsWarnOfCutTextsAsTheReportViewDoes) {
+    Start();
+    ScheduleWindow* s = OpenSchedule();
+    ASSERT_NE(s, nullptr);
+    const QColor eRating(255, 178, 0);
+    const struct {
+        const char* field;
+        const char* text;
+        bool cut;
+    } cases[] = {
+        {"ScheduleProject", "Riverside Primary School – Phase 2", true},
+        {"ScheduleProject", "Riverside School", false},
+        {"ScheduleDate", "Thursday the first of May two thousand and twenty-four", true},
+        {"ScheduleCompany", "Acme Glazing Ltd\nUnit 4 Riverside Park, Leeds LS1 4AB", true},
+        {"ScheduleCompany", "Acme Glazing Ltd", false},
+    };
+    for (const auto& c : cases) {
+        QWidget* field = s->findChild<QWidget*>(c.field);
+        const QString text = QString::fromUtf8(c.text);
+        if (auto* line = qobject_cast<QLineEdit*>(field)) {
+            line->setText(text);
+        } else {
+            qobject_cast<QPlainTextEdit*>(field)->setPlainText(text);
+        }
+        // The report view's field says the same of the same text.
+        QPlainTextEdit* memo = Memo("MemoPro");
+        memo->setPlainText(text);
+        EXPECT_EQ(field->toolTip(), memo->toolTip()) << c.text;
+        EXPECT_EQ(field->toolTip().endsWith("\" will be cut"), c.cut) << c.text;
+        const QImage look = field->grab().toImage();
+        EXPECT_EQ(PixelAt(look, 0, look.height() / 2) == eRating, c.cut) << c.text;
+    }
 }

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,7 +21,8 @@ TEST(Batch, CombinedPdfWithOrWithoutTheFolder) {
     EXPECT_TRUE(Tool("pdfinfo", {pdf}).contains("Pages:           6\n"));
     const QString text = Tool("pdftotext", {pdf, "-"});
     EXPECT_TRUE(text.startsWith("Window Schedule")) << text.left(80).toStdString();
-    EXPECT_LT(text.indexOf("Summary page 1 of 1"), text.indexOf("Environmental Profile"));
+    EXPECT_LT(text.indexOf("Page 1 of 6"), text.indexOf("Environmental Profile"));
+    EXPECT_GE(text.indexOf("Page 1 of 6"), 0);
 
     // With the folder too; a row that fails makes exit code 2, the others are still written.
     // A title block above the header gives the schedule's own project.
@@ -118,4 +120,27 @@ TEST(Batch, AWorkbookAsTheArchitectSentIt) {
     EXPECT_EQ(none.err, book +
                             ": the workbook has no sheet \"Nope\"; its sheets: Windows, Other "
                             "Block\n");
+}
+
+TEST(Batch, TextsTheCertificateCutsAreToldPerRowAndTheRunGoesOn) {
+    QTemporaryDir dir;
+    const QString schedule = dir.filePath("cut.csv");
+    WriteBytes(schedule,
+               "ref,system,project\n"
+               "W1,Pelvanor 55,Riverside Primary School – Phase 2\n"
+               "W2,Pelvanor 55,Riverside School\n"
+               "W3,Pelvanor 55,Riverside Primary School – Phase 2\n");
+    const QString pdf = dir.filePath("cut.pdf");
+    const Outcome run = Greenguide({"batch", schedule, "--combined", pdf});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << run.err.toStdString();
+    for (const auto& [line, row] :
+         {std::pair{0, "cut.csv:2: W1: "}, std::pair{1, "cut.csv:4: W3: "}}) {
+        EXPECT_TRUE(lines[line].contains(row)) << lines[line].toStdString();
+        EXPECT_TRUE(lines[line].contains(
+            QRegularExpression("project \"[^\"]*Phase 2\" will be cut on the certificate$")))
+            << lines[line].toStdString();
+    }
+    EXPECT_TRUE(Tool("pdfinfo", {pdf}).contains("Pages:           4\n"));
 }
