@@ -5,9 +5,7 @@
 
 #include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 #include <QRect>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -15,73 +13,36 @@
 #include <memory>
 #include <vector>
 
-#include "app/page_printing.h"
+#include "app/leaving_guards.h"
+#include "app/twer_controls.h"
+#include "app/twer_environment.h"
 #include "data/data_files.h"
 
-class QAction;
-class QComboBox;
-class QFileSystemWatcher;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QMessageBox;
 class QPlainTextEdit;
 class QPrinter;
-class QPushButton;
-class QRadioButton;
-class QScrollArea;
 class QSessionManager;
+class QFont;
 class QSettings;
-class QTabBar;
+class QVBoxLayout;
 class QWidget;
 class Canvas;
 struct CertificateData;
 struct DataFinding;
 struct FoundWeightLines;
-class DataCheckList;
-class GuideWindow;
-class DrawGrid;
-class ImageWidget;
-class StatusLine;
-class PageControl;
+class DataFileWatcher;
 class TableFiles;
-class TableText;
 class TFormAbt;
+class ScheduleLink;
 class ScheduleWindow;
 struct ProductTables;
 struct ScheduleReport;
 struct WindowRequest;
 
-// What the main window takes from its surroundings, with the real defaults; tests give their
-// own folders and printer choice.
-struct TwerEnvironment {
-    // Folder of the data files, ending with a separator.
-    QString programFolder;
-    // Base folder of the picture store's update folders.
-    QString pictureBase;
-    // Lets the user choose a printer; true when confirmed. The default shows the print dialog.
-    PrinterChoice choosePrinter;
-    // Lets the user choose the file to export the certificate to, starting from the suggested
-    // path; empty when cancelled. The default shows the save dialog.
-    std::function<QString(QWidget* parent, const QString& suggestedPath)> chooseExportFile;
-    // The site-wide settings file that may name a shared data folder; none when empty.
-    QString siteConfigFile;
-    // Lets the user choose a folder (the shared data folder, a folder to publish to); empty
-    // when cancelled. The default shows the folder dialog.
-    std::function<QString(QWidget* parent, const QString& title, const QString& startFolder)>
-        chooseFolder;
-
-    static TwerEnvironment Default();
-};
-
-// The default export file choice: the save dialog for PDF files.
-QString ChooseExportFileWithDialog(QWidget* parent, const QString& suggestedPath);
-
 // What the status text in the tab set's row speaks of; each topic keeps its own text, shown
 // side by side in this order.
 enum class StatusTopic { Rating, DataFiles, DataCheck, TableSources };
 
-class TWER : public QMainWindow {
+class TWER : public QMainWindow, private TwerControls {
     Q_OBJECT
 public:
     explicit TWER(TwerEnvironment environment, QWidget* parent = nullptr);
@@ -90,17 +51,13 @@ public:
     // The About box that the window shows as its start-up splash and from Help > About.
     void SetAboutBox(TFormAbt* aboutBox) { formAbt_ = aboutBox; }
 
-    // Asks about one kind of unsaved work before the program ends (as the schedule window asks
-    // "Save changes to <file>?"); false when the user cancels, so the program goes on.
-    using UnsavedWorkGuard = std::function<bool()>;
-    // Guards are asked in the order added, after the window's own two tables.
-    void AddUnsavedWorkGuard(UnsavedWorkGuard guard);
     // The one path for leaving, whichever way the program is left (File > Exit, Ctrl+Q, the
-    // window's close button, the session ending): every guard is asked once, then the window is
-    // remembered. False when the user cancelled. Once answered, leaving asks nothing more until
-    // the work changes again (ForgetLeavingAnswer).
-    bool ConfirmLeaving();
-    void ForgetLeavingAnswer() { leavingConfirmed_ = false; }
+    // window's close button, the session ending): the window's own two tables are asked about,
+    // then each guard added (as the schedule window asks "Save changes to <file>?"), then the
+    // window is remembered. False when the user cancelled.
+    void AddUnsavedWorkGuard(LeavingGuards::Guard guard) { leaving_.Add(std::move(guard)); }
+    bool ConfirmLeaving() { return leaving_.Confirm(); }
+    void ForgetLeavingAnswer() { leaving_.Forget(); }
 
     // What the schedule window takes from this one: the four tables as the editors hold them
     // now, the current selection of system, profiles and building type, and the report view's
@@ -174,7 +131,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The layout, page by page in the order the controls are made (their Tab order).
     void BuildLayout();
+    void BuildBanner(QWidget* central, QVBoxLayout* windowColumn);
+    void BuildSelection(QVBoxLayout* leftColumn, const QFont& windowFont);
+    void BuildDataPages(QVBoxLayout* leftColumn);
+    void BuildSheet();
+    void BuildReportPage();
+    void BuildTabSet(QWidget* central, QVBoxLayout* windowColumn);
     // Puts the window's outer frame at its place and size; once the window manager has framed
     // the window, FitFrame makes the frame, not the inside, that size.
     void PlaceWindow(const QRect& frame);
@@ -231,14 +195,11 @@ private:
     // Where each table came from, in the status text and the data pages' tab tooltips.
     void ShowTableSources();
     void SaveTable(QPlainTextEdit* memo, const QString& fileName);
-    // The data files this window loaded or saved are watched: a change made elsewhere is read
-    // again into an unedited table, and asked about (ReloadOverEdits) for an edited one; the
-    // window's own saves and changes that leave the text as it was are passed over.
-    void WatchDataFile(QPlainTextEdit* memo, const QString& fileName, const QString& path,
-                       const QString& text);
-    void UnwatchDataFiles(const QPlainTextEdit* memo);
-    void CheckChangedDataFiles();
+    // A data file changed elsewhere (DataFileWatcher) is read again into an unedited table, and
+    // asked about (ReloadOverEdits) for an edited one.
+    void DataFilesChanged(const QStringList& fileNames);
     bool ReloadOverEdits(const QString& fileName);
+    QPlainTextEdit* MemoOfTable(const QString& fileName) const;
     QWidget* PageOfTable(const QPlainTextEdit* memo) const;
     // What the window has to say about its data files, in its status text.
     void ShowDataFileNote(const QString& note) { ShowStatusText(StatusTopic::DataFiles, note); }
@@ -257,8 +218,7 @@ private:
     TwerEnvironment env_;
     std::unique_ptr<QSettings> settings_;
     TFormAbt* formAbt_ = nullptr;
-    std::vector<UnsavedWorkGuard> unsavedWorkGuards_;
-    bool leavingConfirmed_ = false;
+    LeavingGuards leaving_{[this] { RememberWindow(); }};
     bool shown_ = false;
     // The outer frame the window is to have, and whether the frame has been fitted to it.
     QRect wantedFrame_;
@@ -268,112 +228,11 @@ private:
     int previewRefreshes_ = 0;
     // Set only while a recalculation runs.
     const QStringList* breRatingLinesOfRun_ = nullptr;
-    // The data files watched, each with its table and its text as this window last read or
-    // wrote it; the files reported changed and not yet looked at.
-    struct WatchedDataFile {
-        QPlainTextEdit* memo = nullptr;
-        QString fileName;
-        QString text;
-    };
-    QFileSystemWatcher* dataWatcher_ = nullptr;
-    QHash<QString, WatchedDataFile> watchedDataFiles_;
-    QSet<QString> changedDataFiles_;
-    bool askingAboutDataFile_ = false;
+    // The data files this window loaded or saved, watched.
+    DataFileWatcher* dataWatcher_ = nullptr;
     // Where a zero byte cut each data file as this window last read it; cleared by a save.
     QHash<const QPlainTextEdit*, TextCut> tableCuts_;
     // Where each data table was read from or saved to, and the read order it was chosen by.
     std::unique_ptr<TableFiles> tableFiles_;
-    QPointer<ScheduleWindow> scheduleWindow_;
-    bool scheduleGuardAdded_ = false;
-
-    // Controls of the layout.
-    QWidget* Panel15 = nullptr;
-    ImageWidget* Image11 = nullptr;
-    QLabel* Label8 = nullptr;
-    ImageWidget* Image12 = nullptr;
-    QLabel* Label9 = nullptr;
-    PageControl* PageControl2 = nullptr;
-    QWidget* TabSheet7 = nullptr;
-    QWidget* Panel3 = nullptr;
-    QScrollArea* ScrollBox3 = nullptr;
-    QWidget* Panel2 = nullptr;
-    QLabel* Label5 = nullptr;
-    QComboBox* ComboBox5 = nullptr;
-    QLabel* Label15 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QLabel* Label12 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QLabel* Label10 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QLineEdit* EditOA = nullptr;
-    QLineEdit* EditOF = nullptr;
-    QLineEdit* EditVF = nullptr;
-    QLineEdit* EditTM = nullptr;
-    QRadioButton* RadioButton1 = nullptr;
-    QRadioButton* RadioButton2 = nullptr;
-    PageControl* PageControl1 = nullptr;
-    QWidget* TabSheet9 = nullptr;
-    QWidget* Panel9 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Button12 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QWidget* Panel11 = nullptr;
-    DrawGrid* DrawGrid1 = nullptr;
-    QWidget* TabSheet2 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QWidget* Panel4 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QWidget* TabSheet5 = nullptr;
-    QPlainTextEdit* MemoSystem = nullptr;
-    QPlainTextEdit* Memo3 = nullptr;
-    QWidget* Panel5 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* ButtonCheckWeights = nullptr;
-    QPushButton* ButtonCheckSystem = nullptr;
-    DataCheckList* DataCheckBox = nullptr;
-    GuideWindow* guideWindow_ = nullptr;
-    QWidget* TabSheet6 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
-    QWidget* Panel1 = nullptr;
-    QScrollArea* ScrollBox1 = nullptr;
-    ImageWidget* Image1 = nullptr;
-    ImageWidget* Image3 = nullptr;
-    QWidget* TabSheet8 = nullptr;
-    QScrollArea* ScrollBox2 = nullptr;
-    ImageWidget* Image2 = nullptr;
-    QWidget* Panel8 = nullptr;
-    QLabel* Label36 = nullptr;
-    QPlainTextEdit* MemoSim = nullptr;
-    QLabel* Label20 = nullptr;
-    QPlainTextEdit* MemoPro = nullptr;
-    QLabel* Label21 = nullptr;
-    QPlainTextEdit* MemoDate = nullptr;
-    QPushButton* ButtonPrint = nullptr;
-    QPushButton* ButtonExport = nullptr;
-    QTabBar* TabSet1 = nullptr;
-    StatusLine* StatusText = nullptr;
-
-    // The four tables, each the one owner of its memo's text: every reader goes through it.
-    TableText* weightsTable_ = nullptr;
-    TableText* systemTable_ = nullptr;
-    TableText* productTable_ = nullptr;
-    TableText* breTable_ = nullptr;
-
-    // Menu.
-    QMenu* File1 = nullptr;
-    QAction* Schedule1 = nullptr;
-    QAction* Print1 = nullptr;
-    QAction* Export1 = nullptr;
-    QAction* Exit1 = nullptr;
-    QMenu* View1 = nullptr;
-    QAction* Specification1 = nullptr;
-    QAction* Report1 = nullptr;
-    QAction* BetterChoices1 = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* UserGuide1 = nullptr;
-    QAction* GuideWebsite1 = nullptr;
-    QAction* MakerWebsite1 = nullptr;
-    QAction* About1 = nullptr;
-    QAction* AAA = nullptr;
-    QAction* ESC1 = nullptr;
+    std::unique_ptr<ScheduleLink> scheduleLink_;
 };

@@ -3,15 +3,14 @@
 // runs, so that a table another window saves is not silently outdated here.
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextDocument>
-#include <QTimer>
 
+#include "app/data_file_watcher.h"
 #include "app/table_files.h"
 #include "app/twer.h"
 #include "data/builtin_tables.h"
@@ -21,14 +20,16 @@
 #include "widgets/table_memo.h"
 #include "widgets/widgets.h"
 
-namespace {
-// Writers that replace a file in several steps are given this long to finish.
-constexpr int kSettleMilliseconds = 150;
-}  // namespace
-
 void TWER::LoadDataFiles() {
     if (!tableFiles_) {
         tableFiles_ = std::make_unique<TableFiles>(env_.programFolder, env_.siteConfigFile);
+        dataWatcher_ = new DataFileWatcher(this);
+        connect(dataWatcher_, &DataFileWatcher::Changed, this, &TWER::DataFilesChanged);
+        connect(dataWatcher_, &DataFileWatcher::Removed, this, [this](const QString& fileName) {
+            ShowDataFileNote(
+                QStringLiteral("%1 was removed from the disk; the table here is kept as it is.")
+                    .arg(fileName));
+        });
     }
     LoadDataFile(Memo1, kWeightsFileName);
     LoadDataFile(MemoSystem, kSystemFileName);
@@ -37,14 +38,14 @@ void TWER::LoadDataFiles() {
 void TWER::LoadDataFile(QPlainTextEdit* memo, const QString& fileName) {
     const DataFileChoice choice = tableFiles_->ToLoad(fileName);
     tableCuts_.remove(memo);
-    UnwatchDataFiles(memo);
+    dataWatcher_->Unwatch(fileName);
     // A file that appears (another window's save, a publish to the shared folder) where it
     // would be read before this one is taken in as a change of this table.
     for (const DataFileChoice& earlier : DataFileCandidates(tableFiles_->Folders(), fileName)) {
         if (earlier.path == choice.path) {
             break;
         }
-        WatchDataFile(memo, fileName, earlier.path, QString());
+        dataWatcher_->Watch(fileName, earlier.path, QString());
     }
     if (choice.origin == DataOrigin::BuiltIn) {
         // The table keeps what it holds: the built-in table, or the text of a file now gone.
@@ -57,7 +58,7 @@ void TWER::LoadDataFile(QPlainTextEdit* memo, const QString& fileName) {
     // Replacing a table's text raises its change handler, as an edit would. The memo is filled
     // only when revealed: a long table costs its reading, not an editor's blocks.
     TableText::Of(memo)->SetText(text);
-    WatchDataFile(memo, fileName, choice.path, text);
+    dataWatcher_->Watch(fileName, choice.path, text);
     ShowTableSources();
     const QString older = tableFiles_->OlderNote(fileName);
     if (!older.isEmpty()) {
@@ -103,8 +104,8 @@ void TWER::SaveTable(QPlainTextEdit* memo, const QString& fileName) {
     // The file now holds this window's table, as it will read back: nothing of it is cut.
     tableCuts_.remove(memo);
     tableFiles_->SetSource(fileName, tableFiles_->ToLoad(fileName));
-    UnwatchDataFiles(memo);
-    WatchDataFile(memo, fileName, path, TableTextOfFileBytes(FileBytesOfTableText(text)));
+    dataWatcher_->Unwatch(fileName);
+    dataWatcher_->Watch(fileName, path, TableTextOfFileBytes(FileBytesOfTableText(text)));
     ShowTableSources();
     ShowDataFileNote(tableFiles_->SavedText(fileName, path));
 }
@@ -125,81 +126,14 @@ QWidget* TWER::PageOfTable(const QPlainTextEdit* memo) const {
     return memo == Memo1 ? TabSheet2 : TabSheet5;
 }
 
-void TWER::WatchDataFile(QPlainTextEdit* memo, const QString& fileName, const QString& path,
-                         const QString& text) {
-    if (dataWatcher_ == nullptr) {
-        dataWatcher_ = new QFileSystemWatcher(this);
-        connect(dataWatcher_, &QFileSystemWatcher::fileChanged, this, [this](const QString& file) {
-            changedDataFiles_.insert(file);
-            // Several notices of one save come as one.
-            QTimer::singleShot(kSettleMilliseconds, this,
-                               [this] { Guarded([this] { CheckChangedDataFiles(); }); });
-        });
-        // The folder of a file not there yet: a file that appears is a change of its table.
-        connect(dataWatcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
-            const QStringList watching = dataWatcher_->files();
-            for (auto it = watchedDataFiles_.cbegin(); it != watchedDataFiles_.cend(); ++it) {
-                if (!watching.contains(it.key()) && DataFileExists(it.key())) {
-                    changedDataFiles_.insert(it.key());
-                }
-            }
-            QTimer::singleShot(kSettleMilliseconds, this,
-                               [this] { Guarded([this] { CheckChangedDataFiles(); }); });
-        });
-    }
-    watchedDataFiles_[path] = {memo, fileName, text};
-    if (!DataFileExists(path)) {
-        const QString folder = QFileInfo(path).absolutePath();
-        if (QFileInfo(folder).isDir() && !dataWatcher_->directories().contains(folder)) {
-            dataWatcher_->addPath(folder);
-        }
-    } else if (!dataWatcher_->files().contains(path)) {
-        dataWatcher_->addPath(path);
-    }
+QPlainTextEdit* TWER::MemoOfTable(const QString& fileName) const {
+    return fileName == kWeightsFileName ? Memo1 : MemoSystem;
 }
 
-void TWER::UnwatchDataFiles(const QPlainTextEdit* memo) {
-    for (auto it = watchedDataFiles_.begin(); it != watchedDataFiles_.end();) {
-        if (it->memo != memo) {
-            ++it;
-            continue;
-        }
-        if (dataWatcher_ != nullptr && dataWatcher_->files().contains(it.key())) {
-            dataWatcher_->removePath(it.key());
-        }
-        it = watchedDataFiles_.erase(it);
-    }
-}
-
-void TWER::CheckChangedDataFiles() {
-    if (askingAboutDataFile_) {
-        return;  // asked again when the question in hand has been answered
-    }
-    // Both tables published at once are named in one note, not the last one alone.
+void TWER::DataFilesChanged(const QStringList& fileNames) {
     QStringList readAgain;
-    while (!changedDataFiles_.isEmpty()) {
-        const QString path = *changedDataFiles_.begin();
-        changedDataFiles_.erase(changedDataFiles_.begin());
-        if (!watchedDataFiles_.contains(path)) {
-            continue;
-        }
-        WatchedDataFile& watched = watchedDataFiles_[path];
-        if (!DataFileExists(path)) {
-            ShowDataFileNote(
-                QStringLiteral("%1 was removed from the disk; the table here is kept as it is.")
-                    .arg(watched.fileName));
-            WatchDataFile(watched.memo, watched.fileName, path, watched.text);
-            continue;
-        }
-        // A file replaced by a rename is a new file: it is watched afresh.
-        dataWatcher_->addPath(path);
-        const QString text = ReadTableFile(path);
-        if (text == watched.text) {
-            continue;  // this window's own save, or a change that left the table as it was
-        }
-        QPlainTextEdit* const memo = watched.memo;
-        const QString fileName = watched.fileName;
-        watched.text = text;
+    for (const QString& fileName : fileNames) {
+        QPlainTextEdit* const memo = MemoOfTable(fileName);
         if (memo->document()->isModified() && !ReloadOverEdits(fileName)) {
             // The edits stand against the file as it now is: unsaved.
             memo->document()->setModified(true);
@@ -211,7 +145,7 @@ void TWER::CheckChangedDataFiles() {
         LoadDataFile(memo, fileName);
         readAgain << fileName;
     }
-    readAgain.removeDuplicates();
+    // Both tables published at once are named in one note, not the last one alone.
     if (readAgain.size() > 1) {
         readAgain = QStringList{kWeightsFileName, kSystemFileName};
     }
@@ -219,14 +153,12 @@ void TWER::CheckChangedDataFiles() {
         ShowDataFileNote(
             (readAgain.size() == 1
                  ? QStringLiteral("%1 was changed on the disk and has been read again.")
-                 : QStringLiteral("%1 were changed on the disk and have been read "
-                                  "again."))
+                 : QStringLiteral("%1 were changed on the disk and have been read again."))
                 .arg(readAgain.join(QStringLiteral(" and "))));
     }
 }
 
 bool TWER::ReloadOverEdits(const QString& fileName) {
-    askingAboutDataFile_ = true;
     QMessageBox question(
         QMessageBox::Question, windowTitle(),
         QStringLiteral("%1 was changed on the disk by another program.").arg(fileName),
@@ -242,9 +174,5 @@ bool TWER::ReloadOverEdits(const QString& fileName) {
     keep->setObjectName(QStringLiteral("KeepEditsButton"));
     question.setDefaultButton(keep);
     question.exec();
-    askingAboutDataFile_ = false;
-    if (!changedDataFiles_.isEmpty()) {
-        QTimer::singleShot(0, this, [this] { Guarded([this] { CheckChangedDataFiles(); }); });
-    }
     return question.clickedButton() == reload;
 }

@@ -17,6 +17,7 @@
 
 #include "app/data_sharing.h"
 #include "app/main_window_names.h"
+#include "app/schedule_link.h"
 #include "app/settings_store.h"
 #include "app/table_files.h"
 #include "app/twer.h"
@@ -99,6 +100,17 @@ QWidget* MakeRightPanel(QWidget* parent, const char* name, int width, Bevel beve
     return panel;
 }
 
+// The panel on the right of a data page, with the page's "Save" and "Check" buttons.
+QWidget* MakeTableButtons(QWidget* page, const char* panelName, const char* saveName,
+                          QPushButton** save, const char* checkName, QPushButton** check) {
+    QWidget* panel = MakeRightPanel(page, panelName, 106, Bevel::None);
+    *save = Named(new QPushButton(QStringLiteral("&Save"), panel), saveName);
+    (*save)->setGeometry(16, 8, 75, 25);
+    *check = Named(new QPushButton(kCheckCaption, panel), checkName);
+    (*check)->setGeometry(16, 40, 75, 25);
+    return panel;
+}
+
 QHBoxLayout* RowLayout(QWidget* parent) {
     auto* layout = new QHBoxLayout(parent);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -115,66 +127,6 @@ QVBoxLayout* ColumnLayout(QWidget* parent) {
 
 }  // namespace
 
-TwerEnvironment TwerEnvironment::Default() {
-    TwerEnvironment env;
-    env.programFolder = ProgramFolder();
-    env.pictureBase = DefaultPictureBaseFolder();
-    env.siteConfigFile = SiteConfigFile();
-    return env;
-}
-
-TWER::TWER(TwerEnvironment environment, QWidget* parent)
-    : QMainWindow(parent), env_(std::move(environment)) {
-    setObjectName(QStringLiteral("WER"));
-    BuildLayout();
-    BuildMenu();
-    ConnectEvents();
-    NameMainWindowControls(this);
-    settings_ = std::make_unique<QSettings>(kSettingsOrganisation, QStringLiteral("TarvexWER"));
-    PlaceWindow(StartFrame());
-    LoadDataFiles();
-}
-
-TWER::~TWER() = default;
-
-void TWER::PlaceWindow(const QRect& frame) {
-    wantedFrame_ = frame;
-    // Until the window manager frames the window its frame is unknown: the inside takes the
-    // whole size, and a move places the frame's corner, not the inside's.
-    resize(frame.size());
-    move(frame.topLeft());
-}
-
-void TWER::FitFrame() {
-    const QRect frame = frameGeometry();
-    const QRect inside = geometry();
-    if (frameFitted_ || frame == inside) {
-        return;
-    }
-    frameFitted_ = true;
-    resize(wantedFrame_.width() - (frame.width() - inside.width()),
-           wantedFrame_.height() - (frame.height() - inside.height()));
-    move(wantedFrame_.topLeft());
-}
-
-bool TWER::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::WindowActivate:
-            FitFrame();
-            break;
-        case QEvent::ScreenChangeInternal:
-            RedrawForScreen();
-            break;
-        default:
-            break;
-    }
-    return handled;
-}
-
 void TWER::BuildLayout() {
     setWindowTitle(QStringLiteral("BRE Green Guide"));
     setWindowIcon(ProgramIcon());
@@ -185,8 +137,31 @@ void TWER::BuildLayout() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* windowColumn = ColumnLayout(central);
+    BuildBanner(central, windowColumn);
 
-    // Banner strip.
+    // The two views.
+    PageControl2 = Named(new PageControl(central), "PageControl2");
+    windowColumn->addWidget(PageControl2, 1);
+    TabSheet7 = Named(new QWidget, "TabSheet7");
+    TabSheet8 = Named(new QWidget, "TabSheet8");
+    PageControl2->AddPage(TabSheet7, QStringLiteral("TabSheet7"));
+    PageControl2->AddPage(TabSheet8, QStringLiteral("TabSheet8"));
+
+    // Main page: selection and grid on the left, specification sheet on the right.
+    auto* mainRow = RowLayout(TabSheet7);
+    Panel3 = Named(MakePanel(TabSheet7, Bevel::Raised), "Panel3");
+    Panel1 = MakeRightPanel(TabSheet7, "Panel1", 440, Bevel::Raised);
+    mainRow->addWidget(Panel3, 1);
+    mainRow->addWidget(Panel1);
+    auto* leftColumn = ColumnLayout(Panel3);
+    BuildSelection(leftColumn, windowFont);
+    BuildDataPages(leftColumn);
+    BuildSheet();
+    BuildReportPage();
+    BuildTabSet(central, windowColumn);
+}
+
+void TWER::BuildBanner(QWidget* central, QVBoxLayout* windowColumn) {
     Panel15 = Named(MakePanel(central, Bevel::None), "Panel15");
     Panel15->setFixedHeight(25);
     windowColumn->addWidget(Panel15);
@@ -212,23 +187,10 @@ void TWER::BuildLayout() {
     Label8->raise();
     Image12->raise();
     Label9->raise();
+}
 
-    // The two views.
-    PageControl2 = Named(new PageControl(central), "PageControl2");
-    windowColumn->addWidget(PageControl2, 1);
-    TabSheet7 = Named(new QWidget, "TabSheet7");
-    TabSheet8 = Named(new QWidget, "TabSheet8");
-    PageControl2->AddPage(TabSheet7, QStringLiteral("TabSheet7"));
-    PageControl2->AddPage(TabSheet8, QStringLiteral("TabSheet8"));
-
-    // Main page: selection and grid on the left, specification sheet on the right.
-    auto* mainRow = RowLayout(TabSheet7);
-    Panel3 = Named(MakePanel(TabSheet7, Bevel::Raised), "Panel3");
-    Panel1 = MakeRightPanel(TabSheet7, "Panel1", 440, Bevel::Raised);
-    mainRow->addWidget(Panel3, 1);
-    mainRow->addWidget(Panel1);
-    auto* leftColumn = ColumnLayout(Panel3);
-
+// The window's selection: system, profiles and building type, with their weights.
+void TWER::BuildSelection(QVBoxLayout* leftColumn, const QFont& windowFont) {
     ScrollBox3 = MakeScrollBox(Panel3, "ScrollBox3");
     ScrollBox3->setFixedHeight(120);
     ScrollBox3->setFrameShape(QFrame::NoFrame);
@@ -270,8 +232,11 @@ void TWER::BuildLayout() {
     RadioButton1->setChecked(true);
     RadioButton2 = Named(new QRadioButton(QStringLiteral("Domestic"), Panel2), "RadioButton2");
     RadioButton2->setGeometry(32, 88, 113, 17);
+}
 
-    // Data pages below the selection.
+// The data pages below the selection: the ratings grid, the two saved tables and the BRE
+// ratings table.
+void TWER::BuildDataPages(QVBoxLayout* leftColumn) {
     PageControl1 = Named(new PageControl(Panel3), "PageControl1");
     leftColumn->addWidget(PageControl1, 1);
     TabSheet9 = Named(new QWidget, "TabSheet9");
@@ -305,11 +270,8 @@ void TWER::BuildLayout() {
     auto* weightsRow = RowLayout(TabSheet2);
     Memo1 = MakeMemo<LineNumberEditor>(TabSheet2, "Memo1");
     weightsTable_ = new TableText(Memo1, BuiltInWeightsTable());
-    Panel4 = MakeRightPanel(TabSheet2, "Panel4", 106, Bevel::None);
-    Button1 = Named(new QPushButton(QStringLiteral("&Save"), Panel4), "Button1");
-    Button1->setGeometry(16, 8, 75, 25);
-    ButtonCheckWeights = Named(new QPushButton(kCheckCaption, Panel4), "ButtonCheckWeights");
-    ButtonCheckWeights->setGeometry(16, 40, 75, 25);
+    Panel4 = MakeTableButtons(TabSheet2, "Panel4", "Button1", &Button1, "ButtonCheckWeights",
+                              &ButtonCheckWeights);
     weightsRow->addWidget(Memo1, 1);
     weightsRow->addWidget(Panel4);
 
@@ -319,11 +281,8 @@ void TWER::BuildLayout() {
     Memo3 = MakeMemo(TabSheet5, "Memo3");
     Memo3->setFixedWidth(89);
     productTable_ = new TableText(Memo3, BuiltInProductList());
-    Panel5 = MakeRightPanel(TabSheet5, "Panel5", 106, Bevel::None);
-    Button2 = Named(new QPushButton(QStringLiteral("&Save"), Panel5), "Button2");
-    Button2->setGeometry(16, 8, 75, 25);
-    ButtonCheckSystem = Named(new QPushButton(kCheckCaption, Panel5), "ButtonCheckSystem");
-    ButtonCheckSystem->setGeometry(16, 40, 75, 25);
+    Panel5 = MakeTableButtons(TabSheet5, "Panel5", "Button2", &Button2, "ButtonCheckSystem",
+                              &ButtonCheckSystem);
     systemRow->addWidget(MemoSystem, 1);
     systemRow->addWidget(Memo3);
     systemRow->addWidget(Panel5);
@@ -355,8 +314,9 @@ void TWER::BuildLayout() {
     ColumnLayout(TabSheet6)->addWidget(Memo2);
     // As designed, the data pages' control opens on "System Data" until the window is shown.
     PageControl1->SetActivePage(TabSheet5);
+}
 
-    // Specification sheet.
+void TWER::BuildSheet() {
     ScrollBox1 = MakeScrollBox(Panel1, "ScrollBox1");
     ColumnLayout(Panel1)->addWidget(ScrollBox1);
     auto* sheetArea = new QWidget;
@@ -372,8 +332,10 @@ void TWER::BuildLayout() {
     Image3 = Named(new ImageWidget(sheetArea), "Image3");
     Image3->setGeometry(16, 5, 312, 99);
     Image3->SetPicture(GreenGuideLogo(Image3->devicePixelRatio()));
+}
 
-    // Report page: the certificate preview and the company, project and date fields.
+// The report page: the certificate preview and the company, project and date fields.
+void TWER::BuildReportPage() {
     auto* reportRow = RowLayout(TabSheet8);
     ScrollBox2 = MakeScrollBox(TabSheet8, "ScrollBox2");
     Panel8 = MakeRightPanel(TabSheet8, "Panel8", 134, Bevel::None);
@@ -400,8 +362,10 @@ void TWER::BuildLayout() {
     ButtonExport->setGeometry(56, 222, 75, 25);
     // As designed, the views' control opens on the report page until the window is shown.
     PageControl2->SetActivePage(TabSheet8);
+}
 
-    // Tab set at the bottom.
+// The tab set at the bottom, with the status text in its empty part.
+void TWER::BuildTabSet(QWidget* central, QVBoxLayout* windowColumn) {
     TabSet1 = Named(new QTabBar(central), "TabSet1");
     TabSet1->setShape(QTabBar::RoundedSouth);
     TabSet1->setExpanding(false);

@@ -8,27 +8,6 @@
 
 #include "app/twer.h"
 
-void TWER::AddUnsavedWorkGuard(UnsavedWorkGuard guard) {
-    unsavedWorkGuards_.push_back(std::move(guard));
-}
-
-bool TWER::ConfirmLeaving() {
-    if (leavingConfirmed_) {
-        return true;
-    }
-    if (!ConfirmUnsavedTables()) {
-        return false;
-    }
-    for (const UnsavedWorkGuard& guard : unsavedWorkGuards_) {
-        if (!guard()) {
-            return false;
-        }
-    }
-    leavingConfirmed_ = true;
-    RememberWindow();
-    return true;
-}
-
 void TWER::closeEvent(QCloseEvent* event) {
     if (!ConfirmLeaving()) {
         event->ignore();

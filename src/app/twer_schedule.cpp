@@ -1,11 +1,11 @@
 // What the main window gives the schedule window: its tables, its selection and its report
-// fields as they stand, and File > Window Schedule... with the schedule's part in leaving.
+// fields as they stand; File > Window Schedule... opens it through the link (ScheduleLink).
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextDocument>
 
-#include "app/schedule_window.h"
+#include "app/schedule_link.h"
 #include "app/table_files.h"
 #include "app/twer.h"
 #include "data/product_tables.h"
@@ -43,24 +43,9 @@ ScheduleReport TWER::CurrentReportFields() const {
 }
 
 ScheduleWindow* TWER::OpenScheduleWindow() const {
-    return scheduleWindow_;
+    return scheduleLink_->Window();
 }
 
 void TWER::Schedule1Click(QObject*) {
-    if (scheduleWindow_ == nullptr) {
-        scheduleWindow_ = new ScheduleWindow(this);
-    }
-    if (!scheduleGuardAdded_) {
-        // The schedule's unsaved edits join the one question asked when the program is left.
-        scheduleGuardAdded_ = true;
-        AddUnsavedWorkGuard(
-            [this] { return scheduleWindow_ == nullptr || scheduleWindow_->ConfirmLeaving(); });
-    }
-    if (scheduleWindow_->isMinimized()) {
-        scheduleWindow_->showNormal();
-    } else {
-        scheduleWindow_->show();
-    }
-    scheduleWindow_->raise();
-    scheduleWindow_->activateWindow();
+    scheduleLink_->Open();
 }

@@ -1,15 +1,86 @@
-// The main window's start-up: when it is first shown, the splash, the system selector and its
-// first recalculation, and the pages it opens on.
+// The main window's start-up: the window built and placed, and when it is first shown, the
+// splash, the system selector and its first recalculation, and the pages it opens on.
 #include <QComboBox>
+#include <QEvent>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QShowEvent>
 
 #include "about/form_abt.h"
+#include "app/main_window_names.h"
+#include "app/schedule_link.h"
+#include "app/settings_store.h"
 #include "app/start_check.h"
 #include "app/table_files.h"
 #include "app/twer.h"
+#include "data/data_folder.h"
+#include "data/picture_store.h"
+#include "data/shared_folder.h"
 #include "widgets/table_memo.h"
 #include "widgets/widgets.h"
+
+TwerEnvironment TwerEnvironment::Default() {
+    TwerEnvironment env;
+    env.programFolder = ProgramFolder();
+    env.pictureBase = DefaultPictureBaseFolder();
+    env.siteConfigFile = SiteConfigFile();
+    return env;
+}
+
+TWER::TWER(TwerEnvironment environment, QWidget* parent)
+    : QMainWindow(parent), env_(std::move(environment)) {
+    setObjectName(QStringLiteral("WER"));
+    // The window's own tables are asked about first, whichever way the program is left.
+    leaving_.Add([this] { return ConfirmUnsavedTables(); });
+    scheduleLink_ = std::make_unique<ScheduleLink>(this, &leaving_);
+    BuildLayout();
+    BuildMenu();
+    ConnectEvents();
+    NameMainWindowControls(this);
+    settings_ = std::make_unique<QSettings>(kSettingsOrganisation, QStringLiteral("TarvexWER"));
+    PlaceWindow(StartFrame());
+    LoadDataFiles();
+}
+
+TWER::~TWER() = default;
+
+void TWER::PlaceWindow(const QRect& frame) {
+    wantedFrame_ = frame;
+    // Until the window manager frames the window its frame is unknown: the inside takes the
+    // whole size, and a move places the frame's corner, not the inside's.
+    resize(frame.size());
+    move(frame.topLeft());
+}
+
+void TWER::FitFrame() {
+    const QRect frame = frameGeometry();
+    const QRect inside = geometry();
+    if (frameFitted_ || frame == inside) {
+        return;
+    }
+    frameFitted_ = true;
+    resize(wantedFrame_.width() - (frame.width() - inside.width()),
+           wantedFrame_.height() - (frame.height() - inside.height()));
+    move(wantedFrame_.topLeft());
+}
+
+bool TWER::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::WindowActivate:
+            FitFrame();
+            break;
+        case QEvent::ScreenChangeInternal:
+            RedrawForScreen();
+            break;
+        default:
+            break;
+    }
+    return handled;
+}
 
 void TWER::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

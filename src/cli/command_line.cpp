@@ -3,51 +3,27 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <algorithm>
 #include <exception>
 #include <new>
 #include <optional>
 
-#include "cli/batch.h"
+#include "cli/command_runners.h"
 #include "cli/data_version_output.h"
 #include "cli/options_command.h"
 #include "cli/publish_command.h"
-#include "cli/rating_output.h"
-#include "data/data_check.h"
 #include "data/product_tables.h"
-#include "data/system_catalogue.h"
-#include "data/table_fields.h"
-#include "documents/certificate_output.h"
 #include "platform/fonts.h"
 #include "platform/program_error.h"
 #include "platform/program_info.h"
 #include "platform/shown_text.h"
 #include "platform/system_calls.h"
-#include "rating/rated_window.h"
-#include "schedule/schedule_export.h"
-#include "schedule/schedule_rating.h"
 
 namespace {
 
 const QString kProgram = QStringLiteral("greenguide");
 
-// Options shared by the commands that rate one window.
-QCommandLineOption SystemOption() {
-    return {QStringLiteral("system"), QStringLiteral("System, by header or name."),
-            QStringLiteral("NAME")};
-}
-QList<QCommandLineOption> WindowOptions() {
-    return {SystemOption(),
-            {QStringLiteral("outer"), QStringLiteral("Outer frame code."), QStringLiteral("CODE")},
-            {QStringLiteral("vent"), QStringLiteral("Vent frame code."), QStringLiteral("CODE")},
-            {QStringLiteral("transom"), QStringLiteral("Transom/mullion code."),
-             QStringLiteral("CODE")},
-            {QStringLiteral("domestic"), QStringLiteral("Domestic building (else Commercial).")}};
-}
 QCommandLineOption OutputOption(const QString& valueName) {
     return {QStringLiteral("o"), QStringLiteral("Output."), valueName};
 }
@@ -57,88 +33,6 @@ QCommandLineOption DataOption() {
 }
 QCommandLineOption HelpOption() {
     return {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("This text.")};
-}
-
-std::optional<QString> ValueIfSet(const QCommandLineParser& parser, const QString& name) {
-    if (!parser.isSet(name)) {
-        return std::nullopt;
-    }
-    return parser.value(name);
-}
-
-WindowRequest RequestOf(const QCommandLineParser& parser) {
-    WindowRequest request;
-    request.system = parser.value(QStringLiteral("system"));
-    request.outerFrame = ValueIfSet(parser, QStringLiteral("outer"));
-    request.ventFrame = ValueIfSet(parser, QStringLiteral("vent"));
-    request.transomMullion = ValueIfSet(parser, QStringLiteral("transom"));
-    request.commercial = !parser.isSet(QStringLiteral("domestic"));
-    return request;
-}
-
-// The window the options ask for, rated; nullopt after telling why.
-std::optional<RatedWindow> RatedFromOptions(const QCommandLineParser& parser, CommandIo& io,
-                                            ProductTables* tables) {
-    *tables = LoadProductTables(io.dataFolder);
-    QString error;
-    std::optional<RatedWindow> window = RateRequest(*tables, RequestOf(parser), &error);
-    if (!window) {
-        io.err << kProgram << ": " << OneLine(error) << Qt::endl;
-        return std::nullopt;
-    }
-    if (!window->noColumnReason.isEmpty()) {
-        io.err << kProgram << ": no ratings column applies: " << OneLine(window->noColumnReason)
-               << Qt::endl;
-    }
-    return window;
-}
-
-int RunRate(const QCommandLineParser& parser, CommandIo& io) {
-    ProductTables tables;
-    const std::optional<RatedWindow> window = RatedFromOptions(parser, io, &tables);
-    if (!window) {
-        return kExitFailed;
-    }
-    if (parser.isSet(QStringLiteral("json"))) {
-        QJsonObject json = RatingJson(*window);
-        json.insert(QStringLiteral("data"), DataVersionJson(DataVersionOf(tables)));
-        io.out << QJsonDocument(json).toJson(QJsonDocument::Indented);
-    } else {
-        io.out << RatingText(*window);
-    }
-    io.out.flush();
-    // The rating is printed with its fall-backs, but a script must not take it for one.
-    return window->noColumnReason.isEmpty() ? kExitDone : kExitFailed;
-}
-
-int RunCertificate(const QCommandLineParser& parser, CommandIo& io) {
-    ProductTables tables;
-    const std::optional<RatedWindow> window = RatedFromOptions(parser, io, &tables);
-    if (!window) {
-        return kExitFailed;
-    }
-    // A certificate rated "X" with "npd" throughout is handed out only when asked for.
-    const bool unrated = !window->noColumnReason.isEmpty();
-    if (unrated && !parser.isSet(QStringLiteral("allow-unrated"))) {
-        io.err << kProgram << ": no certificate written; --allow-unrated writes it without a rating"
-               << Qt::endl;
-        return kExitFailed;
-    }
-    const CertificateData data = CertificateOfWindow(
-        tables.breRatingLines, *window,
-        parser.values(QStringLiteral("company")).join(QLatin1Char('\n')),
-        parser.value(QStringLiteral("project")), parser.value(QStringLiteral("date")));
-    const QString path = parser.value(QStringLiteral("o"));
-    const WholeFileResult result = WriteCertificatePdf(
-        path, data,
-        ExportPdfSettings(data, ProgramNameAndVersion(), DataVersionText(DataVersionOf(tables))));
-    if (!result.written) {
-        io.err << kProgram << ": " << OneLine(CannotCreateFileText(path, result.reason))
-               << Qt::endl;
-        return kExitFailed;
-    }
-    // Written as asked, but still no rating: the exit code says so, as rate's does.
-    return unrated ? kExitFailed : kExitDone;
 }
 
 QtMessageHandler standardHandler = nullptr;
@@ -152,76 +46,6 @@ void QuietSessionWarnings(QtMsgType type, const QMessageLogContext& context,
         return;
     }
     standardHandler(type, context, message);
-}
-
-// The data check of the tables as the window would read them: one finding a line.
-int RunCheck(const QCommandLineParser&, CommandIo& io) {
-    const ProductTables tables = LoadProductTables(io.dataFolder);
-    const std::vector<DataFinding> findings =
-        CheckDataTables(LinesOfText(tables.weightsText), tables.catalogueLines, tables.cuts);
-    for (const DataFinding& finding : findings) {
-        io.out << OneLine(FindingLine(finding)) << '\n';
-    }
-    io.out.flush();
-    return findings.empty() ? kExitDone : kExitFindings;
-}
-
-int UsageError(CommandIo& io, const QString& message);
-
-int RunBatchCommand(const QCommandLineParser& parser, CommandIo& io) {
-    const QString schedule = parser.positionalArguments().value(0);
-    const QString folder = parser.value(QStringLiteral("o"));
-    const QString combined = parser.value(QStringLiteral("combined"));
-    if (folder.isEmpty() && combined.isEmpty()) {
-        return UsageError(io, QStringLiteral("batch needs -o DIR or --combined FILE.pdf"));
-    }
-    // The schedule would be lost under what the run writes.
-    switch (ExportOverwritesSchedule(schedule, combined, folder)) {
-        case ScheduleOverwrite::FolderSummary:
-            return UsageError(io, QStringLiteral("the schedule %1 is a summary that batch "
-                                                 "writes into %2; choose another folder")
-                                      .arg(schedule, folder));
-        case ScheduleOverwrite::CombinedPdf:
-            return UsageError(io,
-                              QStringLiteral("the schedule %1 is the --combined file; name another")
-                                  .arg(schedule));
-        case ScheduleOverwrite::None:
-            break;
-    }
-    return RunBatch(schedule, parser.value(QStringLiteral("sheet")), folder, combined, io);
-}
-
-// The systems as the selector lists them, each with the codes its profile selectors offer.
-int RunList(const QCommandLineParser& parser, CommandIo& io) {
-    const ProductTables tables = LoadProductTables(io.dataFolder);
-    QJsonArray systems;
-    for (qsizetype i = 0; i < tables.systemHeaders.size(); ++i) {
-        const QString& header = tables.systemHeaders[i];
-        const SystemCodes codes = SystemCodesOf(tables.catalogueLines, header);
-        if (parser.isSet(QStringLiteral("json"))) {
-            QJsonObject system;
-            system.insert(QStringLiteral("header"), header);
-            system.insert(QStringLiteral("name"), tables.systemNames[i].trimmed());
-            system.insert(QStringLiteral("outerFrames"),
-                          QJsonArray::fromStringList(codes.outerFrames));
-            system.insert(QStringLiteral("ventFrames"),
-                          QJsonArray::fromStringList(codes.ventFrames));
-            system.insert(QStringLiteral("transomMullions"),
-                          QJsonArray::fromStringList(codes.transomMullions));
-            systems.append(system);
-            continue;
-        }
-        io.out << header << '\n'
-               << "  outer frames:      " << codes.outerFrames.join(QStringLiteral(", ")) << '\n'
-               << "  vent frames:       " << codes.ventFrames.join(QStringLiteral(", ")) << '\n'
-               << "  transoms/mullions: " << codes.transomMullions.join(QStringLiteral(", "))
-               << '\n';
-    }
-    if (parser.isSet(QStringLiteral("json"))) {
-        io.out << QJsonDocument(systems).toJson(QJsonDocument::Indented);
-    }
-    io.out.flush();
-    return kExitDone;
 }
 
 QString Usage() {
@@ -253,13 +77,13 @@ QString OptionText(const QString& name) {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
+}  // namespace
+
 int UsageError(CommandIo& io, const QString& message) {
-    io.err << kProgram << ": " << OneLine(message) << "\n\n" << Usage();
+    io.err << "greenguide: " << OneLine(message) << "\n\n" << Usage();
     io.err.flush();
     return kExitUsage;
 }
-
-}  // namespace
 
 QString OneLine(const QString& message) {
     return EscapedControls(QString(message).replace(QLatin1Char('\n'), QStringLiteral(": ")));
@@ -400,7 +224,7 @@ int RunCommands(const QStringList& arguments, CommandIo& io) {
                    << DataVersionLines(DataVersionOf(LoadProductTables(QString())));
             io.out.flush();
         } catch (const ProgramError& error) {
-            io.err << kProgram << ": " << OneLine(error.text()) << Qt::endl;
+            io.err << "greenguide: " << OneLine(error.text()) << Qt::endl;
             return kExitFailed;
         }
         return kExitDone;
@@ -448,12 +272,12 @@ int RunCommands(const QStringList& arguments, CommandIo& io) {
     if (parser.isSet(QStringLiteral("data"))) {
         const QString folder = parser.value(QStringLiteral("data"));
         if (!QFileInfo(folder).isDir()) {
-            io.err << kProgram << ": no folder " << OneLine(folder) << Qt::endl;
+            io.err << "greenguide: no folder " << OneLine(folder) << Qt::endl;
             return kExitFailed;
         }
         // A folder that cannot be looked into would seem to hold no data files.
         if (const int error = FolderAccessError(folder); error != 0) {
-            io.err << kProgram << ": cannot read " << OneLine(folder) << ": "
+            io.err << "greenguide: cannot read " << OneLine(folder) << ": "
                    << qt_error_string(error) << Qt::endl;
             return kExitFailed;
         }
@@ -462,14 +286,14 @@ int RunCommands(const QStringList& arguments, CommandIo& io) {
     try {
         return command->run(parser, io);
     } catch (const ProgramError& error) {
-        io.err << kProgram << ": " << OneLine(error.text()) << Qt::endl;
+        io.err << "greenguide: " << OneLine(error.text()) << Qt::endl;
         return kExitFailed;
     } catch (const std::bad_alloc&) {
         // No exception ends the program unexplained, not even the memory running out.
-        io.err << kProgram << ": not enough memory" << Qt::endl;
+        io.err << "greenguide: not enough memory" << Qt::endl;
         return kExitFailed;
     } catch (const std::exception& error) {
-        io.err << kProgram << ": " << error.what() << Qt::endl;
+        io.err << "greenguide: " << error.what() << Qt::endl;
         return kExitFailed;
     }
 }

@@ -53,6 +53,9 @@ struct Command {
 // character of a name or a cell is shown escaped (EscapedControls), never sent to the terminal.
 QString OneLine(const QString& message);
 
+// Prints the message and the usage text on err; returns kExitUsage.
+int UsageError(CommandIo& io, const QString& message);
+
 // The commands, in the order that --help lists them.
 const std::vector<Command>& Commands();
 

@@ -1,0 +1,114 @@
+// The controls of the main window's layout, by the names the layout gives them, as the window
+// builds them (BuildLayout, BuildMenu) and its handlers use them.
+#pragma once
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QTabBar;
+class QWidget;
+class DataCheckList;
+class DrawGrid;
+class GuideWindow;
+class ImageWidget;
+class PageControl;
+class StatusLine;
+class TableText;
+
+struct TwerControls {
+    QWidget* Panel15 = nullptr;
+    ImageWidget* Image11 = nullptr;
+    QLabel* Label8 = nullptr;
+    ImageWidget* Image12 = nullptr;
+    QLabel* Label9 = nullptr;
+    PageControl* PageControl2 = nullptr;
+    QWidget* TabSheet7 = nullptr;
+    QWidget* Panel3 = nullptr;
+    QScrollArea* ScrollBox3 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* ComboBox5 = nullptr;
+    QLabel* Label15 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label12 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QLabel* Label10 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QLineEdit* EditOA = nullptr;
+    QLineEdit* EditOF = nullptr;
+    QLineEdit* EditVF = nullptr;
+    QLineEdit* EditTM = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    PageControl* PageControl1 = nullptr;
+    QWidget* TabSheet9 = nullptr;
+    QWidget* Panel9 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Button12 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QWidget* Panel11 = nullptr;
+    DrawGrid* DrawGrid1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QWidget* Panel4 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    QPlainTextEdit* MemoSystem = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;
+    QWidget* Panel5 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* ButtonCheckWeights = nullptr;
+    QPushButton* ButtonCheckSystem = nullptr;
+    DataCheckList* DataCheckBox = nullptr;
+    GuideWindow* guideWindow_ = nullptr;
+    QWidget* TabSheet6 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    ImageWidget* Image1 = nullptr;
+    ImageWidget* Image3 = nullptr;
+    QWidget* TabSheet8 = nullptr;
+    QScrollArea* ScrollBox2 = nullptr;
+    ImageWidget* Image2 = nullptr;
+    QWidget* Panel8 = nullptr;
+    QLabel* Label36 = nullptr;
+    QPlainTextEdit* MemoSim = nullptr;
+    QLabel* Label20 = nullptr;
+    QPlainTextEdit* MemoPro = nullptr;
+    QLabel* Label21 = nullptr;
+    QPlainTextEdit* MemoDate = nullptr;
+    QPushButton* ButtonPrint = nullptr;
+    QPushButton* ButtonExport = nullptr;
+    QTabBar* TabSet1 = nullptr;
+    StatusLine* StatusText = nullptr;
+
+    // The four tables, each the one owner of its memo's text: every reader goes through it.
+    TableText* weightsTable_ = nullptr;
+    TableText* systemTable_ = nullptr;
+    TableText* productTable_ = nullptr;
+    TableText* breTable_ = nullptr;
+
+    // Menu.
+    QMenu* File1 = nullptr;
+    QAction* Schedule1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* Export1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* View1 = nullptr;
+    QAction* Specification1 = nullptr;
+    QAction* Report1 = nullptr;
+    QAction* BetterChoices1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* UserGuide1 = nullptr;
+    QAction* GuideWebsite1 = nullptr;
+    QAction* MakerWebsite1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* AAA = nullptr;
+    QAction* ESC1 = nullptr;
+};
