@@ -67,14 +67,14 @@ void DrawHeader(PageUnits& u, const SummaryLayout& layout) {
 
 // The rating in its colour across the cell, its letter centred in a colour that reads on it.
 void DrawRatingCell(PageUnits& u, const SummaryColumn& column, double top, double bottom,
-                    const QString& rating, double textTop) {
+                    const QString& rating) {
     const std::optional<QColor> colour = RatingColourOf(rating);
     if (!colour) {
         return;
     }
     u.Fill(column.left + 1, top + 1, column.left + column.width - 1, bottom, *colour);
     u.Font(kTextHeight, true, LegibleTextColour(*colour));
-    u.Centred(column.left, column.left + column.width, textTop, rating);
+    u.Centred(column.left, column.left + column.width, (top + bottom - kTextHeight) / 2, rating);
 }
 
 double DrawTable(PageUnits& u, const SummaryLayout& layout, const SummaryPageRows& page) {
@@ -93,7 +93,7 @@ double DrawTable(PageUnits& u, const SummaryLayout& layout, const SummaryPageRow
         for (int c = 0; c < row.lines.size(); ++c) {
             const SummaryColumn& column = layout.columns[c];
             if (column.rating) {
-                DrawRatingCell(u, column, y, bottom, row.rating, y + 2);
+                DrawRatingCell(u, column, y, bottom, row.rating);
                 u.Font(kTextHeight, false);
             } else {
                 u.Lines(column.left + kCellPadding, y + 2, row.lines[c]);

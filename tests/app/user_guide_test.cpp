@@ -52,7 +52,7 @@ TEST_F(UserGuide, F1OpensTheGuideWhoseLinksAndPicturesAreAllInside) {
             EXPECT_TRUE(anchors.contains(url.fragment())) << link.toStdString();
         }
     }
-    EXPECT_EQ(pictures, QStringList({"window.png", "certificate.png"}));
+    EXPECT_EQ(pictures, QStringList({"window.png", "certificate.png", "summary.png"}));
     for (const QString& picture : pictures) {
         const QVariant image = document->resource(QTextDocument::ImageResource, QUrl(picture));
         EXPECT_FALSE(image.value<QImage>().isNull() && image.value<QPixmap>().isNull())
