@@ -47,12 +47,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         const WindowChoice& c = lines_[static_cast<size_t>(index.row())];
         const std::optional<QString> cells[kColumns] = {
-            c.systemName.trimmed(),
-            c.outerFrame,
-            c.ventFrame,
-            c.transomMullion,
-            FormatProfileWeight(c.weight),
-            c.column > 0 ? c.summaryRating : QStringLiteral("npd")};
+            c.systemName.trimmed(),        c.outerFrame,          c.ventFrame, c.transomMullion,
+            FormatProfileWeight(c.weight), c.ShownSummaryRating()};
         const std::optional<QString>& cell = cells[index.column()];
         switch (role) {
             case Qt::DisplayRole:

@@ -43,8 +43,7 @@ QString OptionsText(const WindowChoices& choices) {
     for (const WindowChoice& c : choices.lines) {
         rows.append({c.systemName.trimmed(), c.outerFrame, c.ventFrame.value_or(any),
                      c.transomMullion.value_or(any), FormatProfileWeight(c.weight),
-                     QString::number(c.column),
-                     c.column > 0 ? c.summaryRating : QStringLiteral("npd")});
+                     QString::number(c.column), c.ShownSummaryRating()});
     }
     QList<qsizetype> widths(rows.first().size(), 0);
     for (const QStringList& row : rows) {

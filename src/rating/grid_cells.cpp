@@ -1,5 +1,6 @@
 #include "rating/grid_cells.h"
 
+#include "data/column_ratings.h"
 #include "data/rating_colours.h"
 #include "data/table_fields.h"
 #include "platform/canvas.h"
@@ -16,7 +17,7 @@ QString GridCellText(const QStringList& breRatingLines, int ratingsColumn, int c
     if (ratingsColumn >= 1) {
         return CsvField(rowLine, ratingsColumn);
     }
-    return QStringLiteral("npd");
+    return kNoRating;
 }
 
 std::optional<QColor> GridCellFill(const QString& text, int col, int row) {

@@ -50,6 +50,9 @@ struct WindowChoice {
     double weight = 0;
     int column = -1;
     QString summaryRating;  // empty when no ratings column applies
+
+    // The summary rating as a list shows it: kNoRating when no ratings column applies.
+    QString ShownSummaryRating() const { return column > 0 ? summaryRating : kNoRating; }
 };
 
 struct WindowChoices {
