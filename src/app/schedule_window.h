@@ -12,6 +12,7 @@
 
 class QAbstractButton;
 class QAction;
+class QFileSystemWatcher;
 class QHBoxLayout;
 class QLineEdit;
 class QMenu;
@@ -102,6 +103,14 @@ private:
     void RestoreFrame();
     QString StartFolder() const;
     void RememberFolder(const QString& path);
+    // The file watched from its reading or saving on, with the SHA-256 of its bytes then: a
+    // change by another program reads an unedited schedule again and asks about an edited one
+    // (read again, or keep the edits, which stay to be saved).
+    void WatchFile(const QByteArray& hash);
+    QByteArray HashOnDisk() const;
+    void FileChangedOnDisk();
+    // Whether Save may replace the schedule's file: asks when it changed since it was read.
+    bool ConfirmReplacingChangedFile();
     // Runs a command at the edge of the event loop: an error is shown and the window goes on.
     void Guarded(const std::function<void()>& command);
 
@@ -118,6 +127,9 @@ private:
     QString path_;
     bool leavingAnswered_ = false;
     bool showingReport_ = false;
+    QFileSystemWatcher* fileWatcher_ = nullptr;
+    QByteArray fileHash_;
+    bool askingAboutFile_ = false;
     QString shownReport_[3];  // what each report field showed of the schedule's text
     ChooseFile chooseOpen_;
     ChooseFile chooseSave_;

@@ -1,6 +1,7 @@
 // The schedule window's files: new, open, import, save and save as, in the CSV files and Excel
 // workbooks that "greenguide batch" reads, and what the window remembers in a settings section
 // of its own.
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -81,6 +82,7 @@ void ScheduleWindow::NewClick() {
     schedule.report = main_->CurrentReportFields();
     schedule.report.company = CellOfCompanyLines(schedule.report.company);
     StartSchedule(schedule, QString());
+    WatchFile({});
 }
 
 void ScheduleWindow::OpenClick() {
@@ -109,6 +111,7 @@ bool ScheduleWindow::OpenFile(const QString& path) {
         return false;
     }
     StartSchedule(*reading.schedule, QFileInfo(path).absoluteFilePath());
+    WatchFile(HashOnDisk());
     RememberFolder(path);
     const QStringList leftOut = reading.schedule->format.sheetsLeftOut;
     if (!leftOut.isEmpty()) {
@@ -156,6 +159,9 @@ bool ScheduleWindow::SaveAsClick() {
 }
 
 bool ScheduleWindow::SaveFile(const QString& path) {
+    if (QFileInfo(path).absoluteFilePath() == path_ && !ConfirmReplacingChangedFile()) {
+        return false;
+    }
     // A workbook where the file is one, or is named as one; CSV otherwise.
     Schedule schedule = model_->CurrentSchedule();
     schedule.format.workbook =
@@ -175,6 +181,7 @@ bool ScheduleWindow::SaveFile(const QString& path) {
     schedule.format.sheetsLeftOut.clear();  // the file now holds what was written
     model_->SetFileFormat(schedule.format);
     path_ = QFileInfo(path).absoluteFilePath();
+    WatchFile(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
     model_->UndoStack()->setClean();
     RememberFolder(path);
     ShowState();

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableView>
 #include <QWindow>
 
@@ -259,6 +260,58 @@ TEST_F(ScheduleWindowTest, OpeningIsNoEditAndSaveWritesUntouchedCellsAsTheyWere)
     EXPECT_EQ(s->findChild<QLineEdit*>("ScheduleProject")->text(), "Tower | Phase 2");
     EXPECT_EQ(s->CurrentSchedule().ReportText(0, ScheduleField::Project), "Tower | Phase 2");
     EXPECT_EQ(s->CurrentSchedule().ReportText(0, ScheduleField::Company), "Acme\nUnit 4");
+}
+
+TEST_F(ScheduleWindowTest, AFileChangedByAnotherProgramIsReadAgainOrAskedAbout) {
+    Start();
+    ScheduleWindow* s = OpenSchedule();
+    ASSERT_NE(s, nullptr);
+    const QString path = DataPath("shared.csv");
+    const QByteArray mine = "ref,system\r\nW01,Pelvanor 47\r\n";
+    const QByteArray theirs = "ref,system\r\nW01,Pelvanor 47\r\nW03,Pelvanor 55\r\n";
+    using B = QMessageBox::StandardButton;
+    const struct {
+        const char* what;
+        bool edited;    // a row added in the window before the file changes
+        B answer;       // to "Read it again?", when asked
+        bool modified;  // the window's "*" then
+    } cases[] = {
+        {"unedited: read again unasked", false, B::NoButton, false},
+        {"edited, read again", true, B::Yes, false},
+        {"edited, edits kept", true, B::No, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes(path, mine);
+        ASSERT_TRUE(s->OpenFile(path));
+        if (c.edited) {
+            s->Model()->DuplicateRow(0);
+        }
+        const QStringList asked = Answering({c.answer}, [&] {
+            WriteBytes(path, theirs);
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                return s->statusBar()->currentMessage().contains("changed by another program") &&
+                       !QApplication::activeModalWidget();
+            }));
+        });
+        EXPECT_EQ(asked.size(), c.edited ? 1 : 0);
+        EXPECT_EQ(s->Model()->rowCount(), 2);
+        EXPECT_EQ(s->isWindowModified(), c.modified);
+        EXPECT_EQ(s->Model()->index(1, ScheduleModel::RefColumn).data().toString(),
+                  c.answer == B::No ? "W02" : "W03");
+    }
+    // Kept edits are saved over the file knowingly; a change not yet seen is asked about once:
+    // not replaced, the window's rows stay as an edit.
+    ASSERT_TRUE(s->SaveFile(path));
+    WriteBytes(path, theirs);
+    EXPECT_EQ(Answering({B::Cancel}, [&] { EXPECT_FALSE(s->SaveFile(path)); }).size(), 1);
+    EXPECT_EQ(ReadBytes(path), theirs);
+    EXPECT_TRUE(s->isWindowModified());
+    QTest::qWait(400);
+    EXPECT_EQ(Answering({}, [&] { EXPECT_TRUE(s->SaveFile(path)); }).size(), 0);
+    EXPECT_NE(ReadBytes(path), theirs);
+    QTest::qWait(400);  // the window's own save is no change by another program
+    EXPECT_FALSE(s->isWindowModified());
 }
 
 TEST_F(ScheduleWindowTest, UnsavedEditsAreAskedAboutOnceWhicheverWindowCloses) {
