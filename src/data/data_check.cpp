@@ -112,12 +112,6 @@ bool IsDigits(QStringView text) {
     return !text.isEmpty() &&
            std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
-// "1" or "-2": a whole number as a weight field may hold it.
-bool IsWholeNumber(QStringView text) {
-    return IsDigits(text.startsWith(QLatin1Char('+')) || text.startsWith(QLatin1Char('-'))
-                        ? text.mid(1)
-                        : text);
-}
 
 // A weight that the lookup reads, but not as it was meant: typed with a decimal comma
 // ("PRF120,1,1637" reads 1), a number after the weight that is never read, or a weight no

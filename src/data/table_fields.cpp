@@ -45,13 +45,7 @@ QStringView CsvFieldView(QStringView line, int n) {
     return end < 0 ? line.sliced(start) : line.sliced(start, end - start);
 }
 
-namespace {
-
-bool IsTrimmed(QChar c) {
-    return c.unicode() <= 0x20 || c.unicode() == 0x7F;
-}
-
-bool IsWholeNumber(const QString& text) {
+bool IsWholeNumber(QStringView text) {
     qsizetype i = 0;
     if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
         ++i;
@@ -65,6 +59,12 @@ bool IsWholeNumber(const QString& text) {
         }
     }
     return true;
+}
+
+namespace {
+
+bool IsTrimmed(QChar c) {
+    return c.unicode() <= 0x20 || c.unicode() == 0x7F;
 }
 
 // Strict decimal conversion with "." as the point: optional sign, digits with at most one

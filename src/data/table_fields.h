@@ -33,6 +33,10 @@ QString FieldOfRow(const QStringList& lines, int r, int n);
 // tables' format fixes it.
 double TextToNumber(const QString& text, double defaultValue);
 
+// Whether a text is a whole number: an optional sign and one or more decimal digits, nothing
+// else.
+bool IsWholeNumber(QStringView text);
+
 // Whether the line is a whole number (optional sign and decimal digits) and, if so, its value;
 // used to read the ratings column back from its text.
 int WholeNumberOr(const QString& text, int defaultValue);
