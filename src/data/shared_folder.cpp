@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "platform/settings_store.h"
+#include "platform/system_calls.h"
 
 namespace {
 
@@ -36,8 +37,13 @@ QString SiteConfigFile() {
 }
 
 QString SiteSharedFolder(const QString& siteConfigFile) {
-    QFile file(siteConfigFile);
-    if (siteConfigFile.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    // Opened without waiting, and only when it is a regular file: a pipe put in its place would
+    // otherwise hold up every start.
+    const OpenedFile opened =
+        siteConfigFile.isEmpty() ? OpenedFile{} : OpenRegularFileToRead(siteConfigFile);
+    QFile file;
+    if (opened.handle < 0 ||
+        !file.open(opened.handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         return {};
     }
     QString folder;

@@ -1,6 +1,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "data/shared_folder.h"
@@ -22,6 +24,10 @@ TEST(SharedFolder, TheSitesSettingAndTheUsersWhichWins) {
         EXPECT_EQ(SiteSharedFolder(conf), QLatin1String(folder)) << text;
     }
     EXPECT_EQ(SiteSharedFolder(dir.filePath("none.conf")), "");
+    // A pipe in the settings file's place is not waited on (an ordinary open blocks for ever).
+    const QString pipe = dir.filePath("pipe.conf");
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(SiteSharedFolder(pipe), "");
 
     WriteBytes(conf, "Data=/srv/site\n");
     EXPECT_EQ(SharedDataFolder(conf), "/srv/site/");
