@@ -27,7 +27,8 @@ struct CsvBounds {
 };
 
 // Reads CSV text one record at a time: spaces and tabs around an unquoted field and after a
-// closing quote are dropped (any other space is text); empty lines are skipped; "\r\n", "\r" and "\n" all end a line.
+// closing quote are dropped (any other space is text); empty lines are skipped; "\r\n", "\r" and
+// "\n" all end a line.
 class CsvReader {
 public:
     // The next piece of a text that is decoded as it is read; empty at its end.

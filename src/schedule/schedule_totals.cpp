@@ -1,6 +1,5 @@
 #include "schedule/schedule_totals.h"
 
-
 #include <algorithm>
 
 #include "data/rating_colours.h"
