@@ -45,6 +45,10 @@ int DrawTextBlock(Canvas& canvas, const QStringList& lines, double s, double r, 
 // The declaration block as the page prints it: its heading "declaration:", then its lines.
 QStringList CertificateDeclarationLines(const CertificateData& data);
 
+// A free text of several lines (a company, project or date) on one line: its lines joined by
+// ", ", empty ones left out.
+QString LinesOnOneLine(const QString& text);
+
 // What the certificate says, one line per part: title, product and profiles, reference, summary
 // rating, the declaration as one sentence, then company (its lines joined by ", "), project and
 // date; for a screen reader.

@@ -1,12 +1,9 @@
 // The certificate's words for a screen reader (CertificateText in certificate_page.h).
 #include "documents/certificate_page.h"
 
-namespace {
-// A free text of several lines as one line.
-QString OneLine(const QString& text) {
+QString LinesOnOneLine(const QString& text) {
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QStringLiteral(", "));
 }
-}  // namespace
 
 QString CertificateText(const CertificateData& data) {
     // The declaration block's sentence: its lines up to the first empty one, after the heading.
@@ -23,7 +20,8 @@ QString CertificateText(const CertificateData& data) {
         QStringLiteral("Summary Rating: ") + data.SummaryRating,
         QStringLiteral("Declaration: ") + sentence.join(QLatin1Char(' ')),
         QStringLiteral("Company: %1; Project: %2; Date: %3")
-            .arg(OneLine(data.Company), OneLine(data.Project), OneLine(data.Date)),
+            .arg(LinesOnOneLine(data.Company), LinesOnOneLine(data.Project),
+                 LinesOnOneLine(data.Date)),
     };
     return lines.join(QLatin1Char('\n'));
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <numeric>
 
+#include "documents/certificate_page.h"
 #include "platform/fonts.h"
 
 namespace {
@@ -91,10 +92,6 @@ QStringList TextMeasure::Wrapped(const QString& text, double width) {
         lines << line;
     }
     return lines;
-}
-
-QString OneLine(const QString& text) {
-    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QStringLiteral(", "));
 }
 
 QString RowCell(const Schedule& s, int row, int column) {
@@ -300,7 +297,7 @@ SummaryLayout LayOutSummary(const Schedule& schedule, const QList<ScheduleRowRat
          {std::pair{"Company:", ScheduleField::Company},
           std::pair{"Project:", ScheduleField::Project}, std::pair{"Date:", ScheduleField::Date}}) {
         const QStringList lines =
-            regular.Wrapped(OneLine(schedule.CommonReportText(field)), kRight - kLeft - 60);
+            regular.Wrapped(LinesOnOneLine(schedule.CommonReportText(field)), kRight - kLeft - 60);
         layout.header.append({QLatin1String(label), lines});
         y += lines.size() * kLineHeight;
     }
