@@ -87,8 +87,10 @@ int RunBatch(const QString& schedulePath, const QString& sheet, const QString& o
         return kExitStopped;
     };
     bool allDone = true;
+    // Rated once: for the texts cut below and the combined PDF.
+    const QList<ScheduleRowRating> ratings = RateSchedule(tables, schedule);
     // Told, not refused: the certificate is still written, its text cut as the window warns.
-    for (const auto& [row, texts] : CutTextRows(schedule, RateSchedule(tables, schedule))) {
+    for (const auto& [row, texts] : CutTextRows(schedule, ratings)) {
         for (const QString& text : texts) {
             tell(row, text + QStringLiteral(" on the certificate"));
         }
@@ -113,7 +115,6 @@ int RunBatch(const QString& schedulePath, const QString& sheet, const QString& o
     }
 
     if (!combinedPath.isEmpty()) {
-        const QList<ScheduleRowRating> ratings = RateSchedule(tables, schedule);
         if (outputFolder.isEmpty()) {
             // The folder's run told of the failed rows already.
             for (int row = 0; row < ratings.size(); ++row) {
