@@ -1,6 +1,7 @@
 #include "schedule/schedule_totals.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "data/rating_colours.h"
 
